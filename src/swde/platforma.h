@@ -1,0 +1,89 @@
+// The small layer over what the standard library lacks: files with byte offsets, shared and
+// exclusive opening, deleting, the running program's path and local time.
+//
+// Paths are code page 1250 byte strings, as everywhere in the engine; this layer converts them
+// to the operating system's own form. "/" separates folders everywhere, "\" too on Windows.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platforma {
+
+// A file read in binary; the CR of a CR LF pair reaches the caller (readers trim it).
+class CPlikWejsciowy {
+public:
+    CPlikWejsciowy();
+    ~CPlikWejsciowy();
+    CPlikWejsciowy(const CPlikWejsciowy&) = delete;
+    CPlikWejsciowy& operator=(const CPlikWejsciowy&) = delete;
+
+    // Opens for reading; others may read but, where the platform allows, not write.
+    bool Otworz(const std::string& strSciezka);
+    void Zamknij();
+    bool JestOtwarty() const;
+
+    // Reads up to nIle bytes; returns how many arrived (0 at the end). CFileException on error.
+    std::size_t Czytaj(char* pBufor, std::size_t nIle);
+    // Reads one line up to, not including, its LF. False at the end of the file with nothing read.
+    bool CzytajLinie(std::string& strLinia);
+    // Byte offset of the next unread byte.
+    std::uint64_t Pozycja() const;
+    void PrzewinNaPoczatek();
+    // Length in bytes, taken when the file was opened.
+    std::uint64_t Dlugosc() const;
+
+private:
+    struct CDane;
+    CDane* m_pDane;
+};
+
+// A file written in binary with every "\n" written as CR LF, on every platform.
+class CPlikWyjsciowy {
+public:
+    CPlikWyjsciowy();
+    ~CPlikWyjsciowy();
+    CPlikWyjsciowy(const CPlikWyjsciowy&) = delete;
+    CPlikWyjsciowy& operator=(const CPlikWyjsciowy&) = delete;
+
+    // Creates or truncates; others may read the file while it is written, not write it.
+    bool Otworz(const std::string& strSciezka);
+    // Writes the text, "\n" as CR LF. CFileException on error.
+    void Zapisz(std::string_view strTekst);
+    void Oproznij();
+    // Closes; CFileException when the data could not be written. Closing a closed file does nothing.
+    void Zamknij();
+    bool JestOtwarty() const;
+
+private:
+    struct CDane;
+    CDane* m_pDane;
+};
+
+bool Istnieje(const std::string& strSciezka);
+bool JestKatalogiem(const std::string& strSciezka);
+// Deletes a file; false when it could not (a missing file included).
+bool Usun(const std::string& strSciezka);
+// Makes an existing file an ordinary writable file for its owner.
+void UstawZapisywalny(const std::string& strSciezka);
+// True when the two paths name the same file (existing or not), after making them absolute.
+bool TenSamPlik(const std::string& strA, const std::string& strB);
+
+// Full path of the running executable.
+std::string SciezkaProgramu();
+
+// Current time as 64-bit seconds.
+std::int64_t Teraz();
+// Local time formatted with strftime; empty when it cannot be formatted.
+std::string CzasLokalny(std::int64_t nCzas, const char* szWzorzec);
+// Today's local date.
+void DzisiejszaData(int& nRok, int& nMiesiac, int& nDzien);
+
+// Index of the last folder separator in a path ("/" and, on Windows, also "\"), or npos.
+std::size_t OstatniSeparator(std::string_view strSciezka);
+// The platform's preferred separator: "\" on Windows, "/" elsewhere.
+char Separator();
+
+}  // namespace platforma

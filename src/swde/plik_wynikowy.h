@@ -1,0 +1,30 @@
+// The buffered output file every pass writes through: about one megabyte of lines is
+// collected and handed to the file in one write; every "\n" lands as CR LF.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "swde/platforma.h"
+
+class CPlikWynikowy {
+public:
+    static constexpr std::size_t ROZMIAR_BUFORA = 1048576;
+
+    CPlikWynikowy() = default;
+    virtual ~CPlikWynikowy();
+
+    // Creates or truncates the file.
+    virtual bool Otworz(const std::string& strSciezka);
+    virtual void Oproznij();
+    virtual void Zamknij();
+    void Zapisz(std::string_view strTekst);
+    bool JestOtwarty() const { return m_bOtwarty; }
+
+private:
+    platforma::CPlikWyjsciowy m_plik;
+    std::string m_strBufor;
+    std::uint64_t m_nLiczba = 0;
+    bool m_bOtwarty = false;
+};
