@@ -1,0 +1,27 @@
+// Finding and removing element lines of a record by their symbol, and the removal of the
+// attributes ticked for a type.
+#pragma once
+
+#include <string>
+
+#include "filtr/przebieg.h"
+
+// Element code ("WL", "WG" or "D") and targets of a found element line.
+struct CElement {
+    std::string strKod;
+    std::string strCel1;
+    std::string strCel2;
+};
+
+// Scans from nPozycja up to, not including, the end line, for the first line whose field 1 is
+// the symbol. True with nPozycja on that line; false with nPozycja on the end line. Error 6
+// (with the reader's line and position) when the found line's code is none of WL, WG, D.
+bool ZnajdzElement(const std::string& strSymbol, const Rekord& rekord, CElement& element,
+                   int& nPozycja, const CCzytnikSWDE& czytnik);
+
+// Removes every element line with the symbol; the header and the end line are never touched.
+void UsunElementy(const std::string& strSymbol, Rekord& rekord, const CCzytnikSWDE& czytnik);
+
+// Removes the ticked attributes of type n (1..25) in bit order.
+void UsunZaznaczoneAtrybuty(int nTyp, Rekord& rekord, const COpcjeFiltrowania& opcje,
+                            const CCzytnikSWDE& czytnik);
