@@ -1,0 +1,150 @@
+// The orphan pass: objects left without the relations their type needs and, for some types,
+// without anything referring to them, are dropped in one sweep.
+#include <vector>
+
+#include "filtr/przebiegi.h"
+#include "filtr/sekcje.h"
+#include "swde/kodowanie.h"
+#include "swde/rekord.h"
+
+namespace {
+
+using Symbole = std::vector<std::string>;
+
+struct CTypSieroty {
+    const char* szTyp;
+    bool bBezO;      // the "O_" form of the type is judged the same way
+    Symbole symbole; // own relations (ISO 8859-2 bytes)
+};
+
+const Symbole RELACJE_LOKALU = {"G5RADR", "G5RPW\xA3", "G5RPWD", "G5RKRG", "G5RJDR", "G5RDZE"};
+
+// Types judged by their own relations only.
+const std::vector<CTypSieroty>& TypyWlasneRelacje() {
+    static const std::vector<CTypSieroty> typy = {
+        {"G5GRN", false, {"G5RKRG"}},
+        {"G5JRZ", false, {"G5RDOK", "G5RJRW", "G5RJRO"}},
+        {"G5KKL", false, {"G5RKRG", "G5ROBR"}},
+        {"G5KLU", false, {"G5RDZE"}},
+        {"G5LKL", false, RELACJE_LOKALU},
+        {"G5PDZ", false, {"G5RPRZ", "G5REPZ"}},
+        {"G5PZG", false, {"G5RKRG"}},
+        {"G5RST", false, {"G5RKRG"}},
+        {"G5UDD", false, {"G5RWPZ", "G5RPOD"}},
+        {"G5UDW",
+         false,
+         {"G5RW\xA3"
+          "D",
+          "G5RPOD"}},
+        {"G5UDZ", false, {"G5RW\xA3S", "G5RPOD"}},
+        {"G5UZG", false, {"G5RKRG", "G5ROBR"}},
+        {"G5ZMN", false, {"G5ROBJ", "G5RDOK", "G5RPOD"}},
+    };
+    return typy;
+}
+
+// Types kept by their own relations or by being referred to.
+const std::vector<CTypSieroty>& TypyZOdwolaniami() {
+    static const std::vector<CTypSieroty> typy = {
+        {"G5ADR", false, {}},
+        {"G5DOK", false, {}},
+        {"G5BUD", true, RELACJE_LOKALU},
+        {"G5DZE", true, {"G5RADR", "G5RPW\xA3", "G5RPWD", "G5RKRG", "G5RJDR"}},
+        {"G5DZW", false, {"G5RDOK"}},
+        {"G5INS", false, {"G5RADR"}},
+        {"G5JEW", true, {"G5RKRG"}},
+        {"G5JDR", false, {"G5ROBR"}},
+        {"G5MLZ", false, {"G5R\xAFONA", "G5RM\xA1\xAF"}},
+        {"G5OBR", true, {"G5RKRG", "G5RJEW"}},
+        {"G5OSF", false, {"G5RADR"}},
+        {"G5OSZ", false, {"G5RSKD", "G5RADR", "G5RSZD"}},
+    };
+    return typy;
+}
+
+const CTypSieroty* Znajdz(const std::vector<CTypSieroty>& typy, const std::string& strTyp,
+                          const std::string& strTypBezO) {
+    for (const CTypSieroty& typ : typy)
+        if (strTyp == typ.szTyp || (typ.bBezO && strTypBezO == typ.szTyp))
+            return &typ;
+    return nullptr;
+}
+
+bool JestWZbiorze(const std::unordered_set<std::string>& zbior, const std::string& strKlucz) {
+    return zbior.count(strKlucz) != 0;
+}
+
+void ZapiszRekord(const Rekord& rekord, CPlikWynikowy& wyjscie) {
+    for (std::size_t i = 0; i + 1 < rekord.size(); ++i) {
+        wyjscie.Zapisz(rekord[i]);
+        wyjscie.Zapisz("\n");
+    }
+    wyjscie.Zapisz("X;\n");
+}
+
+} // namespace
+
+bool MaKtorykolwiekElement(const Symbole& astrSymbole, const Rekord& rekord) {
+    thread_local std::vector<std::string> astrPola;
+    for (std::size_t i = 1; i < rekord.size(); ++i) {
+        const int n = PodzielWiersz(rekord[i], astrPola);
+        const std::string& strSymbol = Pole(astrPola, n == 0 ? 4 : n, 1);
+        for (const std::string& strSzukany : astrSymbole)
+            if (strSymbol == strSzukany)
+                return true;
+    }
+    return false;
+}
+
+bool MaElement(const Rekord& rekord, const std::string& strSymbol) {
+    return MaKtorykolwiekElement(Symbole{strSymbol}, rekord);
+}
+
+bool SprawdzSierote(const Rekord& rekord, const CKontekstPrzebiegu& k) {
+    if (rekord.empty())
+        return true;
+    thread_local std::vector<std::string> astrPola;
+    const int n = PodzielWiersz(rekord[0], astrPola);
+    const std::string strTyp = Pole(astrPola, n, 2);
+    const std::string strGlobalny = strTyp + "," + Pole(astrPola, n, 3);
+    const std::string strLokalny = Pole(astrPola, n, 4);
+    // A point that a kept outline uses stays, whatever its type and relations.
+    if (JestWZbiorze(k.stan.m_punktyGlobalne, strGlobalny) ||
+        JestWZbiorze(k.stan.m_punktyLokalne, strLokalny))
+        return true;
+    const std::string strTypBezO = UsunPrefiksO(strTyp);
+    if (const CTypSieroty* pTyp = Znajdz(TypyWlasneRelacje(), strTyp, strTyp))
+        return MaKtorykolwiekElement(pTyp->symbole, rekord);
+    if (const CTypSieroty* pTyp = Znajdz(TypyZOdwolaniami(), strTyp, strTypBezO))
+        return MaKtorykolwiekElement(pTyp->symbole, rekord) ||
+               JestWZbiorze(k.stan.m_odwolaniaLokalne, strLokalny) ||
+               JestWZbiorze(k.stan.m_odwolaniaGlobalne, strGlobalny);
+    return true;
+}
+
+void OdfiltrujSieroty(CKontekstPrzebiegu& k) {
+    static const std::string strEtap = kodowanie::T("Odfiltrowanie obiektów sierot");
+    if (k.CzyPrzerwac())
+        return;
+    k.powiadomienia.PokazPostep();
+    k.powiadomienia.UstawPostep(0);
+    k.powiadomienia.UstawEtap(strEtap);
+    KopiujSekcjeSN(k);
+    KopiujSekcjeSP(k);
+    KopiujSekcjeST(k);
+    k.wyjscie.Zapisz("SO;\n");
+    k.czytnik.m_bSzukajSekcji = true;
+    Rekord rekord;
+    while (!k.CzyPrzerwac()) {
+        rekord.clear();
+        int nLiczba = 0;
+        if (!k.czytnik.CzytajRekord("SO;", rekord, nLiczba)) {
+            k.wyjscie.Zapisz("SX;\nSWDEX;");
+            k.powiadomienia.UstawPostep(k.powiadomienia.GornaGranica());
+            return;
+        }
+        if (SprawdzSierote(rekord, k))
+            ZapiszRekord(rekord, k.wyjscie);
+        k.UstawPostepCzytnika();
+    }
+}
