@@ -1,0 +1,107 @@
+#include "filtr/cele.h"
+
+#include <cstddef>
+
+#include "swde/kodowanie.h"
+#include "swde/platforma.h"
+
+namespace {
+
+// Start of the file-name part of a path.
+std::size_t PoczatekNazwy(const std::string& strSciezka) {
+    const std::size_t nSeparator = platforma::OstatniSeparator(strSciezka);
+    return nSeparator == std::string::npos ? 0 : nSeparator + 1;
+}
+
+bool KonczySieSeparatorem(const std::string& strSciezka) {
+    return !strSciezka.empty() &&
+           platforma::OstatniSeparator(strSciezka) == strSciezka.size() - 1;
+}
+
+bool FolderIstnieje(const std::string& strCel) {
+    const std::string strKatalog = KatalogPliku(strCel);
+    return platforma::JestKatalogiem(strKatalog.empty() ? std::string(".") : strKatalog);
+}
+
+}  // namespace
+
+std::string NazwaCelu(const std::string& strZrodlo) {
+    static const std::string strDopisek = "_nowy";
+    const std::size_t nNazwa = PoczatekNazwy(strZrodlo);
+    const std::size_t nKropka = strZrodlo.rfind('.');
+    // A dot that opens the name (".swd") marks no extension.
+    if (nKropka == std::string::npos || nKropka <= nNazwa)
+        return strZrodlo + strDopisek;
+    return strZrodlo.substr(0, nKropka) + strDopisek + strZrodlo.substr(nKropka);
+}
+
+std::string CelWKatalogu(const std::string& strKatalog, const std::string& strCel) {
+    std::string strWynik = strKatalog;
+    if (!strWynik.empty() && !KonczySieSeparatorem(strWynik))
+        strWynik += platforma::Separator();
+    return strWynik + strCel.substr(PoczatekNazwy(strCel));
+}
+
+std::string KatalogPliku(const std::string& strSciezka) {
+    const std::size_t nSeparator = platforma::OstatniSeparator(strSciezka);
+    if (nSeparator == std::string::npos)
+        return {};
+    // The root folder keeps its separator ("/plik" lies in "/").
+    return strSciezka.substr(0, nSeparator == 0 ? 1 : nSeparator);
+}
+
+CSprawdzenieCelow SprawdzPlikiDocelowe(const std::vector<CParaPlikow>& pary) {
+    CSprawdzenieCelow wynik;
+    for (std::size_t i = 0; i < pary.size(); ++i) {
+        const std::string& strCel = pary[i][CParaPlikow::CEL];
+        if (!FolderIstnieje(strCel) || platforma::JestKatalogiem(strCel))
+            wynik.m_astrBledneFoldery.push_back(strCel);
+        else if (platforma::Istnieje(strCel))
+            wynik.m_astrIstniejace.push_back(strCel);
+
+        bool bWczesniej = false, bPozniej = false;
+        for (std::size_t k = 0; k < pary.size(); ++k) {
+            if (k == i || !platforma::TenSamPlik(strCel, pary[k][CParaPlikow::CEL]))
+                continue;
+            (k < i ? bWczesniej : bPozniej) = true;
+        }
+        if (bPozniej && !bWczesniej)
+            wynik.m_astrPowtorzone.push_back(strCel);
+    }
+    return wynik;
+}
+
+std::string ListaSciezek(const std::vector<std::string>& astrSciezki) {
+    std::string strLista;
+    for (const std::string& strSciezka : astrSciezki) {
+        if (!strLista.empty())
+            strLista += ",\n";
+        strLista += strSciezka;
+    }
+    return strLista;
+}
+
+std::string TekstBlednychFolderow(const std::vector<std::string>& astrSciezki) {
+    static const std::string strPoczatek =
+        kodowanie::T("Poniższe pliki docelowe są umieszczone w nieprawidłowych folderach:\n");
+    static const std::string strKoniec = kodowanie::T(
+        ".\n\nNależy poprawić nazwy folderów, w których mają zostać umieszczone pliki docelowe.");
+    return strPoczatek + ListaSciezek(astrSciezki) + strKoniec;
+}
+
+std::string TekstIstniejacych(const std::vector<std::string>& astrSciezki) {
+    static const std::string strPoczatek = kodowanie::T("Poniższe pliki docelowe już istnieją:\n");
+    return strPoczatek + ListaSciezek(astrSciezki) + ".";
+}
+
+std::string PytanieOIstniejace(const std::vector<std::string>& astrSciezki) {
+    static const std::string strPytanie =
+        kodowanie::T("\n\nCzy chcesz je zastąpić nowymi plikami o tej samej nazwie?");
+    return TekstIstniejacych(astrSciezki) + strPytanie;
+}
+
+std::string TekstPowtorzonych(const std::vector<std::string>& astrSciezki) {
+    static const std::string strPoczatek =
+        kodowanie::T("Kilka plików źródłowych ma ten sam plik docelowy:\n");
+    return strPoczatek + ListaSciezek(astrSciezki) + ".";
+}
