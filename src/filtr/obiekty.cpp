@@ -1,0 +1,392 @@
+// The object pass and the decisions of stages 1 to 4.
+#include "filtr/obiekty.h"
+
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "filtr/elementy.h"
+#include "swde/bledy.h"
+#include "swde/kodowanie.h"
+#include "swde/rekord.h"
+
+namespace {
+
+// Relation symbols with Polish letters, as the ISO 8859-2 bytes of the files (Ł = 0xA3).
+const std::string SYMBOL_RWLS = "G5RW\xA3S";
+const std::string SYMBOL_RWLD = "G5RW\xA3"
+                                "D";
+
+// Splits a line; a "D," line always has four fields.
+int Podziel(const std::string& strWiersz, std::vector<std::string>& astrPola) {
+    const int n = PodzielWiersz(strWiersz, astrPola);
+    return JestWierszemDanych(strWiersz) ? 4 : n;
+}
+
+// The header fields of a record; a field the header does not reach reads as empty.
+struct CNaglowek {
+    std::vector<std::string> astrPola;
+    int nPol = 0;
+    const std::string& operator[](int i) const { return Pole(astrPola, nPol, i); }
+};
+
+CNaglowek PodzielNaglowek(const Rekord& rekord) {
+    CNaglowek naglowek;
+    naglowek.nPol = Podziel(rekord.at(0), naglowek.astrPola);
+    return naglowek;
+}
+
+// Status: its second character "1" marks a current object.
+bool CzyAktualny(const std::string& strStatus) {
+    return strStatus.size() >= 2 && strStatus[1] == '1';
+}
+
+// Status for the historical-data group: its last character is "2".
+bool CzyHistoryczny(const std::string& strStatus) {
+    return !strStatus.empty() && strStatus.back() == '2';
+}
+
+bool CzyRelacja(const CElement& element) {
+    return element.strKod == "WL" || element.strKod == "WG";
+}
+
+CSWDEException BladWiazania(const std::string& strKomunikat, const CKontekstPrzebiegu& k) {
+    return CSWDEException(8, strKomunikat, k.czytnik.m_nLinia, k.czytnik.m_nPozycja);
+}
+
+// Adds the record's fields 2, 3, 4 to list n and empties the record.
+bool Odrzuc(Rekord& rekord, const CNaglowek& naglowek, int nLista, CKontekstPrzebiegu& k) {
+    k.stan.Lista(nLista).Dodaj(naglowek[2], naglowek[3], naglowek[4]);
+    rekord.clear();
+    return false;
+}
+
+// The first element with the symbol, checked to be a relation (error 8 with the text otherwise).
+bool ZnajdzRelacje(const std::string& strSymbol, const Rekord& rekord, CElement& element,
+                   const std::string& strBlad, const CKontekstPrzebiegu& k) {
+    int nPozycja = 1;
+    if (!ZnajdzElement(strSymbol, rekord, element, nPozycja, k.czytnik)) {
+        return false;
+    }
+    if (!CzyRelacja(element)) {
+        throw BladWiazania(strBlad, k);
+    }
+    return true;
+}
+
+// "G5DZE" becomes "G5O_DZE"; the header is rewritten as "RD" and the geometry blocks that
+// follow the header directly are removed.
+void ZamienNaOpisowy(Rekord& rekord, const CNaglowek& naglowek) {
+    const std::string& strTyp = naglowek[2];
+    const std::string strNowyTyp =
+        strTyp.substr(0, 2) + "O_" + (strTyp.size() > 2 ? strTyp.substr(2) : std::string());
+    rekord[0] = "RD," + naglowek[1] + "," + strNowyTyp + "," + naglowek[3] + "," + naglowek[4] +
+                "," + naglowek[5] + ";";
+    const std::size_t nKoniec = rekord.size() - 1;  // the end line stays where it is
+    std::size_t nUsuniete = 0;
+    auto usun = [&] {
+        rekord.erase(rekord.begin() + 1);
+        ++nUsuniete;
+    };
+    while (1 + nUsuniete < nKoniec && rekord[1] == "GL;") {
+        usun();
+        while (rekord[1] != "GX;") {
+            if (1 + nUsuniete >= nKoniec) {
+                throw std::runtime_error("geometry block not closed before the record end");
+            }
+            usun();
+        }
+        usun();
+    }
+}
+
+bool CzyDzierzawa(const std::string& strTyp) {
+    return strTyp == "G5DZW" || strTyp == "G5UDD" || strTyp == "G5PDZ";
+}
+
+// Steps 3 to 12 of stage 1: the list a record is dropped into, or 0 to keep it. A graphic
+// record that is kept may be converted on the way.
+int RegulaEtapu1(Rekord& rekord, const CNaglowek& h, const std::string& strBaza,
+                 const COpcjeFiltrowania& opcje) {
+    const std::string& strTyp = h[2];
+    const std::string strBezG = UsunPrefiksG(strTyp);
+    auto zaznaczona = [&](EGrupa g) { return opcje.CzyGrupaZaznaczona(g); };
+    if (zaznaczona(GrupaLokale)) {
+        if (strBaza == "G5LKL") {
+            return 1;
+        }
+        if (strTyp == "G5JDR" && MaAtrybut("G5TJR", rekord, "3")) {
+            return 4;
+        }
+    }
+    if (zaznaczona(GrupaBudynki)) {
+        if (strBaza == "G5BUD") {
+            return 3;
+        }
+        if (strTyp == "G5JDR" && MaAtrybut("G5TJR", rekord, "2")) {
+            return 2;
+        }
+        if (strTyp == "G5JRZ") {
+            return 1;
+        }
+    }
+    if ((zaznaczona(GrupaHistoryczne) && CzyHistoryczny(h[5])) ||
+        (zaznaczona(GrupaRejony) && strBezG == "G5RST") ||
+        (zaznaczona(GrupaUzytki) && strBezG == "G5UZG") ||
+        (zaznaczona(GrupaKontury) && strBezG == "G5KKL") ||
+        (zaznaczona(GrupaNiestandardowe) && !CzyTypZnany(h[0], strTyp))) {
+        return 1;
+    }
+    if (zaznaczona(GrupaGraficzne)) {
+        if (CzyObiektGraficzny(h[0], strTyp)) {
+            return 1;
+        }
+        if (h[0] == "RO") {
+            ZamienNaOpisowy(rekord, h);
+        }
+    }
+    if ((zaznaczona(GrupaDzierzawa) && CzyDzierzawa(strTyp)) ||
+        (zaznaczona(GrupaWladanie) && strTyp == "G5UDW")) {
+        return 1;
+    }
+    return 0;
+}
+
+// Stage 2 for "G5PDZ": removes the "G5REPZ" elements that point at removed buildings or
+// register units; a subject left without any is dropped and its "G5RPRZ" element noted.
+bool SprawdzPrzedmiotDzierzawy(Rekord& rekord, const CNaglowek& h, CKontekstPrzebiegu& k) {
+    static const std::string strBladREPZ = blad::UzycieWiazaniaREPZ();
+    CElement element;
+    int nPozycja = 1;
+    bool bZostaje = false;
+    while (ZnajdzElement("G5REPZ", rekord, element, nPozycja, k.czytnik)) {
+        if (!CzyRelacja(element)) {
+            throw BladWiazania(strBladREPZ, k);
+        }
+        if (k.stan.Lista(2).Pasuje(element.strKod, element.strCel1, element.strCel2) ||
+            k.stan.Lista(3).Pasuje(element.strKod, element.strCel1, element.strCel2)) {
+            rekord.erase(rekord.begin() + nPozycja);
+        } else {
+            bZostaje = true;
+            ++nPozycja;
+        }
+    }
+    if (bZostaje) {
+        return true;
+    }
+    nPozycja = 1;
+    if (!ZnajdzElement("G5RPRZ", rekord, element, nPozycja, k.czytnik)) {
+        throw CSWDEException(7, blad::BrakWiazaniaRPRZ(), k.czytnik.m_nLinia,
+                             k.czytnik.m_nPozycja);
+    }
+    k.stan.Lista(5).Dodaj(element.strKod, element.strCel1, element.strCel2);
+    return Odrzuc(rekord, h, 1, k);
+}
+
+// A relation that matches an entry of one of the lists drops the record into list 1.
+bool SprawdzRelacje(Rekord& rekord, const CNaglowek& h, const std::string& strSymbol,
+                    const std::string& strBlad, std::initializer_list<int> listy,
+                    CKontekstPrzebiegu& k) {
+    CElement element;
+    if (!ZnajdzRelacje(strSymbol, rekord, element, strBlad, k)) {
+        return true;
+    }
+    for (int n : listy) {
+        if (k.stan.Lista(n).Pasuje(element.strKod, element.strCel1, element.strCel2)) {
+            return Odrzuc(rekord, h, 1, k);
+        }
+    }
+    return true;
+}
+
+std::string KluczListy5(std::string_view strKod, std::string_view strCel1,
+                        std::string_view strCel2) {
+    std::string strKlucz(strKod);
+    strKlucz += '\n';
+    strKlucz += strCel1;
+    strKlucz += '\n';
+    strKlucz += strCel2;
+    return strKlucz;
+}
+
+}  // namespace
+
+const std::array<std::string_view, LICZBA_TYPOW_OBIEKTOW>& TypyObiektow() {
+    static const std::array<std::string_view, LICZBA_TYPOW_OBIEKTOW> typy = {
+        "G5JEW", "G5O_JEW", "G5OBR", "G5O_OBR", "G5RST",   "G5OSF",   "G5INS",   "G5MLZ",
+        "G5OSZ", "G5JDR",   "G5UDZ", "G5UDW",   "G5JRZ",   "G5DZE",   "G5O_DZE", "G5KLU",
+        "G5BUD", "G5O_BUD", "G5LKL", "G5UZG",   "G5KKL",   "G5ZMN",   "G5DOK",   "G5ADR",
+        "G5DZW", "G5UDD",   "G5PDZ", "G5PZG",   "G5GRN",   "G5G_JEW", "G5G_OBR", "G5G_RST",
+        "G5G_DZE", "G5G_BUD", "G5G_UZG", "G5G_KKL"};
+    return typy;
+}
+
+bool CzyTypZnany(const std::string&, const std::string& strTyp) {
+    for (std::string_view strZnany : TypyObiektow()) {
+        if (strZnany == strTyp) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CzyObiektGraficzny(const std::string& strRodzaj, const std::string& strTyp) {
+    const auto& typy = TypyObiektow();
+    for (int i = PIERWSZY_TYP_GRAFICZNY; i < LICZBA_TYPOW_OBIEKTOW; ++i) {
+        if (typy[static_cast<std::size_t>(i)] == strTyp) {
+            return true;
+        }
+    }
+    if (strRodzaj == "RP" || strRodzaj == "RL") {
+        return true;
+    }
+    return strRodzaj == "RO" && (strTyp == "G5RST" || strTyp == "G5KKL" || strTyp == "G5UZG");
+}
+
+bool MaAtrybut(const std::string& strSymbol, const Rekord& rekord, const std::string& strWartosc) {
+    std::vector<std::string> astrPola;
+    for (std::size_t i = 1; i + 1 < rekord.size(); ++i) {
+        const int nPol = Podziel(rekord[i], astrPola);
+        if (Pole(astrPola, nPol, 1) != strSymbol) {
+            continue;
+        }
+        std::string_view strPole3 = Pole(astrPola, nPol, 3);
+        if (!strPole3.empty() && strPole3.back() == ';') {
+            strPole3.remove_suffix(1);
+        }
+        if (strPole3 == strWartosc) {
+            return true;
+        }
+    }
+    return false;
+}
+
+CIndeksListy5 ZbudujIndeksListy5(const ListaRekordow& lista5) {
+    CIndeksListy5 indeks;
+    for (int i = 0; i < lista5.Licznik(); ++i) {
+        const std::string& strKod = lista5.Pole2(i);
+        if (strKod == "WL") {
+            indeks.m_indeks.emplace(KluczListy5("WL", lista5.Pole3(i), ""), i);
+        } else if (strKod == "WG") {
+            indeks.m_indeks.emplace(KluczListy5("WG", lista5.Pole3(i), lista5.Pole4(i)), i);
+        } else if (indeks.m_nPierwszyBledny < 0) {
+            indeks.m_nPierwszyBledny = i;
+        }
+    }
+    return indeks;
+}
+
+bool SprawdzRekordEtap1(Rekord& rekord, bool bAtrybuty, CKontekstPrzebiegu& k) {
+    static const std::string strBladNaglowka = blad::NaglowekRekordu();
+    const CNaglowek h = PodzielNaglowek(rekord);
+    if (h.nPol != 6) {
+        throw CSWDEException(11, strBladNaglowka, k.czytnik.m_nLinia, k.czytnik.m_nPozycja);
+    }
+    const std::string strBaza = UsunPrefiks(h[2]);
+    const bool bAktualny = CzyAktualny(h[5]);
+    Zlicz(bAktualny ? k.stan.m_mapaZrodloAkt : k.stan.m_mapaZrodloHist, strBaza);
+    const int nLista = RegulaEtapu1(rekord, h, strBaza, k.opcje);
+    if (nLista != 0) {
+        return Odrzuc(rekord, h, nLista, k);
+    }
+    Zlicz(bAktualny ? k.stan.m_mapaCelAkt : k.stan.m_mapaCelHist, strBaza);
+    if (bAtrybuty && k.opcje.CzyFiltrowacAtrybutyTypu(strBaza)) {
+        UsunZaznaczoneAtrybuty(NumerTypu(strBaza), rekord, k.opcje, k.czytnik);
+    }
+    return true;
+}
+
+bool SprawdzRekordEtap2(Rekord& rekord, CKontekstPrzebiegu& k) {
+    static const std::string strBladRWLS = blad::UzycieWiazaniaRWLS();
+    static const std::string strBladRWLD = blad::UzycieWiazaniaRWLD();
+    static const std::string strBladRJRW = blad::UzycieWiazaniaRJRW();
+    const CNaglowek h = PodzielNaglowek(rekord);
+    const std::string& strTyp = h[2];
+    const bool bBudynki = k.opcje.CzyGrupaZaznaczona(GrupaBudynki);
+    if (strTyp == "G5UDZ") {
+        return SprawdzRelacje(rekord, h, SYMBOL_RWLS, strBladRWLS, {2, 4}, k);
+    }
+    if (bBudynki && !k.opcje.CzyGrupaZaznaczona(GrupaWladanie) && strTyp == "G5UDW") {
+        return SprawdzRelacje(rekord, h, SYMBOL_RWLD, strBladRWLD, {2}, k);
+    }
+    if (!bBudynki && strTyp == "G5JRZ") {
+        return SprawdzRelacje(rekord, h, "G5RJRW", strBladRJRW, {4}, k);
+    }
+    if (bBudynki && !k.opcje.CzyGrupaZaznaczona(GrupaDzierzawa) && strTyp == "G5PDZ") {
+        return SprawdzPrzedmiotDzierzawy(rekord, h, k);
+    }
+    return true;
+}
+
+bool SprawdzRekordEtap3(Rekord& rekord, CKontekstPrzebiegu& k, const CIndeksListy5& indeks) {
+    static const std::string strBladRPRZ = blad::UzycieWiazaniaRPRZ();
+    const CNaglowek h = PodzielNaglowek(rekord);
+    if (h[2] != "G5DZW") {
+        return true;
+    }
+    // The first matching entry in list order; an entry with another code before it fails.
+    int nPierwszy = -1;
+    for (const std::string& strKlucz : {KluczListy5("WL", h[4], ""), KluczListy5("WG", h[2], h[3])}) {
+        const auto it = indeks.m_indeks.find(strKlucz);
+        if (it != indeks.m_indeks.end() && (nPierwszy < 0 || it->second < nPierwszy)) {
+            nPierwszy = it->second;
+        }
+    }
+    if (indeks.m_nPierwszyBledny >= 0 && (nPierwszy < 0 || indeks.m_nPierwszyBledny < nPierwszy)) {
+        throw BladWiazania(strBladRPRZ, k);
+    }
+    if (nPierwszy < 0) {
+        return true;
+    }
+    return Odrzuc(rekord, h, 6, k);
+}
+
+bool SprawdzRekordEtap4(Rekord& rekord, CKontekstPrzebiegu& k) {
+    static const std::string strBladRWPZ = blad::UzycieWiazaniaRWPZ();
+    const CNaglowek h = PodzielNaglowek(rekord);
+    if (h[2] != "G5UDD") {
+        return true;
+    }
+    return SprawdzRelacje(rekord, h, "G5RWPZ", strBladRWPZ, {6}, k);
+}
+
+void FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bAtrybuty) {
+    static const std::string strEtap = kodowanie::T("Filtrowanie obiektów (");
+    k.powiadomienia.PokazPostep();
+    k.powiadomienia.UstawPostep(0);
+    k.powiadomienia.UstawEtap(strEtap + std::to_string(nEtap) + "/" +
+                              std::to_string(nLiczbaEtapow) + ")");
+    k.wyjscie.Zapisz("SO;\n");
+    CIndeksListy5 indeks;
+    if (nEtap == 3) {
+        indeks = ZbudujIndeksListy5(k.stan.Lista(5));
+    }
+    k.czytnik.m_bSzukajSekcji = true;
+    Rekord rekord;
+    while (!k.CzyPrzerwac()) {
+        rekord.clear();
+        int nLiczba = 0;
+        const bool bJest = k.czytnik.CzytajRekord("SO;", rekord, nLiczba);
+        if (bJest) {
+            rekord.resize(static_cast<std::size_t>(nLiczba));
+            const bool bZostaje = nEtap == 1   ? SprawdzRekordEtap1(rekord, bAtrybuty, k)
+                                  : nEtap == 2 ? SprawdzRekordEtap2(rekord, k)
+                                  : nEtap == 3 ? SprawdzRekordEtap3(rekord, k, indeks)
+                                               : SprawdzRekordEtap4(rekord, k);
+            if (bZostaje) {
+                for (std::size_t i = 0; i + 1 < rekord.size(); ++i) {
+                    k.wyjscie.Zapisz(rekord[i]);
+                    k.wyjscie.Zapisz("\n");
+                }
+                k.wyjscie.Zapisz("X;\n");
+            }
+        }
+        rekord.clear();
+        k.UstawPostepCzytnika();
+        if (!bJest) {
+            k.powiadomienia.UstawPostep(k.powiadomienia.GornaGranica());
+            break;
+        }
+    }
+}

@@ -1,0 +1,45 @@
+// The object pass over the "SO;" section and the decisions of its four stages: stage 1 applies
+// the ticked object groups (and turns graphic objects into descriptive ones, counts objects
+// for the log and removes ticked attributes); stages 2 to 4 remove the objects that existed
+// only because of what stage 1 removed.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "filtr/przebieg.h"
+
+// The 36 known type symbols; entries 27 to 35 are the purely graphic types.
+constexpr int LICZBA_TYPOW_OBIEKTOW = 36;
+constexpr int PIERWSZY_TYP_GRAFICZNY = 27;
+const std::array<std::string_view, LICZBA_TYPOW_OBIEKTOW>& TypyObiektow();
+
+// Field 2 (type symbol as written) is one of the 36 known types. The record kind is not used.
+bool CzyTypZnany(const std::string& strRodzaj, const std::string& strTyp);
+// A purely graphic type, an "RP" or "RL" record, or an "RO" record of G5RST, G5KKL or G5UZG.
+bool CzyObiektGraficzny(const std::string& strRodzaj, const std::string& strTyp);
+// Some element line has field 1 equal to the symbol and field 3, with one trailing ";"
+// removed, equal to the value.
+bool MaAtrybut(const std::string& strSymbol, const Rekord& rekord, const std::string& strWartosc);
+
+// List 5 (relation elements of dropped lease subjects) prepared for stage 3: the first entry
+// matching a lease by "WL" or by "WG", and the first entry with any other code, so that hashed
+// lookups give what walking the list in order would give.
+struct CIndeksListy5 {
+    std::unordered_map<std::string, int> m_indeks;
+    int m_nPierwszyBledny = -1;
+};
+CIndeksListy5 ZbudujIndeksListy5(const ListaRekordow& lista5);
+
+// Decisions: true keeps the (possibly changed) record, false drops it (the record is emptied
+// and noted in the run state's lists).
+bool SprawdzRekordEtap1(Rekord& rekord, bool bAtrybuty, CKontekstPrzebiegu& k);
+bool SprawdzRekordEtap2(Rekord& rekord, CKontekstPrzebiegu& k);
+bool SprawdzRekordEtap3(Rekord& rekord, CKontekstPrzebiegu& k, const CIndeksListy5& indeks);
+bool SprawdzRekordEtap4(Rekord& rekord, CKontekstPrzebiegu& k);
+
+// One object pass: writes "SO;" and every kept record ending with "X;". The section and file
+// end lines are left to the caller. Stops before the next record when the run is cancelled.
+void FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bAtrybuty);
