@@ -1,0 +1,15 @@
+// Synthetic SWDE files for the benchmarks: a precinct-like file of a chosen size, made of
+// repeated parcel groups whose relations all point at objects of the same file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct COpcjeGeneratora {
+    std::uint64_t nRozmiar = 200ull << 20; // about this many bytes
+    unsigned nZiarno = 1;                  // same seed, same file
+};
+
+// Writes a realistic synthetic precinct-like file of about nRozmiar bytes; returns the
+// number of "SO;" records written. Throws std::runtime_error when the file cannot be written.
+std::uint64_t GenerujPlikSWDE(const std::string& strSciezka, const COpcjeGeneratora& opcje);
