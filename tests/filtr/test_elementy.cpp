@@ -137,8 +137,9 @@ COpcjeFiltrowania Zaznacz(int nTyp, const std::vector<std::string>& symbole) {
 }
 
 TEST(UsunZaznaczoneAtrybuty, RemovesOnlyTheTickedSymbolsOfTheType) {
-    const Rekord dzialka = {"RO,a,G5DZE,12,34,11;", "D,G5PEW,,12;", "D,G5DTW,,x;",
-                            "WL,G5RADR,15;",        "D,G5PEW,,13;", "X;"};
+    const Rekord dzialka = {
+        "RO,a,G5DZE,12,34,11;", "D,G5NOS,,12;",    "D,G5DTW,,x;", "WG,G5RKRG,G5DOK,15;",
+        "D,G5NOS,,13;",         "WL,G5RPW\xA3,9;", "X;"};
     const int nDZE = NumerTypu("G5DZE");
     struct CPrzypadek {
         const char* nazwa;
@@ -148,11 +149,15 @@ TEST(UsunZaznaczoneAtrybuty, RemovesOnlyTheTickedSymbolsOfTheType) {
     const CPrzypadek przypadki[] = {
         {"nothing ticked", {}, dzialka},
         {"one attribute, all its lines",
-         {"G5PEW"},
-         {"RO,a,G5DZE,12,34,11;", "D,G5DTW,,x;", "WL,G5RADR,15;", "X;"}},
+         {"G5NOS"},
+         {"RO,a,G5DZE,12,34,11;", "D,G5DTW,,x;", "WG,G5RKRG,G5DOK,15;", "WL,G5RPW\xA3,9;", "X;"}},
         {"a relation symbol removes relation lines",
-         {"G5RADR", "G5DTW"},
-         {"RO,a,G5DZE,12,34,11;", "D,G5PEW,,12;", "D,G5PEW,,13;", "X;"}},
+         {"G5RKRG", "G5DTW"},
+         {"RO,a,G5DZE,12,34,11;", "D,G5NOS,,12;", "D,G5NOS,,13;", "WL,G5RPW\xA3,9;", "X;"}},
+        {"a symbol with a Polish letter",
+         {"G5RPW\xA3"},
+         {"RO,a,G5DZE,12,34,11;", "D,G5NOS,,12;", "D,G5DTW,,x;", "WG,G5RKRG,G5DOK,15;",
+          "D,G5NOS,,13;", "X;"}},
     };
     for (const CPrzypadek& p : przypadki) {
         SCOPED_TRACE(p.nazwa);
@@ -165,9 +170,9 @@ TEST(UsunZaznaczoneAtrybuty, RemovesOnlyTheTickedSymbolsOfTheType) {
 }
 
 TEST(UsunZaznaczoneAtrybuty, TicksOfAnotherTypeDoNothing) {
-    const COpcjeFiltrowania opcje = Zaznacz(NumerTypu("G5BUD"), {"G5RADR"});
+    const COpcjeFiltrowania opcje = Zaznacz(NumerTypu("G5BUD"), {"G5RKRG"});
     CCzytnikSWDE czytnik;
-    const Rekord przed = {"RO,a,G5DZE,12,34,11;", "WL,G5RADR,15;", "X;"};
+    const Rekord przed = {"RO,a,G5DZE,12,34,11;", "WG,G5RKRG,G5DOK,15;", "X;"};
     Rekord rekord = przed;
     UsunZaznaczoneAtrybuty(NumerTypu("G5DZE"), rekord, opcje, czytnik);
     EXPECT_EQ(rekord, przed);
