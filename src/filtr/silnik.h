@@ -1,6 +1,7 @@
 // The filtering engine: one whole run from the source files to the targets and their logs.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,5 @@ public:
 
 private:
     struct CStan;
-    CStan* m_pStan;
+    std::unique_ptr<CStan> m_pStan;
 };
