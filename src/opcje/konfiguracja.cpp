@@ -1,0 +1,354 @@
+// The configuration file: writing the options as 31 key and value pairs and reading them back.
+#include "opcje/konfiguracja.h"
+
+#include <array>
+#include <climits>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "opcje/opcje.h"
+#include "swde/bledy.h"
+#include "swde/kodowanie.h"
+#include "swde/platforma.h"
+#include "swde/powiadomienia.h"
+
+namespace {
+
+constexpr int LICZBA_KLUCZY = 31;
+constexpr int KLUCZ_CRC = 26;
+constexpr int KLUCZ_PROPAGACJA = 27;
+constexpr int PIERWSZY_KATALOG = 28;
+
+const std::string& NazwaPlikuDomyslnego() {
+    static const std::string str = "KELVOR.cfg";
+    return str;
+}
+
+const std::string& TekstOdmowyDostepu() {
+    static const std::string str = kodowanie::T("Odmowa dostępu do pliku konfiguracyjnego");
+    return str;
+}
+
+const std::string& TekstBrakuPliku() {
+    static const std::string str =
+        kodowanie::T("Nie znaleziono pliku z domyślną konfiguracją opcji programu.\n"
+                     "Plik ten zostanie utworzony automatycznie.");
+    return str;
+}
+
+// The 31 keys in number order: the object groups, the 25 types, the two flags, three folders.
+const std::array<std::string, LICZBA_KLUCZY>& Klucze() {
+    static const std::array<std::string, LICZBA_KLUCZY> klucze = [] {
+        std::array<std::string, LICZBA_KLUCZY> k;
+        k[0] = "Obiekty";
+        for (int n = 1; n <= LICZBA_TYPOW; ++n)
+            k[n] = OpisTypu(n).m_strKlucz;
+        k[KLUCZ_CRC] = "CRC";
+        k[KLUCZ_PROPAGACJA] = "Propagacja";
+        k[28] = kodowanie::T("Źródło_danych");
+        k[29] = kodowanie::T("Ujście_danych");
+        k[30] = "Konfiguracje";
+        return k;
+    }();
+    return klucze;
+}
+
+int NumerKlucza(std::string_view strKlucz) {
+    const auto& klucze = Klucze();
+    for (int n = 0; n < LICZBA_KLUCZY; ++n) {
+        if (klucze[static_cast<std::size_t>(n)] == strKlucz)
+            return n;
+    }
+    return -1;
+}
+
+// The folders of numbers 28, 29 and 30.
+std::string COpcjeFiltrowania::* const g_katalogi[] = {&COpcjeFiltrowania::m_strZrodloDanych,
+                                                       &COpcjeFiltrowania::m_strUjscieDanych,
+                                                       &COpcjeFiltrowania::m_strKatalogKonfiguracji};
+
+std::string& Katalog(COpcjeFiltrowania& opcje, int n) {
+    return opcje.*g_katalogi[n - PIERWSZY_KATALOG];
+}
+
+const std::string& Katalog(const COpcjeFiltrowania& opcje, int n) {
+    return opcje.*g_katalogi[n - PIERWSZY_KATALOG];
+}
+
+bool CzySeparatorTokenow(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+struct CToken {
+    std::string_view m_str;
+    bool m_bWCudzyslowie = false;
+};
+
+// Splits the text into tokens at runs of blanks, tabs and line breaks. A token that begins
+// with a double quote runs to the first double quote that is followed by a separator or by the
+// end of the text, on the same line; the quotes are not part of it. Without such a closing
+// quote it is an ordinary token.
+class CTokenizer {
+public:
+    explicit CTokenizer(std::string_view strTekst) : m_strTekst(strTekst) {}
+
+    bool Nastepny(CToken& token) {
+        while (m_nPoz < m_strTekst.size() && CzySeparatorTokenow(m_strTekst[m_nPoz]))
+            ++m_nPoz;
+        if (m_nPoz == m_strTekst.size())
+            return false;
+        if (m_strTekst[m_nPoz] == '"' && m_nPoz >= m_nBezZamkniecia) {
+            const std::size_t nKoniec = ZamykajacyCudzyslow(m_nPoz + 1);
+            if (nKoniec != std::string_view::npos) {
+                token = {m_strTekst.substr(m_nPoz + 1, nKoniec - m_nPoz - 1), true};
+                m_nPoz = nKoniec + 1;
+                return true;
+            }
+        }
+        const std::size_t nPoczatek = m_nPoz;
+        while (m_nPoz < m_strTekst.size() && !CzySeparatorTokenow(m_strTekst[m_nPoz]))
+            ++m_nPoz;
+        token = {m_strTekst.substr(nPoczatek, m_nPoz - nPoczatek), false};
+        return true;
+    }
+
+private:
+    // The closing quote from nOd on, or npos. A line without one is remembered, so that a long
+    // line of quotes is scanned once, not once per token.
+    std::size_t ZamykajacyCudzyslow(std::size_t nOd) {
+        std::size_t n = nOd;
+        for (; n < m_strTekst.size() && m_strTekst[n] != '\n' && m_strTekst[n] != '\r'; ++n) {
+            if (m_strTekst[n] == '"' &&
+                (n + 1 == m_strTekst.size() || CzySeparatorTokenow(m_strTekst[n + 1])))
+                return n;
+        }
+        m_nBezZamkniecia = n;
+        return std::string_view::npos;
+    }
+
+    std::string_view m_strTekst;
+    std::size_t m_nPoz = 0;
+    std::size_t m_nBezZamkniecia = 0;  // no closing quote for an opening quote before this
+};
+
+std::string WartoscKatalogu(const CToken& token) {
+    if (!token.m_bWCudzyslowie && token.m_str == ".")
+        return {};
+    return std::string(token.m_str);
+}
+
+// True when the written value reads back as exactly this folder.
+bool CzyCzytaSieJako(const std::string& strZapis, const std::string& strKatalog) {
+    CTokenizer tokenizer(strZapis);
+    CToken token, dalszy;
+    return tokenizer.Nastepny(token) && !tokenizer.Nastepny(dalszy) &&
+           WartoscKatalogu(token) == strKatalog;
+}
+
+// A folder as written: "." for none, the folder itself when it has no white space, else in
+// double quotes. A folder that neither form would read back (a line break or a quote followed
+// by a blank inside it) is not remembered rather than break the file.
+std::string ZapisKatalogu(const std::string& strKatalog) {
+    if (strKatalog.empty())
+        return ".";
+    if (CzyCzytaSieJako(strKatalog, strKatalog))
+        return strKatalog;
+    const std::string strWCudzyslowie = '"' + strKatalog + '"';
+    if (CzyCzytaSieJako(strWCudzyslowie, strKatalog))
+        return strWCudzyslowie;
+    return ".";
+}
+
+[[noreturn]] void BladFormatu() {
+    throw CStandardException(blad::TytulFormatu(), blad::KomunikatFormatu());
+}
+
+std::filesystem::path SciezkaSystemowa(const std::string& strSciezka) {
+    const std::string strUtf8 = kodowanie::Cp1250DoUtf8(strSciezka);
+    return std::filesystem::path(std::u8string(strUtf8.begin(), strUtf8.end()));
+}
+
+// The whole file, or false when it cannot be opened or read.
+bool CzytajPlik(const std::string& strSciezka, std::string& strTekst) {
+    if (platforma::JestKatalogiem(strSciezka))
+        return false;
+    platforma::CPlikWejsciowy plik;
+    if (!plik.Otworz(strSciezka))
+        return false;
+    try {
+        char bufor[64 * 1024];
+        for (std::size_t n; (n = plik.Czytaj(bufor, sizeof bufor)) > 0;)
+            strTekst.append(bufor, n);
+    } catch (const CFileException&) {
+        return false;
+    }
+    return true;
+}
+
+bool ZapiszCalosc(const std::string& strSciezka, const std::string& strTekst) {
+    platforma::CPlikWyjsciowy plik;
+    if (!plik.Otworz(strSciezka))
+        return false;
+    try {
+        plik.Zapisz(strTekst);
+        plik.Zamknij();
+    } catch (const CFileException&) {
+        return false;  // the destructor closes what is left open
+    }
+    return true;
+}
+
+std::string FolderSciezki(const std::string& strSciezka) {
+    const std::size_t n = platforma::OstatniSeparator(strSciezka);
+    return n == std::string::npos ? std::string() : strSciezka.substr(0, n + 1);
+}
+
+void PokazBladFormatu(const CStandardException& blad, CPowiadomienia& powiadomienia) {
+    powiadomienia.Komunikat(blad.Tekst(), ERodzajKomunikatu::Zwykly);
+}
+
+}  // namespace
+
+std::string SciezkaDomyslnejKonfiguracji() {
+    const std::string strProgram = platforma::SciezkaProgramu();
+    const std::size_t n = platforma::OstatniSeparator(strProgram);
+    if (n == std::string::npos)
+        return NazwaPlikuDomyslnego();
+    return strProgram.substr(0, n) + platforma::Separator() + NazwaPlikuDomyslnego();
+}
+
+int LiczbaZTekstu(std::string_view strTekst) {
+    std::size_t i = 0;
+    while (i < strTekst.size() && std::string_view(" \t\n\v\f\r").find(strTekst[i]) !=
+                                      std::string_view::npos)
+        ++i;
+    bool bMinus = false;
+    if (i < strTekst.size() && (strTekst[i] == '+' || strTekst[i] == '-'))
+        bMinus = strTekst[i++] == '-';
+    const long long nGranica = bMinus ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long nWartosc = 0;
+    for (; i < strTekst.size() && strTekst[i] >= '0' && strTekst[i] <= '9'; ++i) {
+        nWartosc = nWartosc * 10 + (strTekst[i] - '0');
+        if (nWartosc > nGranica)
+            nWartosc = nGranica;
+    }
+    return static_cast<int>(bMinus ? -nWartosc : nWartosc);
+}
+
+std::string TekstKonfiguracji(const COpcjeFiltrowania& opcje) {
+    const auto& klucze = Klucze();
+    std::string strTekst;
+    for (int n = 0; n <= LICZBA_TYPOW; ++n)
+        strTekst += klucze[n] + ' ' + std::to_string(opcje.Maska(n)) + '\n';
+    strTekst += klucze[KLUCZ_CRC] + (opcje.m_bSumyCRC ? " 1\n" : " 0\n");
+    strTekst += klucze[KLUCZ_PROPAGACJA] + (opcje.m_bPropagacja ? " 1\n" : " 0\n");
+    for (int n = PIERWSZY_KATALOG; n < LICZBA_KLUCZY; ++n)
+        strTekst += klucze[n] + ' ' + ZapisKatalogu(Katalog(opcje, n)) + '\n';
+    return strTekst;
+}
+
+void ZastosujTekstKonfiguracji(COpcjeFiltrowania& opcje, std::string_view strTekst) {
+    std::array<int, PIERWSZY_KATALOG> anWartosci{};
+    anWartosci[KLUCZ_CRC] = 1;
+    anWartosci[KLUCZ_PROPAGACJA] = 1;
+    CTokenizer tokenizer(strTekst);
+    for (int p = 0; p < LICZBA_KLUCZY; ++p) {
+        CToken klucz, wartosc;
+        if (!tokenizer.Nastepny(klucz))
+            break;
+        const int nKlucz = NumerKlucza(klucz.m_str);
+        if (nKlucz < 0 || !tokenizer.Nastepny(wartosc))
+            BladFormatu();
+        if (p >= PIERWSZY_KATALOG) {
+            Katalog(opcje, p) = WartoscKatalogu(wartosc);  // by position, whatever the key
+        } else if (nKlucz < PIERWSZY_KATALOG) {
+            anWartosci[nKlucz] = LiczbaZTekstu(wartosc.m_str);
+            if (nKlucz == 0)
+                opcje.UstawStronyWedlugObiektow(anWartosci[0]);
+        }
+    }
+    for (int n = 0; n <= LICZBA_TYPOW; ++n)
+        opcje.UstawMaske(n, anWartosci[n]);
+    opcje.m_bSumyCRC = anWartosci[KLUCZ_CRC] == 1;
+    opcje.m_bPropagacja = anWartosci[KLUCZ_PROPAGACJA] == 1;
+    // Every page follows the mask now in force, also when the file named no "Obiekty" value:
+    // a group the file leaves unticked never keeps its pages disabled.
+    opcje.UstawStronyWedlugObiektow(opcje.m_nMaskaObiektow);
+}
+
+bool ZapiszPlikKonfiguracji(const COpcjeFiltrowania& opcje, const std::string& strSciezka) {
+    if (platforma::JestKatalogiem(strSciezka))
+        return false;
+    if (platforma::Istnieje(strSciezka))
+        platforma::UstawZapisywalny(strSciezka);
+    // The new text goes to a file beside the old one, which it replaces only when complete.
+    const std::string strTymczasowy = strSciezka + ".tmp";
+    if (platforma::Istnieje(strTymczasowy))
+        platforma::UstawZapisywalny(strTymczasowy);
+    if (!ZapiszCalosc(strTymczasowy, TekstKonfiguracji(opcje))) {
+        platforma::Usun(strTymczasowy);
+        return false;
+    }
+    std::error_code blad;
+    std::filesystem::rename(SciezkaSystemowa(strTymczasowy), SciezkaSystemowa(strSciezka), blad);
+    if (blad) {
+        platforma::Usun(strTymczasowy);
+        return false;
+    }
+    return true;
+}
+
+void ZapiszKonfiguracje(const COpcjeFiltrowania& opcje, const std::string& strSciezka,
+                        CPowiadomienia& powiadomienia) {
+    const std::string strPlik = strSciezka.empty() ? SciezkaDomyslnejKonfiguracji() : strSciezka;
+    if (!ZapiszPlikKonfiguracji(opcje, strPlik))
+        powiadomienia.Komunikat(TekstOdmowyDostepu(), ERodzajKomunikatu::Ostrzezenie);
+}
+
+std::string WczytajKonfiguracje(COpcjeFiltrowania& opcje, const std::string& strSciezka,
+                                CPowiadomienia& powiadomienia) {
+    const std::string strPlik = strSciezka.empty() ? SciezkaDomyslnejKonfiguracji() : strSciezka;
+    std::string strTekst;
+    if (!CzytajPlik(strPlik, strTekst)) {
+        powiadomienia.Komunikat(TekstBrakuPliku(), ERodzajKomunikatu::Ostrzezenie);
+        return {};
+    }
+    ZastosujTekstKonfiguracji(opcje, strTekst);
+    return strPlik;
+}
+
+void PrzygotujKlucze(COpcjeFiltrowania& opcje, CPowiadomienia& powiadomienia) {
+    try {
+        opcje.m_strPlikKonfiguracji = WczytajKonfiguracje(opcje, {}, powiadomienia);
+        opcje.m_bZmienione = false;
+    } catch (const CStandardException& blad) {
+        PokazBladFormatu(blad, powiadomienia);
+    }
+}
+
+bool OdczytajKonfiguracjeZPliku(COpcjeFiltrowania& opcje, const std::string& strSciezka,
+                                CPowiadomienia& powiadomienia) {
+    try {
+        if (strSciezka.empty() || WczytajKonfiguracje(opcje, strSciezka, powiadomienia).empty())
+            return false;
+    } catch (const CStandardException& blad) {
+        PokazBladFormatu(blad, powiadomienia);
+        return false;
+    }
+    opcje.m_strPlikKonfiguracji = strSciezka;
+    opcje.m_bZmienione = false;
+    opcje.m_strKatalogKonfiguracji = FolderSciezki(strSciezka);
+    return true;
+}
+
+bool ZapiszKonfiguracjeDoPliku(COpcjeFiltrowania& opcje, const std::string& strSciezka,
+                               CPowiadomienia& powiadomienia) {
+    if (strSciezka.empty())
+        return false;
+    if (!ZapiszPlikKonfiguracji(opcje, strSciezka)) {
+        powiadomienia.Komunikat(TekstOdmowyDostepu(), ERodzajKomunikatu::Ostrzezenie);
+        return false;
+    }
+    opcje.m_strPlikKonfiguracji = strSciezka;
+    opcje.m_bZmienione = false;
+    return true;
+}
