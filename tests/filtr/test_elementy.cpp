@@ -18,8 +18,8 @@ const Rekord DZIALKA = {
     "GX;",                    // 3
     "WG,G5RJDR,G5JDR,77;",    // 4
     "WL,G5RADR,15;",          // 5
-    "D,G5PEW,,12;",           // 6
-    "D,G5DTW,,x,y;",          // 7
+    "D,G5PEW,R,12;",          // 6
+    "D,G5DTW,D,x,y;",         // 7
     "WG,G5RKRG,G5JEW;",       // 8: a relation missing its identifier
     "WG,G5RW\xA3S,G5JDR,78;", // 9
     "XC,77;",                 // 10
