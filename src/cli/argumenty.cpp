@@ -1,0 +1,213 @@
+#include "argumenty.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+enum class EOpcja { Konfiguracja, Wyjscie, Katalog, Data, Naglowek, Tak, Cicho, Pomoc, Wersja };
+
+struct COpisOpcji {
+    const char* szKrotka;
+    const char* szDluga;
+    EOpcja eOpcja;
+    bool bWartosc;
+};
+
+constexpr std::array<COpisOpcji, 9> OPCJE{{
+    {"-c", "--config", EOpcja::Konfiguracja, true},
+    {"-o", "--output", EOpcja::Wyjscie, true},
+    {"-d", "--target-dir", EOpcja::Katalog, true},
+    {nullptr, "--date", EOpcja::Data, true},
+    {nullptr, "--header", EOpcja::Naglowek, true},
+    {"-y", "--yes", EOpcja::Tak, false},
+    {"-q", "--quiet", EOpcja::Cicho, false},
+    {"-h", "--help", EOpcja::Pomoc, false},
+    {nullptr, "--version", EOpcja::Wersja, false},
+}};
+
+const COpisOpcji* ZnajdzOpcje(const std::string& strNazwa) {
+    for (const COpisOpcji& opis : OPCJE)
+        if ((opis.szKrotka && strNazwa == opis.szKrotka) || strNazwa == opis.szDluga)
+            return &opis;
+    return nullptr;
+}
+
+bool UstawRaz(std::string& strPole, const std::string& strWartosc, const std::string& strNazwa,
+              std::string& strBlad) {
+    if (!strPole.empty()) {
+        strBlad = "opcja " + strNazwa + " została podana więcej niż raz";
+        return false;
+    }
+    if (strWartosc.empty()) {
+        strBlad = "opcja " + strNazwa + " wymaga niepustej wartości";
+        return false;
+    }
+    strPole = strWartosc;
+    return true;
+}
+
+bool CzytajNaglowekCelu(const std::string& strWartosc, CArgumenty& argumenty,
+                        std::string& strBlad) {
+    const std::size_t nRowne = strWartosc.find('=');
+    const std::string strKod = strWartosc.substr(0, nRowne);
+    if (nRowne == std::string::npos) {
+        strBlad = "--header wymaga postaci KOD=WARTOŚĆ, podano '" + strWartosc + "'";
+        return false;
+    }
+    const std::string strTekst = strWartosc.substr(nRowne + 1);
+    if (strTekst.find_first_of("\r\n") != std::string::npos) {
+        strBlad = "wartość nagłówka " + strKod + " nie może zawierać końca wiersza";
+        return false;
+    }
+    // The date has its own option; every other shown field can be set.
+    for (const SPoleNaglowka& pole : POLA_NAGLOWKA) {
+        if (strKod == pole.szKod && strKod != "DN") {
+            argumenty.m_naglowki.emplace_back(pole.nIndeksCelu, strTekst);
+            return true;
+        }
+    }
+    strBlad = "nieznany kod nagłówka '" + strKod +
+              "' (dozwolone: TR TN TA TO ZN ZR ZD OP OR ON OA OO; datę ustawia --date)";
+    return false;
+}
+
+bool UstawOpcje(EOpcja eOpcja, const std::string& strNazwa, const std::string& strWartosc,
+                CArgumenty& argumenty, std::string& strBlad) {
+    switch (eOpcja) {
+    case EOpcja::Konfiguracja:
+        return UstawRaz(argumenty.m_strKonfiguracja, strWartosc, strNazwa, strBlad);
+    case EOpcja::Wyjscie:
+        return UstawRaz(argumenty.m_strWyjscie, strWartosc, strNazwa, strBlad);
+    case EOpcja::Katalog:
+        return UstawRaz(argumenty.m_strKatalog, strWartosc, strNazwa, strBlad);
+    case EOpcja::Data:
+        if (argumenty.m_bData) {
+            strBlad = "opcja --date została podana więcej niż raz";
+            return false;
+        }
+        if (!CzytajDate(strWartosc, argumenty.m_data)) {
+            strBlad = "nieprawidłowa data '" + strWartosc + "' (oczekiwano RRRR-MM-DD)";
+            return false;
+        }
+        argumenty.m_bData = true;
+        return true;
+    case EOpcja::Naglowek:
+        return CzytajNaglowekCelu(strWartosc, argumenty, strBlad);
+    case EOpcja::Tak:
+        argumenty.m_bTak = true;
+        return true;
+    case EOpcja::Cicho:
+        argumenty.m_bCicho = true;
+        return true;
+    case EOpcja::Pomoc:
+        argumenty.m_bPomoc = true;
+        return true;
+    case EOpcja::Wersja:
+        argumenty.m_bWersja = true;
+        return true;
+    }
+    return false;
+}
+
+// One option at astrArgumenty[i]; advances i past its value.
+bool CzytajOpcje(const std::vector<std::string>& astrArgumenty, std::size_t& i,
+                 CArgumenty& argumenty, std::string& strBlad) {
+    const std::string& strArgument = astrArgumenty[i];
+    const bool bDluga = strArgument.rfind("--", 0) == 0;
+    const std::size_t nRowne = bDluga ? strArgument.find('=') : std::string::npos;
+    const std::string strNazwa = strArgument.substr(0, nRowne);
+    const COpisOpcji* pOpis = ZnajdzOpcje(strNazwa);
+    if (!pOpis) {
+        strBlad = "nieznana opcja '" + strNazwa + "'";
+        return false;
+    }
+    std::string strWartosc;
+    if (nRowne != std::string::npos) {
+        if (!pOpis->bWartosc) {
+            strBlad = "opcja " + strNazwa + " nie przyjmuje wartości";
+            return false;
+        }
+        strWartosc = strArgument.substr(nRowne + 1);
+    } else if (pOpis->bWartosc) {
+        if (i + 1 >= astrArgumenty.size()) {
+            strBlad = "opcja " + strNazwa + " wymaga wartości";
+            return false;
+        }
+        strWartosc = astrArgumenty[++i];
+    }
+    return UstawOpcje(pOpis->eOpcja, strNazwa, strWartosc, argumenty, strBlad);
+}
+
+bool SprawdzCalosc(const CArgumenty& argumenty, std::string& strBlad) {
+    if (argumenty.m_astrZrodla.empty())
+        strBlad = "nie podano żadnego pliku źródłowego";
+    else if (!argumenty.m_strWyjscie.empty() && !argumenty.m_strKatalog.empty())
+        strBlad = "opcji -o (--output) nie można łączyć z -d (--target-dir)";
+    else if (!argumenty.m_strWyjscie.empty() && argumenty.m_astrZrodla.size() > 1)
+        strBlad = "opcja -o (--output) wymaga dokładnie jednego pliku źródłowego";
+    return strBlad.empty();
+}
+
+}  // namespace
+
+bool CzytajArgumenty(const std::vector<std::string>& astrArgumenty, CArgumenty& argumenty,
+                     std::string& strBlad) {
+    strBlad.clear();
+    bool bTylkoPliki = false;
+    for (std::size_t i = 0; i < astrArgumenty.size() && strBlad.empty(); ++i) {
+        const std::string& strArgument = astrArgumenty[i];
+        if (bTylkoPliki || strArgument.size() < 2 || strArgument[0] != '-')
+            argumenty.m_astrZrodla.push_back(strArgument);
+        else if (strArgument == "--")
+            bTylkoPliki = true;
+        else
+            CzytajOpcje(astrArgumenty, i, argumenty, strBlad);
+    }
+    if (argumenty.m_bPomoc || argumenty.m_bWersja) {
+        strBlad.clear();
+        return true;
+    }
+    return strBlad.empty() && SprawdzCalosc(argumenty, strBlad);
+}
+
+bool CzytajDate(const std::string& strTekst, CData& data) {
+    if (strTekst.size() != 10 || strTekst[4] != '-' || strTekst[7] != '-')
+        return false;
+    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (strTekst[i] < '0' || strTekst[i] > '9')
+            return false;
+    const int nRok = std::stoi(strTekst.substr(0, 4));
+    const int nMiesiac = std::stoi(strTekst.substr(5, 2));
+    const int nDzien = std::stoi(strTekst.substr(8, 2));
+    static constexpr int DNI[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (nRok < 1 || nMiesiac < 1 || nMiesiac > 12 || nDzien < 1)
+        return false;
+    const bool bPrzestepny = (nRok % 4 == 0 && nRok % 100 != 0) || nRok % 400 == 0;
+    if (nDzien > DNI[nMiesiac - 1] + (nMiesiac == 2 && bPrzestepny ? 1 : 0))
+        return false;
+    data = {nRok, nMiesiac, nDzien};
+    return true;
+}
+
+const char* TekstPomocy() {
+    return "Użycie: kelvor-cli [OPCJE] PLIK_ŹRÓDŁOWY...\n"
+           "Filtruje pliki SWDE według ustawień z pliku konfiguracji; obok każdego pliku\n"
+           "docelowego zapisuje raport o tej samej nazwie z rozszerzeniem .log.\n"
+           "\n"
+           "  -c, --config PLIK      ustawienia filtrowania z pliku konfiguracji (domyślnie\n"
+           "                         KELVOR.cfg obok programu, gdy istnieje)\n"
+           "  -o, --output PLIK      plik docelowy (tylko przy jednym pliku źródłowym)\n"
+           "  -d, --target-dir KAT   katalog wszystkich plików docelowych\n"
+           "                         (bez -o i -d: plik źródłowy z dopiskiem \"_nowy\")\n"
+           "      --date RRRR-MM-DD  data w nagłówku każdego pliku docelowego\n"
+           "      --header KOD=WART  tekst nagłówka docelowego; KOD: TR TN TA TO ZN ZR ZD\n"
+           "                         OP OR ON OA OO (opcję można powtarzać)\n"
+           "  -y, --yes              zastępuj istniejące pliki docelowe bez pytania\n"
+           "  -q, --quiet            bez informacji o postępie\n"
+           "  -h, --help             ten opis\n"
+           "      --version          wersja programu\n"
+           "\n"
+           "Kod wyjścia: 0 wszystkie pliki przefiltrowane, 1 co najmniej jeden plik z błędem,\n"
+           "2 błędne wywołanie, konfiguracja lub pliki docelowe, 130 przerwano (Ctrl+C).\n";
+}

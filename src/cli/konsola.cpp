@@ -1,0 +1,139 @@
+#include "konsola.h"
+
+#include <cstdio>
+#include <iostream>
+#include <utility>
+
+#include "swde/kodowanie.h"
+#include "terminal.h"
+
+namespace {
+
+constexpr int SZEROKOSC_PASKA = 40;
+constexpr auto ODSTEP_RYSOWANIA = std::chrono::milliseconds(200);
+
+const std::string& Prefiks(ERodzajKomunikatu eRodzaj) {
+    static const std::string strZwykly, strInformacja = "Informacja: ",
+                                        strOstrzezenie = "Ostrzeżenie: ", strPytanie = "Pytanie: ";
+    switch (eRodzaj) {
+    case ERodzajKomunikatu::Informacja:
+        return strInformacja;
+    case ERodzajKomunikatu::Ostrzezenie:
+        return strOstrzezenie;
+    case ERodzajKomunikatu::Pytanie:
+        return strPytanie;
+    default:
+        return strZwykly;
+    }
+}
+
+}  // namespace
+
+void Wypisz(const std::string& strCp1250, bool bBledy) {
+    std::ostream& strumien = bBledy ? std::cerr : std::cout;
+    strumien << kodowanie::Cp1250DoUtf8(strCp1250) << '\n';
+    strumien.flush();
+}
+
+CPowiadomieniaKonsoli::CPowiadomieniaKonsoli(bool bCicho, bool bInteraktywny, bool bPasek)
+    : m_bCicho(bCicho), m_bInteraktywny(bInteraktywny), m_bPasek(bPasek && !bCicho) {}
+
+void CPowiadomieniaKonsoli::UstawWiersze(std::vector<std::string> astrWiersze) {
+    m_astrWiersze = std::move(astrWiersze);
+}
+
+void CPowiadomieniaKonsoli::WstrzymajKomunikaty(bool bWstrzymaj) { m_bWstrzymane = bWstrzymaj; }
+
+std::vector<std::string> CPowiadomieniaKonsoli::ZebraneKomunikaty() {
+    return std::exchange(m_astrZebrane, {});
+}
+
+void CPowiadomieniaKonsoli::ZakonczPasek() const {
+    if (!m_bPasekWidoczny)
+        return;
+    std::cerr << '\r' << std::string(SZEROKOSC_PASKA + 12, ' ') << '\r';
+    std::cerr.flush();
+    m_bPasekWidoczny = false;
+}
+
+void CPowiadomieniaKonsoli::UstawEtap(const std::string& strTekst) {
+    if (m_bCicho)
+        return;
+    ZakonczPasek();
+    Wypisz(m_strPlik + ": " + strTekst, true);
+}
+
+void CPowiadomieniaKonsoli::UstawPostep(int nPozycja) {
+    if (!m_bPasek)
+        return;
+    const int nGranica = GornaGranica();
+    nPozycja = nPozycja < 0 ? 0 : nPozycja > nGranica ? nGranica : nPozycja;
+    const auto teraz = std::chrono::steady_clock::now();
+    // A few redraws a second; the start and the end of a pass are always shown.
+    if (m_bPasekWidoczny && nPozycja != 0 && nPozycja != nGranica &&
+        teraz - m_czasRysowania < ODSTEP_RYSOWANIA)
+        return;
+    m_czasRysowania = teraz;
+    const int nWypelnione = nPozycja * SZEROKOSC_PASKA / nGranica;
+    char szProcent[16];
+    std::snprintf(szProcent, sizeof szProcent, "] %3d%%", nPozycja * 100 / nGranica);
+    std::cerr << "\r  [" << std::string(nWypelnione, '#')
+              << std::string(SZEROKOSC_PASKA - nWypelnione, '.') << szProcent;
+    std::cerr.flush();
+    m_bPasekWidoczny = true;
+}
+
+bool CPowiadomieniaKonsoli::Zapytaj(const std::string& strPytanie) const {
+    ZakonczPasek();
+    std::cerr << kodowanie::Cp1250DoUtf8(strPytanie) << " [t/N] ";
+    std::cerr.flush();
+    if (!m_bInteraktywny) {
+        std::cerr << "(nie)\n";
+        return false;
+    }
+    return terminal::CzytajTakNie() == terminal::EOdpowiedz::Tak;
+}
+
+bool CPowiadomieniaKonsoli::CzyPrzerwac() const {
+    if (m_bPrzerwano || terminal::LiczbaPrzerwan() == 0)
+        return m_bPrzerwano;
+    if (!m_bInteraktywny) {
+        m_bPrzerwano = true;
+        return true;
+    }
+    // The run waits here, inside its own check, until the question is answered.
+    static const std::string strPytanie = kodowanie::T("Czy na pewno chcesz przerwać filtrowanie?");
+    ZakonczPasek();
+    std::cerr << '\n' << kodowanie::Cp1250DoUtf8(strPytanie) << " [t/N] ";
+    std::cerr.flush();
+    const terminal::EOdpowiedz eOdpowiedz = terminal::CzytajTakNie();
+    if (eOdpowiedz == terminal::EOdpowiedz::Przerwano)
+        std::cerr << '\n';
+    if (eOdpowiedz == terminal::EOdpowiedz::Nie)
+        terminal::ZerujPrzerwania();
+    else
+        m_bPrzerwano = true;
+    return m_bPrzerwano;
+}
+
+std::string CPowiadomieniaKonsoli::TekstWiersza(int j) {
+    return m_astrWiersze.at(static_cast<std::size_t>(j));
+}
+
+bool CPowiadomieniaKonsoli::Komunikat(const std::string& strTekst, ERodzajKomunikatu eRodzaj) {
+    if (m_bWstrzymane) {
+        m_astrZebrane.push_back(strTekst);
+        return eRodzaj != ERodzajKomunikatu::Pytanie;
+    }
+    // The summary of a run is printed by the console itself, with the files it skipped.
+    static const std::string strPodsumowanie = kodowanie::T("Filtrowanie zakończone.");
+    if (eRodzaj == ERodzajKomunikatu::Informacja && strTekst.rfind(strPodsumowanie, 0) == 0)
+        return true;
+    if (eRodzaj == ERodzajKomunikatu::Pytanie)
+        return Zapytaj(strTekst);
+    ZakonczPasek();
+    std::ostream& strumien = eRodzaj == ERodzajKomunikatu::Informacja ? std::cout : std::cerr;
+    strumien << Prefiks(eRodzaj) << kodowanie::Cp1250DoUtf8(strTekst) << '\n';
+    strumien.flush();
+    return true;
+}

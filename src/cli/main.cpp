@@ -1,0 +1,297 @@
+// kelvor-cli: filters SWDE files from the command line with the same engine, options file and
+// logs as the desktop window.
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "argumenty.h"
+#include "filtr/cele.h"
+#include "filtr/silnik.h"
+#include "konsola.h"
+#include "opcje/konfiguracja.h"
+#include "opcje/opcje.h"
+#include "swde/bledy.h"
+#include "swde/kodowanie.h"
+#include "swde/naglowek.h"
+#include "swde/platforma.h"
+#include "terminal.h"
+
+#ifndef KELVOR_WERSJA
+#define KELVOR_WERSJA "0"
+#endif
+
+namespace {
+
+constexpr int WYJSCIE_BLEDY_PLIKOW = 1;
+constexpr int WYJSCIE_UZYCIE = 2;
+constexpr int WYJSCIE_PRZERWANO = 130;
+
+void BladUzycia(const std::string& strBladUtf8) {
+    std::cerr << "kelvor-cli: " << strBladUtf8 << "\nWięcej informacji: kelvor-cli --help\n";
+}
+
+// A path given by the user (UTF-8) as the engine's full code page 1250 path; false when it has
+// characters that code page 1250 cannot carry (the file could then never be found).
+bool SciezkaSilnika(const std::string& strUtf8, std::string& strCp1250) {
+    std::filesystem::path sciezka(std::u8string(strUtf8.begin(), strUtf8.end()));
+    std::error_code blad;
+    const std::filesystem::path pelna = std::filesystem::absolute(sciezka, blad);
+    if (!blad)
+        sciezka = pelna.lexically_normal();
+    const std::u8string strPelna = sciezka.u8string();
+    const std::string strPelnaUtf8(strPelna.begin(), strPelna.end());
+    strCp1250 = kodowanie::Utf8DoCp1250(strPelnaUtf8);
+    if (kodowanie::Cp1250DoUtf8(strCp1250) == strPelnaUtf8)
+        return true;
+    BladUzycia("ścieżki '" + strUtf8 + "' nie da się zapisać w stronie kodowej 1250");
+    return false;
+}
+
+std::string NazwaPliku(const std::string& strSciezka) {
+    const std::size_t nSeparator = platforma::OstatniSeparator(strSciezka);
+    return nSeparator == std::string::npos ? strSciezka : strSciezka.substr(nSeparator + 1);
+}
+
+// "%D:%H:%M:%S": days, then hours, minutes and seconds of two digits.
+std::string CzasTrwania(std::int64_t nSekundy) {
+    if (nSekundy < 0)
+        nSekundy = 0;
+    char szTekst[48];
+    std::snprintf(szTekst, sizeof szTekst, "%lld:%02d:%02d:%02d",
+                  static_cast<long long>(nSekundy / 86400), static_cast<int>(nSekundy / 3600 % 24),
+                  static_cast<int>(nSekundy / 60 % 60), static_cast<int>(nSekundy % 60));
+    return szTekst;
+}
+
+// The options: from -c, else from the default file beside the program when it exists, else
+// the defaults. The console never writes a configuration file.
+bool WczytajUstawienia(const CArgumenty& argumenty, COpcjeFiltrowania& opcje,
+                       CPowiadomieniaKonsoli& powiadomienia) {
+    std::string strSciezka;
+    if (argumenty.m_strKonfiguracja.empty()) {
+        strSciezka = SciezkaDomyslnejKonfiguracji();
+        if (!platforma::Istnieje(strSciezka))
+            return true;
+    } else if (!SciezkaSilnika(argumenty.m_strKonfiguracja, strSciezka)) {
+        return false;
+    }
+    powiadomienia.WstrzymajKomunikaty(true);
+    std::string strWczytana;
+    try {
+        strWczytana = WczytajKonfiguracje(opcje, strSciezka, powiadomienia);
+    } catch (const CStandardException& blad) {
+        powiadomienia.WstrzymajKomunikaty(false);
+        Wypisz(blad.Tekst() + ": " + strSciezka, true);
+        return false;
+    }
+    powiadomienia.WstrzymajKomunikaty(false);
+    powiadomienia.ZebraneKomunikaty();
+    if (strWczytana.empty()) {
+        std::cerr << "kelvor-cli: nie można odczytać pliku konfiguracji "
+                  << kodowanie::Cp1250DoUtf8(strSciezka) << '\n';
+        return false;
+    }
+    opcje.m_strPlikKonfiguracji = strWczytana;
+    opcje.m_bZmienione = false;
+    return true;
+}
+
+// Reads the source header into the pair; the error text (code page 1250) when it fails.
+std::string CzytajNaglowekPary(CParaPlikow& para, const CData& dataCelu,
+                               CPowiadomieniaKonsoli& powiadomienia) {
+    powiadomienia.WstrzymajKomunikaty(true);
+    std::string strBlad;
+    try {
+        CzytajNaglowek(para, dataCelu, powiadomienia);
+    } catch (const CSWDEException& blad) {
+        strBlad = blad.PelnyKomunikat();
+        // A file that is no SWDE file: the message names the file, as when it is added.
+        if (strBlad.rfind(kodowanie::T("Błąd nr 1:"), 0) == 0)
+            strBlad += para[CParaPlikow::ZRODLO];
+    } catch (const CFileException&) {
+        strBlad = kodowanie::T("Wystąpił błąd związany z dostępem do pliku.");
+    } catch (const std::exception&) {
+        strBlad = kodowanie::T(
+            "Plik SWDE zawiera błędy krytyczne, po usunięciu błędów uruchom ponownie aplikację.");
+    }
+    powiadomienia.WstrzymajKomunikaty(false);
+    powiadomienia.ZebraneKomunikaty();
+    return strBlad;
+}
+
+struct CPliki {
+    std::vector<std::string> m_astrZrodla;  // every source given, full code page 1250 paths
+    std::vector<CParaPlikow> m_pary;
+    std::vector<std::size_t> m_anZrodla;               // pair -> position on the command line
+    std::map<std::size_t, std::string> m_bledyZrodel;  // position -> error text (code page 1250)
+};
+
+bool UstalCel(const CArgumenty& argumenty, CParaPlikow& para) {
+    if (!argumenty.m_strWyjscie.empty())
+        return SciezkaSilnika(argumenty.m_strWyjscie, para[CParaPlikow::CEL]);
+    para[CParaPlikow::CEL] = NazwaCelu(para[CParaPlikow::ZRODLO]);
+    if (argumenty.m_strKatalog.empty())
+        return true;
+    std::string strKatalog;
+    if (!SciezkaSilnika(argumenty.m_strKatalog, strKatalog))
+        return false;
+    para[CParaPlikow::CEL] = CelWKatalogu(strKatalog, para[CParaPlikow::CEL]);
+    return true;
+}
+
+void UstawNaglowekCelu(const CArgumenty& argumenty, CParaPlikow& para) {
+    if (argumenty.m_bData)
+        para[CParaPlikow::DATA_CELU] = TekstDaty(argumenty.m_data);
+    for (const auto& [nIndeks, strWartosc] : argumenty.m_naglowki)
+        para[nIndeks] = kodowanie::Utf8DoCp1250(strWartosc);
+}
+
+// The file pairs with their headers read; a source whose header cannot be read is left out
+// and remembered with its error. False on a path the engine cannot use.
+bool ZbudujPary(const CArgumenty& argumenty, CPowiadomieniaKonsoli& powiadomienia,
+                CPliki& pliki) {
+    CData dataCelu = argumenty.m_data;
+    if (!argumenty.m_bData)
+        platforma::DzisiejszaData(dataCelu.nRok, dataCelu.nMiesiac, dataCelu.nDzien);
+    for (std::size_t i = 0; i < argumenty.m_astrZrodla.size(); ++i) {
+        CParaPlikow para;
+        if (!SciezkaSilnika(argumenty.m_astrZrodla[i], para[CParaPlikow::ZRODLO]) ||
+            !UstalCel(argumenty, para))
+            return false;
+        pliki.m_astrZrodla.push_back(para[CParaPlikow::ZRODLO]);
+        const std::string strBlad = CzytajNaglowekPary(para, dataCelu, powiadomienia);
+        if (!strBlad.empty()) {
+            pliki.m_bledyZrodel[i] = strBlad;
+            Wypisz(para[CParaPlikow::ZRODLO] + ": " + strBlad, true);
+            continue;
+        }
+        UstawNaglowekCelu(argumenty, para);
+        pliki.m_pary.push_back(para);
+        pliki.m_anZrodla.push_back(i);
+    }
+    return true;
+}
+
+// The target check: missing folders and shared targets stop the run; existing targets are
+// replaced with -y or after a Yes on the terminal.
+bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak,
+                 CPowiadomieniaKonsoli& powiadomienia) {
+    const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe(pary);
+    if (!wynik.m_astrBledneFoldery.empty()) {
+        Wypisz(TekstBlednychFolderow(wynik.m_astrBledneFoldery), true);
+        return false;
+    }
+    if (!wynik.m_astrPowtorzone.empty()) {
+        Wypisz(TekstPowtorzonych(wynik.m_astrPowtorzone), true);
+        return false;
+    }
+    if (wynik.m_astrIstniejace.empty() || bTak)
+        return true;
+    if (terminal::JestTerminalem(terminal::EStrumien::Wejscie) &&
+        terminal::JestTerminalem(terminal::EStrumien::Bledy))
+        return powiadomienia.Zapytaj(PytanieOIstniejace(wynik.m_astrIstniejace));
+    Wypisz(TekstIstniejacych(wynik.m_astrIstniejace), true);
+    std::cerr << "Aby je zastąpić, użyj opcji -y (--yes).\n";
+    return false;
+}
+
+void WypiszPodsumowanie(const CPliki& pliki, const CSilnikFiltrowania& silnik,
+                        std::int64_t nCzas) {
+    std::map<std::size_t, std::string> bledy = pliki.m_bledyZrodel;
+    for (const CBladPliku& blad : silnik.Bledy()) {
+        const std::size_t nPara = static_cast<std::size_t>(blad.m_nPara);
+        if (nPara < pliki.m_anZrodla.size())
+            bledy[pliki.m_anZrodla[nPara]] = blad.m_strTekst;
+    }
+    const int nBledy = static_cast<int>(pliki.m_bledyZrodel.size()) + silnik.LiczbaBledow();
+    Wypisz(kodowanie::T("Filtrowanie zakończone.\nCzas filtrowania: ") + CzasTrwania(nCzas) +
+               kodowanie::T("\nIlość błędów filtrowania: ") + std::to_string(nBledy),
+           false);
+    for (const auto& [nZrodlo, strTekst] : bledy)
+        Wypisz(pliki.m_astrZrodla[nZrodlo] + ": " + strTekst, true);
+}
+
+
+// Filters the pairs with Ctrl+C counted as the cancel request; the exit status.
+int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje,
+            CPowiadomieniaKonsoli& powiadomienia) {
+    std::vector<std::string> astrWiersze;
+    for (const CParaPlikow& para : pliki.m_pary)
+        astrWiersze.push_back(NazwaPliku(para[CParaPlikow::ZRODLO]));
+    powiadomienia.UstawWiersze(std::move(astrWiersze));
+
+    CSilnikFiltrowania silnik(powiadomienia);
+    const std::int64_t nStart = platforma::Teraz();
+    terminal::WlaczPrzerwania();
+    silnik.Filtruj(pliki.m_pary, opcje);
+    terminal::WylaczPrzerwania();
+    powiadomienia.ZakonczPasek();
+
+    switch (silnik.Wynik()) {
+    case EWynikFiltrowania::Przerwano:
+        Wypisz(kodowanie::T("Przerwano filtrowanie."), true);
+        return WYJSCIE_PRZERWANO;
+    case EWynikFiltrowania::Odmowa:
+        return WYJSCIE_UZYCIE;
+    case EWynikFiltrowania::Zakonczono:
+        break;
+    }
+    WypiszPodsumowanie(pliki, silnik, platforma::Teraz() - nStart);
+    const bool bBledy = silnik.LiczbaBledow() > 0 || !pliki.m_bledyZrodel.empty();
+    return bBledy ? WYJSCIE_BLEDY_PLIKOW : 0;
+}
+
+int Uruchom(const CArgumenty& argumenty) {
+    const bool bInteraktywny = terminal::JestTerminalem(terminal::EStrumien::Wejscie) &&
+                               terminal::JestTerminalem(terminal::EStrumien::Bledy);
+    CPowiadomieniaKonsoli powiadomienia(argumenty.m_bCicho, bInteraktywny,
+                                        terminal::JestTerminalem(terminal::EStrumien::Bledy));
+    COpcjeFiltrowania opcje;
+    if (!WczytajUstawienia(argumenty, opcje, powiadomienia))
+        return WYJSCIE_UZYCIE;
+    if (!opcje.CzyFiltrowacObiekty() && !opcje.CzyFiltrowacAtrybuty()) {
+        Wypisz(kodowanie::T("Nie wybrano żadnej opcji filtrowania."), true);
+        return WYJSCIE_UZYCIE;
+    }
+    CPliki pliki;
+    if (!ZbudujPary(argumenty, powiadomienia, pliki))
+        return WYJSCIE_UZYCIE;
+    if (pliki.m_pary.empty())
+        return WYJSCIE_BLEDY_PLIKOW;
+    if (!SprawdzCele(pliki.m_pary, argumenty.m_bTak, powiadomienia))
+        return WYJSCIE_UZYCIE;
+    return Filtruj(pliki, opcje, powiadomienia);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    terminal::PrzygotujKonsole();
+    CArgumenty argumenty;
+    std::string strBlad;
+    if (!CzytajArgumenty(terminal::ArgumentyUtf8(argc, argv), argumenty, strBlad)) {
+        BladUzycia(strBlad);
+        return WYJSCIE_UZYCIE;
+    }
+    if (argumenty.m_bPomoc) {
+        std::cout << TekstPomocy();
+        return 0;
+    }
+    if (argumenty.m_bWersja) {
+        std::cout << "kelvor-cli " KELVOR_WERSJA "\n";
+        return 0;
+    }
+    try {
+        return Uruchom(argumenty);
+    } catch (const std::exception& blad) {
+        std::cerr << "kelvor-cli: " << blad.what() << '\n';
+    } catch (...) {
+        std::cerr << "kelvor-cli: nieoczekiwany błąd\n";
+    }
+    return WYJSCIE_BLEDY_PLIKOW;
+}

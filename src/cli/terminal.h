@@ -1,0 +1,31 @@
+// What the console needs from the operating system: the arguments as UTF-8, whether a stream
+// is a terminal, Ctrl+C during a run and yes/no answers typed on the terminal.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace terminal {
+
+enum class EStrumien { Wejscie, Wyjscie, Bledy };
+enum class EOdpowiedz { Tak, Nie, Przerwano };
+
+// Makes the console print UTF-8 (Windows); nothing elsewhere.
+void PrzygotujKonsole();
+// The arguments after the program name, as UTF-8.
+std::vector<std::string> ArgumentyUtf8(int argc, char** argv);
+
+bool JestTerminalem(EStrumien eStrumien);
+
+// From now on Ctrl+C is counted instead of ending the program, until WylaczPrzerwania().
+void WlaczPrzerwania();
+void WylaczPrzerwania();
+// Ctrl+C presses counted since WlaczPrzerwania() or the last ZerujPrzerwania().
+int LiczbaPrzerwan();
+void ZerujPrzerwania();
+
+// Reads one line from the terminal: "t", "tak", "y", "yes" (any case) are yes, anything else
+// and the end of input are no. A Ctrl+C while waiting gives Przerwano.
+EOdpowiedz CzytajTakNie();
+
+}  // namespace terminal
