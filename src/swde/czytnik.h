@@ -52,6 +52,9 @@ private:
     std::string CzytajLinieBuforowo();
     void WczytajPorcje();
 
+    // File offset of m_strBufor[0]; m_nPozycja is worked out from it.
+    std::uint64_t m_nPoczatekBufora = 0;
+
     platforma::CPlikWejsciowy m_plik;
     std::size_t m_nRozmiarPorcji;
     std::string m_strBufor;

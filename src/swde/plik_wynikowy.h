@@ -27,4 +27,5 @@ private:
     std::string m_strBufor;
     std::uint64_t m_nLiczba = 0;
     bool m_bOtwarty = false;
+    std::string m_strSciezka;  // for the error of a write to a closed file
 };
