@@ -233,6 +233,31 @@ TEST(OdfiltrujSlepeOdwolania, MisusedRelationSymbolsFailTheFile) {
     }
 }
 
+TEST(UsunOdwolanieDoListy, OnlyTheFirstListPassesOverNonRelationCodes) {
+    CCzytnikSWDE czytnik;
+    CPlikWynikowy wyjscie;
+    CPowiadomieniaTestowe powiadomienia;
+    CStanPrzebiegu stan;
+    COpcjeFiltrowania opcje;
+    CKontekstPrzebiegu k{czytnik, wyjscie, powiadomienia, stan, opcje, 0};
+    const Rekord przed = {"RO,a,G5ZMN,5,6,11;", "D,G5ROBJ,,15;", "WL,G5ROBJ,15;", "X;"};
+    for (int nLista : {1, 2, 3, 4, 6}) {
+        SCOPED_TRACE(nLista);
+        stan.Lista(nLista).Dodaj("G5BUD", "1", "15");
+        Rekord rekord = przed;
+        const CElement danych{"D", "15", ""};
+        if (nLista == 1)
+            EXPECT_FALSE(UsunOdwolanieDoListy(nLista, rekord, danych, 1, k));
+        else
+            EXPECT_THROW(UsunOdwolanieDoListy(nLista, rekord, danych, 1, k), CSWDEException);
+        EXPECT_EQ(rekord, przed);
+        EXPECT_FALSE(UsunOdwolanieDoListy(nLista, rekord, {"WL", "16", ""}, 2, k));
+        EXPECT_EQ(rekord, przed);
+        EXPECT_TRUE(UsunOdwolanieDoListy(nLista, rekord, {"WL", "15", ""}, 2, k));
+        EXPECT_EQ(rekord, (Rekord{"RO,a,G5ZMN,5,6,11;", "D,G5ROBJ,,15;", "X;"}));
+    }
+}
+
 TEST(OdfiltrujSlepeOdwolania, ReportsItsStageAndProgress) {
     CPrzebiegPlikowy przebieg;
     przebieg.Uruchom(Plik("RO,a,G5OSF,5,6,11;\nX;\nRO,a,G5OSF,7,8,11;\nX;\n"),
