@@ -317,8 +317,13 @@ std::string WczytajKonfiguracje(COpcjeFiltrowania& opcje, const std::string& str
 }
 
 void PrzygotujKlucze(COpcjeFiltrowania& opcje, CPowiadomienia& powiadomienia) {
+    PrzygotujKlucze(opcje, SciezkaDomyslnejKonfiguracji(), powiadomienia);
+}
+
+void PrzygotujKlucze(COpcjeFiltrowania& opcje, const std::string& strDomyslny,
+                     CPowiadomienia& powiadomienia) {
     try {
-        opcje.m_strPlikKonfiguracji = WczytajKonfiguracje(opcje, {}, powiadomienia);
+        opcje.m_strPlikKonfiguracji = WczytajKonfiguracje(opcje, strDomyslny, powiadomienia);
         opcje.m_bZmienione = false;
     } catch (const CStandardException& blad) {
         PokazBladFormatu(blad, powiadomienia);

@@ -29,6 +29,9 @@ std::string WczytajKonfiguracje(COpcjeFiltrowania& opcje, const std::string& str
 // malformed file shows "title: message" in a plain message box and leaves both fields as they
 // were.
 void PrzygotujKlucze(COpcjeFiltrowania& opcje, CPowiadomienia& powiadomienia);
+// The same with the default file at another place.
+void PrzygotujKlucze(COpcjeFiltrowania& opcje, const std::string& strDomyslny,
+                     CPowiadomienia& powiadomienia);
 
 // Load: reads the chosen file. When it was read, m_strPlikKonfiguracji becomes the path,
 // m_bZmienione false and m_strKatalogKonfiguracji the path's folder (with its separator), and
