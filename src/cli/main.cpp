@@ -167,7 +167,6 @@ bool ZbudujPary(const CArgumenty& argumenty, CPowiadomieniaKonsoli& powiadomieni
         const std::string strBlad = CzytajNaglowekPary(para, dataCelu, powiadomienia);
         if (!strBlad.empty()) {
             pliki.m_bledyZrodel[i] = strBlad;
-            Wypisz(para[CParaPlikow::ZRODLO] + ": " + strBlad, true);
             continue;
         }
         UstawNaglowekCelu(argumenty, para);
@@ -261,8 +260,11 @@ int Uruchom(const CArgumenty& argumenty) {
     CPliki pliki;
     if (!ZbudujPary(argumenty, powiadomienia, pliki))
         return WYJSCIE_UZYCIE;
-    if (pliki.m_pary.empty())
+    if (pliki.m_pary.empty()) {
+        for (const auto& [nZrodlo, strTekst] : pliki.m_bledyZrodel)
+            Wypisz(pliki.m_astrZrodla[nZrodlo] + ": " + strTekst, true);
         return WYJSCIE_BLEDY_PLIKOW;
+    }
     if (!SprawdzCele(pliki.m_pary, argumenty.m_bTak, powiadomienia))
         return WYJSCIE_UZYCIE;
     return Filtruj(pliki, opcje, powiadomienia);
