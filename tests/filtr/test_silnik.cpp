@@ -1,0 +1,343 @@
+// The run driver end to end: the follow-up chain, several files in one run, failures that end
+// one file, cancel, the refused run, pairs whose outputs would overwrite what the run reads,
+// and the exact log.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "silnik_testowy.h"
+#include "swde/kodowanie.h"
+
+using namespace silnik_test;
+using kodowanie::T;
+
+namespace {
+
+// Premises l1 go; the building's address relation then dangles, the building is left with no
+// relation, address a1 is referred to by nothing, a2 by the person.
+const std::string PLIK_LANCUCHA = PlikSWDE("RO,1,G5LKL,l1,l1L,11;\nX;\n"
+                                           "RO,1,G5OSF,o1,o1L,11;\nWG,G5RADR,G5ADR,a2;\nX;\n"
+                                           "RO,1,G5ADR,a1,a1L,11;\nX;\n"
+                                           "RO,1,G5ADR,a2,a2L,11;\nX;\n"
+                                           "RO,1,G5BUD,b1,b1L,11;\nWL,G5RADR,l1L;\nX;\n");
+
+const std::vector<std::string> PO_SLEPYCH = {"RO,1,G5OSF,o1,o1L,11;", "RO,1,G5ADR,a1,a1L,11;",
+                                             "RO,1,G5ADR,a2,a2L,11;", "RO,1,G5BUD,b1,b1L,11;"};
+const std::vector<std::string> PO_SIEROTACH = {"RO,1,G5OSF,o1,o1L,11;", "RO,1,G5ADR,a2,a2L,11;"};
+
+bool Zawiera(const std::string& strTekst, const std::string& strCzesc) {
+    return strTekst.find(strCzesc) != std::string::npos;
+}
+
+class Lancuch : public ::testing::TestWithParam<std::tuple<bool, bool>> {};
+
+TEST_P(Lancuch, KazdaKombinacjaSierotISumZostawiaTylkoCelILog) {
+    const auto [bSieroty, bCRC] = GetParam();
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale) | (bSieroty ? Bit(GrupaSieroty) : 0);
+    run.opcje.m_bSumyCRC = bCRC;
+    run.Dodaj("obreb", PLIK_LANCUCHA);
+    ASSERT_TRUE(run.Filtruj());
+    ASSERT_EQ(run.silnik.LiczbaBledow(), 0) << run.silnik.Bledy()[0].m_strTekst;
+    const std::string strCel = run.Cel();
+    EXPECT_EQ(NaglowkiSO(strCel), bSieroty ? PO_SIEROTACH : PO_SLEPYCH);
+    EXPECT_FALSE(Zawiera(strCel, "l1L"));
+    EXPECT_EQ(std::regex_search(strCel, std::regex("SWDEXC,[0-9]+;$")), bCRC);
+    EXPECT_EQ(Zawiera(strCel, "\nSXC,"), bCRC);
+    EXPECT_EQ(run.katalog.Pliki(),
+              (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
+    const std::string strLog = run.Log("obreb_wy.log");
+    EXPECT_TRUE(Zawiera(strLog, T("Zakończono odfiltrowywanie ślepych odwołań.")));
+    EXPECT_EQ(Zawiera(strLog, T("Zakończono odfiltrowywanie obiektów sierot...")), bSieroty);
+    EXPECT_EQ(Zawiera(strLog, T("Zakończono obliczanie sum CRC...")), bCRC);
+}
+
+INSTANTIATE_TEST_SUITE_P(SierotyICRC, Lancuch,
+                         ::testing::Combine(::testing::Bool(), ::testing::Bool()));
+
+TEST(Plan, SamePrzedSierotamiRuszaFiltrowanieObiektow) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaSieroty);
+    run.Dodaj("obreb", PlikSWDE("RO,1,G5ADR,a1,a1L,11;\nX;\nRO,1,G5G_DZE,d,d,11;\nX;\n"));
+    ASSERT_TRUE(run.Filtruj());
+    EXPECT_EQ(NaglowkiSO(run.Cel()), std::vector<std::string>{"RO,1,G5G_DZE,d,d,11;"});
+}
+
+TEST(Plan, BezOpcjiOdmowaINicNieZapisane) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = 0;
+    run.Dodaj("obreb", PLIK_LANCUCHA);
+    EXPECT_FALSE(run.Filtruj());
+    EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Odmowa);
+    ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
+    EXPECT_EQ(run.powiadomienia.komunikaty[0].strTekst, T("Nie wybrano żadnej opcji filtrowania."));
+    EXPECT_EQ(run.powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Zwykly);
+    EXPECT_EQ(run.powiadomienia.zdarzenia,
+              (std::vector<std::string>{"okno-", "przetwarzaj+", "okno+"}));
+    EXPECT_EQ(run.katalog.Pliki(), std::vector<std::string>{"obreb.swd"});
+}
+
+TEST(Run, DwaPlikiKazdyZaczynaOdPustychListIMap) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    run.Dodaj("pierwszy", PlikSWDE("RO,1,G5JDR,78,78L,11;\nD,G5TJR,D,3;\nX;\n"
+                                   "RO,1,G5LKL,l,l,11;\nX;\n"));
+    run.Dodaj("drugi", PlikSWDE("RO,1,G5UDZ,u,u,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n"));
+    ASSERT_TRUE(run.Filtruj());
+    EXPECT_EQ(run.silnik.LiczbaBledow(), 0);
+    EXPECT_EQ(SekcjaSO(run.Cel(1)), "RO,1,G5UDZ,u,u,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n");
+    const std::string strLog = run.Log("drugi_wy.log");
+    EXPECT_FALSE(Zawiera(strLog, "G5LKL:")) << strLog;
+    EXPECT_FALSE(Zawiera(strLog, "G5JDR:"));
+    EXPECT_TRUE(Zawiera(strLog, "G5UDZ:\t1\t0\t1\t1\t0\t1"));
+    EXPECT_EQ(run.powiadomienia.zaznaczone, (std::vector<int>{0, 1}));
+}
+
+TEST(Run, NieotwieralneZrodloLiczoneIZapisaneWLoguNastepnyPlikIdzie) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    run.Dodaj("brak", "");
+    run.Dodaj("obreb", PLIK_LANCUCHA);
+    ASSERT_TRUE(run.Filtruj());
+    EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Zakonczono);
+    ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
+    const std::string strBlad = T("Błąd nr 0: Błąd otwarcia pliku: ") + run.pary[0][0];
+    EXPECT_EQ(run.silnik.Bledy()[0].m_nPara, 0);
+    EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst, strBlad);
+    const std::string strLog = run.Log("brak_wy.log");
+    EXPECT_TRUE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku '") + run.pary[0][0] +
+                                    "'\n\n\t" + strBlad + "\n"))
+        << strLog;
+    EXPECT_EQ(run.powiadomienia.nWyczyszczen, 1);
+    EXPECT_EQ(NaglowkiSO(run.Cel(1)), PO_SLEPYCH);
+    ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
+    EXPECT_TRUE(std::regex_match(run.powiadomienia.komunikaty[0].strTekst,
+                                 std::regex(T("Filtrowanie zakończone.\nCzas filtrowania: "
+                                              "0:00:00:0[0-9]\nIlość błędów filtrowania: 1"))));
+    EXPECT_EQ(run.powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Informacja);
+}
+
+TEST(Run, PustaListaKonczySieZeZeremBledow) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    ASSERT_TRUE(run.Filtruj());
+    ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
+    EXPECT_EQ(run.powiadomienia.komunikaty[0].strTekst,
+              T("Filtrowanie zakończone.\nCzas filtrowania: 0:00:00:00\nIlość błędów filtrowania: 0"));
+}
+
+TEST(Run, WierszPozaParamiToBladKrytyczny) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    run.Dodaj("obreb", PLIK_LANCUCHA);
+    run.powiadomienia.wiersze.push_back("nadmiarowy");
+    ASSERT_TRUE(run.Filtruj());
+    ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
+    EXPECT_EQ(run.silnik.Bledy()[0].m_nPara, 1);
+    EXPECT_TRUE(Zawiera(run.silnik.Bledy()[0].m_strTekst, T("błędy krytyczne")));
+}
+
+TEST(Run, LogKtoregoNieMoznaUtworzycTrafiaDoBledow) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("brak/cel.swd"));
+    ASSERT_TRUE(run.Filtruj());
+    ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
+    EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst,
+              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("brak/cel.log"));
+    EXPECT_EQ(run.katalog.Pliki(), std::vector<std::string>{"obreb.swd"});
+}
+
+struct CPrzypadekPrzerwania {
+    const char* szNazwa;
+    int nMaska;
+    bool bSumy;
+    const char* szEtap;  // the stage text at which cancel is requested
+};
+
+class Przerwanie : public ::testing::TestWithParam<CPrzypadekPrzerwania> {};
+
+TEST_P(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
+    const CPrzypadekPrzerwania& p = GetParam();
+    CRun run;
+    run.opcje.m_nMaskaObiektow = p.nMaska;
+    run.opcje.m_bSumyCRC = p.bSumy;
+    run.opcje.UstawMaske(12, 1);
+    run.Dodaj("obreb", PLIK_LANCUCHA);
+    run.Dodaj("drugi", PLIK_LANCUCHA);
+    const std::string strEtap = T(p.szEtap);
+    run.powiadomienia.przyEtapie = [&](const std::string& t) {
+        if (t == strEtap) {
+            run.powiadomienia.bPrzerwij = true;
+        }
+    };
+    EXPECT_FALSE(run.Filtruj());
+    EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Przerwano);
+    EXPECT_EQ(run.katalog.Pliki(),
+              (std::vector<std::string>{"drugi.swd", "obreb.swd", "obreb_wy.log"}));
+    EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
+    const std::string strLog = run.Log("obreb_wy.log");
+    EXPECT_TRUE(std::regex_search(strLog, std::regex("\n\n[-0-9: ]+Przerwano filtrowanie.\n$")))
+        << strLog;
+    EXPECT_TRUE(run.powiadomienia.komunikaty.empty());
+    EXPECT_EQ(run.powiadomienia.zdarzenia.back(), "okno+");
+}
+
+const std::vector<CPrzypadekPrzerwania> PRZYPADKI_PRZERWANIA = {
+    {"atrybuty_prosto_do_celu", 0, true, "Filtrowanie obiektów (1/1)"},
+    {"przy_kopii_typow", Bit(GrupaLokale), false, "Filtrowanie typów"},
+    {"etap_1_z_4", Bit(GrupaLokale) | Bit(GrupaBudynki), false, "Filtrowanie obiektów (1/4)"},
+    {"etap_3_z_4", Bit(GrupaLokale) | Bit(GrupaBudynki), false, "Filtrowanie obiektów (3/4)"},
+    {"slepe_odwolania", Bit(GrupaLokale), false, "Filtrowanie ślepych odwołań"},
+    {"slepe_przed_sumami", Bit(GrupaLokale), true, "Filtrowanie ślepych odwołań"},
+    {"sieroty", Bit(GrupaLokale) | Bit(GrupaSieroty), true, "Odfiltrowanie obiektów sierot"},
+    {"sumy_crc", Bit(GrupaLokale) | Bit(GrupaSieroty), true, "Dodawanie sum kontrolnych CRC"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Punkty, Przerwanie, ::testing::ValuesIn(PRZYPADKI_PRZERWANIA),
+                         [](const auto& info) { return std::string(info.param.szNazwa); });
+
+TEST(Nazwy, BezKropkiIZKropkaWFolderze) {
+    // A failing second stage leaves the temporary files, which shows their names.
+    CRun run;
+    std::filesystem::create_directories(run.katalog("a.b"));
+    Zapisz(run.katalog("a.b/obreb"), PlikSWDE("RO,1,G5PDZ,p,p,11;\nX;\n"));
+    CParaPlikow para;
+    para[CParaPlikow::ZRODLO] = run.katalog("a.b/obreb");
+    para[CParaPlikow::CEL] = run.katalog("a.b/wynik");
+    run.pary.push_back(para);
+    run.powiadomienia.wiersze.push_back("obreb");
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale) | Bit(GrupaBudynki);
+    ASSERT_TRUE(run.Filtruj());
+    EXPECT_EQ(run.silnik.LiczbaBledow(), 1);
+    EXPECT_EQ(run.katalog.Pliki(), (std::vector<std::string>{"a.b/obreb", "a.b/obreb_KELVOR1",
+                                                             "a.b/obreb_KELVOR2", "a.b/wynik.log"}));
+}
+
+TEST(Nazwy, CelBedacyZrodlemOdrzuconyZrodloNietkniete) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("./obreb.swd"));
+    ASSERT_TRUE(run.Filtruj());
+    ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
+    const std::string strBlad = run.silnik.Bledy()[0].m_strTekst;
+    EXPECT_TRUE(Zawiera(strBlad, run.katalog("obreb.swd"))) << strBlad;
+    EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
+    EXPECT_EQ(run.katalog.Pliki(), (std::vector<std::string>{"obreb.log", "obreb.swd"}));
+    const std::string strLog = run.Log("obreb.log");
+    EXPECT_TRUE(Zawiera(strLog, "\n\t" + strBlad + "\n"));
+    EXPECT_FALSE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku")));
+}
+
+TEST(Nazwy, CelBedacyLogiemOdrzuconyBezLogu) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("wynik.log"));
+    ASSERT_TRUE(run.Filtruj());
+    EXPECT_EQ(run.silnik.LiczbaBledow(), 1);
+    EXPECT_EQ(run.katalog.Pliki(), std::vector<std::string>{"obreb.swd"});
+}
+
+TEST(Nazwy, PlikTymczasowyNieZastepujeCeluInnejPary) {
+    // Pair 0 would write and then delete obreb_KELVOR1.swd, the target of pair 1, so pair 0 is
+    // refused and pair 1 goes on; pair 2 would overwrite the source of pair 0.
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    run.Dodaj("obreb", PLIK_LANCUCHA);
+    run.Dodaj("drugi", PLIK_LANCUCHA, run.katalog("obreb_KELVOR1.swd"));
+    run.Dodaj("trzeci", PLIK_LANCUCHA, run.katalog("obreb.swd"));
+    ASSERT_TRUE(run.Filtruj());
+    ASSERT_EQ(run.silnik.LiczbaBledow(), 2);
+    EXPECT_EQ(run.silnik.Bledy()[0].m_nPara, 0);
+    EXPECT_EQ(run.silnik.Bledy()[1].m_nPara, 2);
+    EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
+    EXPECT_EQ(NaglowkiSO(run.Cel(1)), PO_SLEPYCH);
+}
+
+// The whole log of a run, time stamps and the duration replaced.
+TEST(Log, CalyLogPliku) {
+    CRun run;
+    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    run.opcje.m_bSumyCRC = true;
+    run.opcje.m_bZmienione = false;
+    run.opcje.m_strPlikKonfiguracji = "C:\\konf\\KELVOR.cfg";
+    run.opcje.UstawMaske(12, 0b10);      // G5DZE: G5NOS
+    run.opcje.UstawMaske(14, 1 << 11);   // G5BUD: G5RPWŁ
+    run.Dodaj("obreb", PlikSWDE("RO,1,G5LKL,l,l,11;\nX;\nRO,1,G5O_DZE,a,a,11;\nX;\n"
+                                "RO,1,G5DZE,b,b,11;\nX;\nRO,1,G5G_DZE,c,c,12;\nX;\n"
+                                "RO,1,G5ADR,d,d,11;\nX;\nRO,1,G5OSF,e,e,02;\nX;\n"));
+    ASSERT_TRUE(run.Filtruj());
+    std::string strLog = kodowanie::Cp1250DoUtf8(run.Log("obreb_wy.log"));
+    strLog = std::regex_replace(strLog, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "),
+                                "@ ");
+    strLog = std::regex_replace(strLog, std::regex("filtrowania: \\d+:\\d\\d:\\d\\d:\\d\\d"),
+                                "filtrowania: D");
+    const std::string strZ = run.pary[0][0], strC = run.pary[0][1];
+    const std::string strOczekiwany =
+        "@ Rozpoczęcie filtrowania zgodnego z plikiem konfiguracyjnym: 'C:\\konf\\KELVOR.cfg'\n"
+        "\nFiltrowane obiekty:\n"
+        "Dane dotyczące lokali (T)\nDane dotyczące budynków (N)\nDane dotyczące władania (N)\n"
+        "Dane dotyczące dzierżawy (N)\nDane historyczne (N)\nDane graficzne (N)\n"
+        "Dane typów niestandardowych (N)\nDane dotyczące rejonów statystycznych (N)\n"
+        "Dane dotyczące użytków gruntowych (N)\nDane dotyczące konturów klasyfikacyjnych (N)\n"
+        "Sieroty (N)\n"
+        "\nFiltrowane atrybuty:\n"
+        "G5JEW(jednostka ewidencyjna): G5PEW(N), G5DTW(N), G5DTU(N), G5RKRG(N)\n"
+        "G5OBR(obręb): G5PEW(N), G5DTW(N), G5DTU(N), G5RKRG(N)\n"
+        "G5RST(rejon statystyczny): G5DTW(N), G5DTU(N)\n"
+        "G5OSF(osoba fizyczna): G5STI(N), G5PLC(N), G5PSL(N), G5NIP(N), G5OBL(N), G5DOS(N), "
+        "G5DTW(N), G5DTU(N)\n"
+        "G5INS(instytucja): G5STI(N), G5NSK(N), G5RGN(N), G5NIP(N), G5NZR(N), G5NRR(N), "
+        "G5NSR(N), G5DTW(N), G5DTU(N)\n"
+        "G5MLZ(małżeństwo): G5DTW(N), G5DTU(N)\n"
+        "G5OSZ(podmiot złożony): G5STI(N), G5NPE(N), G5NSK(N), G5RGN(N), G5NIP(N), G5DTW(N), "
+        "G5DTU(N), G5RSZD(N), G5RADR(N)\n"
+        "G5JDR(jednostka rejestrowa): G5GSP(N), G5LPIS(N), G5RGN(N), G5DTW(N), G5DTU(N)\n"
+        "G5UDZ(udział własności): G5DTW(N), G5DTU(N)\n"
+        "G5UDW(udział władania): G5DWW(N), G5DTW(N), G5DTU(N)\n"
+        "G5JRZ(prawa związane): G5DTW(N), G5DTU(N), G5RDOK(N)\n"
+        "G5DZE(działka): G5IDR(N), G5NOS(T), G5WRT(N), G5DWR(N), G5RZN(N), G5DWW(N), G5DTW(N), "
+        "G5DTU(N), G5RPWL(N), G5RPWD(N), G5RKRG(N)\n"
+        "G5KLU(klasoużytek): G5DTW(N), G5DTU(N)\n"
+        "G5BUD(budynek): G5WRT(N), G5DWR(N), G5RBB(N), G5LKP(N), G5LKN(N), G5PEW(N), G5PEU(N), "
+        "G5RZN(N), G5SCN(N), G5DTW(N), G5DTU(N), G5RPWL(T), G5RPWD(N), G5RKRG(N), G5RDOK(N)\n"
+        "G5LKL(lokal): G5PPP(N), G5LIZ(N), G5LPP(N), G5RPP(N), G5WRT(N), G5DWR(N), G5DTW(N), "
+        "G5DTU(N), G5RPWL(N), G5RDOK(N)\n"
+        "G5UZG(kontur użytku gruntowego): G5DTW(N), G5DTU(N)\n"
+        "G5KKL(kontur użytku klasyfikacyjnego): G5DTW(N), G5DTU(N)\n"
+        "G5ZMN(zmiana): G5TPZ(N), G5RWZ(N), G5DTZ(N), G5NAZ(N), G5DTW(N), G5DTU(N), G5RPOD(N)\n"
+        "G5DOK(dokument): G5DTP(N), G5SYG(N), G5NSR(N), G5DTW(N), G5DTU(N), G5RDOK(N)\n"
+        "G5ADR(adres): G5KRJ(N), G5WJD(N), G5PWJ(N), G5GMN(N), G5KOD(N), G5PCZ(N), G5DTW(N), "
+        "G5DTU(N)\n"
+        "G5PZG(punkt załamania granicy): G5DTW(N), G5DTU(N), G5RKRG(N)\n"
+        "G5GRN(granica): G5DTW(N), G5DTU(N), G5RKRG(N)\n"
+        "G5DZW(dzierżawa rejestrowana): G5GSP(N), G5LPIS(N), G5DTW(N), G5DTU(N), G5RDOK(N)\n"
+        "G5UDD(udział w dzierżawie): G5DTW(N), G5DTU(N)\n"
+        "G5PDZ(przedmiot dzierżawy): G5DTW(N), G5DTU(N)\n"
+        "\n@ Rozpoczęto filtrowanie pliku '" + strZ + "'\n"
+        "\n@ Rozpoczęto etap 1 z 2 filtrowania pliku...\n"
+        "@ Zakończono etap 1 z 2 filtrowania pliku\n"
+        "\n@ Rozpoczęto etap 2 z 2 filtrowania pliku...\n"
+        "@ Zakończono etap 2 z 2 filtrowania pliku\n"
+        "\n@ Liczba obiektów\n"
+        "@ \t\tPlik źródłowy\t\tPlik docelowy\n"
+        "@ Symbol\tAkt.\tHist.\tRazem\tAkt.\tHist.\tRazem\n"
+        "@ G5ADR:\t1\t0\t1\t1\t0\t1\n"
+        "@ G5DZE:\t2\t1\t3\t2\t1\t3\n"
+        "@ G5LKL:\t1\t0\t1\t0\t0\t0\n"
+        "\n@ Rozpoczęto odfiltrowywanie ślepych odwołań...\n"
+        "@ Zakończono odfiltrowywanie ślepych odwołań.\n"
+        "\n@ Rozpoczęto obliczanie sum CRC...\n"
+        "@ Zakończono obliczanie sum CRC...\n"
+        "\n@ Zakończono filtrowanie pliku '" + strZ + "'\n"
+        "@ Utworzono wynikowy plik '" + strC + "'\n"
+        "\t\t\tCzas trwania filtrowania: D\n";
+    EXPECT_EQ(strLog, strOczekiwany);
+    const std::string strSurowy = CzytajSurowo(run.katalog("obreb_wy.log"));
+    EXPECT_EQ(std::count(strSurowy.begin(), strSurowy.end(), '\n'),
+              std::count(strSurowy.begin(), strSurowy.end(), '\r'));
+}
+
+}  // namespace
