@@ -61,6 +61,7 @@ TEST(Konsola, PrzykladCzteryEtapySierotyICrc) {
     CKatalog katalog;
     fs::copy_file(Przyklad("obreb_przykladowy.swd"), katalog / "obreb.swd");
     const std::string strZrodlo = Czytaj(katalog / "obreb.swd");
+    fs::create_directories(katalog / "wyniki");
 
     const CWynik wynik = katalog.Uruchom(
         {"-q", "-c", Przyklad("przyklad.cfg").string(), "-d", "wyniki", "obreb.swd"});
@@ -81,8 +82,9 @@ TEST(Konsola, PrzykladCzteryEtapySierotyICrc) {
         const char* szTekst;
         bool bJest;
     } const oczekiwane[] = {
-        {",G5LKL,", false},             // premises
-        {",G5BUD,", false},             // buildings
+        {"RO,,G5LKL,", false},          // premises
+        {"RO,,G5BUD,", false},          // buildings
+        {"G5BUD,300", false},           // and every relation to them
         {"G5JRZ", false},               // rights of the premises units
         {"RO,,G5PDZ,1301,", false},     // lease subject of a building only
         {"RO,,G5DZW,1201,", false},     // its lease
