@@ -70,10 +70,12 @@ void CPowiadomieniaKonsoli::UstawPostep(int nPozycja) {
     nPozycja = nPozycja < 0 ? 0 : nPozycja > nGranica ? nGranica : nPozycja;
     const auto teraz = std::chrono::steady_clock::now();
     // A few redraws a second; the start and the end of a pass are always shown.
-    if (m_bPasekWidoczny && nPozycja != 0 && nPozycja != nGranica &&
-        teraz - m_czasRysowania < ODSTEP_RYSOWANIA)
+    const bool bKraniec = nPozycja == 0 || nPozycja == nGranica;
+    if (m_bPasekWidoczny && (nPozycja == m_nNarysowana ||
+                             (!bKraniec && teraz - m_czasRysowania < ODSTEP_RYSOWANIA)))
         return;
     m_czasRysowania = teraz;
+    m_nNarysowana = nPozycja;
     const int nWypelnione = nPozycja * SZEROKOSC_PASKA / nGranica;
     char szProcent[16];
     std::snprintf(szProcent, sizeof szProcent, "] %3d%%", nPozycja * 100 / nGranica);
