@@ -149,7 +149,7 @@ bool SprawdzCalosc(const CArgumenty& argumenty, std::string& strBlad) {
     return strBlad.empty();
 }
 
-}  // namespace
+} // namespace
 
 bool CzytajArgumenty(const std::vector<std::string>& astrArgumenty, CArgumenty& argumenty,
                      std::string& strBlad) {

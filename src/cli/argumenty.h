@@ -8,15 +8,15 @@
 #include "swde/naglowek.h"
 
 struct CArgumenty {
-    std::string m_strKonfiguracja;  // -c; empty: the default configuration file
-    std::string m_strWyjscie;       // -o
-    std::string m_strKatalog;       // -d
-    bool m_bData = false;           // --date given
+    std::string m_strKonfiguracja; // -c; empty: the default configuration file
+    std::string m_strWyjscie;      // -o
+    std::string m_strKatalog;      // -d
+    bool m_bData = false;          // --date given
     CData m_data;
     // --header: index of the target text in CParaPlikow and the value, in the order given.
     std::vector<std::pair<int, std::string>> m_naglowki;
-    bool m_bTak = false;    // -y
-    bool m_bCicho = false;  // -q
+    bool m_bTak = false;   // -y
+    bool m_bCicho = false; // -q
     bool m_bPomoc = false;
     bool m_bWersja = false;
     std::vector<std::string> m_astrZrodla;

@@ -13,8 +13,8 @@ constexpr int SZEROKOSC_PASKA = 40;
 constexpr auto ODSTEP_RYSOWANIA = std::chrono::milliseconds(200);
 
 const std::string& Prefiks(ERodzajKomunikatu eRodzaj) {
-    static const std::string strZwykly, strInformacja = "Informacja: ",
-                                        strOstrzezenie = "Ostrzeżenie: ", strPytanie = "Pytanie: ";
+    static const std::string strZwykly,
+        strInformacja = "Informacja: ", strOstrzezenie = "Ostrzeżenie: ", strPytanie = "Pytanie: ";
     switch (eRodzaj) {
     case ERodzajKomunikatu::Informacja:
         return strInformacja;
@@ -27,7 +27,7 @@ const std::string& Prefiks(ERodzajKomunikatu eRodzaj) {
     }
 }
 
-}  // namespace
+} // namespace
 
 void Wypisz(const std::string& strCp1250, bool bBledy) {
     std::ostream& strumien = bBledy ? std::cerr : std::cout;
@@ -42,7 +42,9 @@ void CPowiadomieniaKonsoli::UstawWiersze(std::vector<std::string> astrWiersze) {
     m_astrWiersze = std::move(astrWiersze);
 }
 
-void CPowiadomieniaKonsoli::WstrzymajKomunikaty(bool bWstrzymaj) { m_bWstrzymane = bWstrzymaj; }
+void CPowiadomieniaKonsoli::WstrzymajKomunikaty(bool bWstrzymaj) {
+    m_bWstrzymane = bWstrzymaj;
+}
 
 std::vector<std::string> CPowiadomieniaKonsoli::ZebraneKomunikaty() {
     return std::exchange(m_astrZebrane, {});
@@ -71,8 +73,8 @@ void CPowiadomieniaKonsoli::UstawPostep(int nPozycja) {
     const auto teraz = std::chrono::steady_clock::now();
     // A few redraws a second; the start and the end of a pass are always shown.
     const bool bKraniec = nPozycja == 0 || nPozycja == nGranica;
-    if (m_bPasekWidoczny && (nPozycja == m_nNarysowana ||
-                             (!bKraniec && teraz - m_czasRysowania < ODSTEP_RYSOWANIA)))
+    if (m_bPasekWidoczny &&
+        (nPozycja == m_nNarysowana || (!bKraniec && teraz - m_czasRysowania < ODSTEP_RYSOWANIA)))
         return;
     m_czasRysowania = teraz;
     m_nNarysowana = nPozycja;

@@ -49,7 +49,7 @@ private:
     mutable bool m_bPasekWidoczny = false;
     mutable bool m_bPrzerwano = false;
     std::chrono::steady_clock::time_point m_czasRysowania{};
-    int m_nNarysowana = -1;  // position the bar shows
+    int m_nNarysowana = -1; // position the bar shows
 };
 
 // Prints a code page 1250 text on stdout or stderr as UTF-8, with a line end.

@@ -125,10 +125,10 @@ std::string CzytajNaglowekPary(CParaPlikow& para, const CData& dataCelu,
 }
 
 struct CPliki {
-    std::vector<std::string> m_astrZrodla;  // every source given, full code page 1250 paths
+    std::vector<std::string> m_astrZrodla; // every source given, full code page 1250 paths
     std::vector<CParaPlikow> m_pary;
-    std::vector<std::size_t> m_anZrodla;               // pair -> position on the command line
-    std::map<std::size_t, std::string> m_bledyZrodel;  // position -> error text (code page 1250)
+    std::vector<std::size_t> m_anZrodla;              // pair -> position on the command line
+    std::map<std::size_t, std::string> m_bledyZrodel; // position -> error text (code page 1250)
 };
 
 bool UstalCel(const CArgumenty& argumenty, CParaPlikow& para) {
@@ -153,8 +153,7 @@ void UstawNaglowekCelu(const CArgumenty& argumenty, CParaPlikow& para) {
 
 // The file pairs with their headers read; a source whose header cannot be read is left out
 // and remembered with its error. False on a path the engine cannot use.
-bool ZbudujPary(const CArgumenty& argumenty, CPowiadomieniaKonsoli& powiadomienia,
-                CPliki& pliki) {
+bool ZbudujPary(const CArgumenty& argumenty, CPowiadomieniaKonsoli& powiadomienia, CPliki& pliki) {
     CData dataCelu = argumenty.m_data;
     if (!argumenty.m_bData)
         platforma::DzisiejszaData(dataCelu.nRok, dataCelu.nMiesiac, dataCelu.nDzien);
@@ -199,8 +198,7 @@ bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak,
     return false;
 }
 
-void WypiszPodsumowanie(const CPliki& pliki, const CSilnikFiltrowania& silnik,
-                        std::int64_t nCzas) {
+void WypiszPodsumowanie(const CPliki& pliki, const CSilnikFiltrowania& silnik, std::int64_t nCzas) {
     std::map<std::size_t, std::string> bledy = pliki.m_bledyZrodel;
     for (const CBladPliku& blad : silnik.Bledy()) {
         const std::size_t nPara = static_cast<std::size_t>(blad.m_nPara);
@@ -214,7 +212,6 @@ void WypiszPodsumowanie(const CPliki& pliki, const CSilnikFiltrowania& silnik,
     for (const auto& [nZrodlo, strTekst] : bledy)
         Wypisz(pliki.m_astrZrodla[nZrodlo] + ": " + strTekst, true);
 }
-
 
 // Filters the pairs with Ctrl+C counted as the cancel request; the exit status.
 int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje,
@@ -270,7 +267,7 @@ int Uruchom(const CArgumenty& argumenty) {
     return Filtruj(pliki, opcje, powiadomienia);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     terminal::PrzygotujKonsole();

@@ -50,11 +50,13 @@ std::string Utf8(const wchar_t* szTekst) {
 
 struct sigaction g_poprzednia;
 
-extern "C" void ObsluzSigint(int) { ++g_nPrzerwania; }
+extern "C" void ObsluzSigint(int) {
+    ++g_nPrzerwania;
+}
 
 #endif
 
-}  // namespace
+} // namespace
 
 #ifdef _WIN32
 
@@ -74,7 +76,9 @@ std::vector<std::string> ArgumentyUtf8(int, char**) {
 }
 
 bool JestTerminalem(EStrumien eStrumien) {
-    const int nStrumien = eStrumien == EStrumien::Wejscie ? 0 : eStrumien == EStrumien::Wyjscie ? 1 : 2;
+    const int nStrumien = eStrumien == EStrumien::Wejscie   ? 0
+                          : eStrumien == EStrumien::Wyjscie ? 1
+                                                            : 2;
     return _isatty(nStrumien) != 0;
 }
 
@@ -83,7 +87,9 @@ void WlaczPrzerwania() {
     SetConsoleCtrlHandler(ObsluzCtrlC, TRUE);
 }
 
-void WylaczPrzerwania() { SetConsoleCtrlHandler(ObsluzCtrlC, FALSE); }
+void WylaczPrzerwania() {
+    SetConsoleCtrlHandler(ObsluzCtrlC, FALSE);
+}
 
 EOdpowiedz CzytajTakNie() {
     const int nPrzed = g_nPrzerwania;
@@ -105,7 +111,7 @@ std::vector<std::string> ArgumentyUtf8(int argc, char** argv) {
 }
 
 bool JestTerminalem(EStrumien eStrumien) {
-    const int nStrumien = eStrumien == EStrumien::Wejscie    ? STDIN_FILENO
+    const int nStrumien = eStrumien == EStrumien::Wejscie   ? STDIN_FILENO
                           : eStrumien == EStrumien::Wyjscie ? STDOUT_FILENO
                                                             : STDERR_FILENO;
     return isatty(nStrumien) != 0;
@@ -116,11 +122,13 @@ void WlaczPrzerwania() {
     struct sigaction akcja {};
     akcja.sa_handler = ObsluzSigint;
     sigemptyset(&akcja.sa_mask);
-    akcja.sa_flags = 0;  // no SA_RESTART: a Ctrl+C interrupts a pending read of the answer
+    akcja.sa_flags = 0; // no SA_RESTART: a Ctrl+C interrupts a pending read of the answer
     sigaction(SIGINT, &akcja, &g_poprzednia);
 }
 
-void WylaczPrzerwania() { sigaction(SIGINT, &g_poprzednia, nullptr); }
+void WylaczPrzerwania() {
+    sigaction(SIGINT, &g_poprzednia, nullptr);
+}
 
 EOdpowiedz CzytajTakNie() {
     const int nPrzed = g_nPrzerwania;
@@ -144,8 +152,12 @@ EOdpowiedz CzytajTakNie() {
 
 #endif
 
-int LiczbaPrzerwan() { return g_nPrzerwania; }
+int LiczbaPrzerwan() {
+    return g_nPrzerwania;
+}
 
-void ZerujPrzerwania() { g_nPrzerwania = 0; }
+void ZerujPrzerwania() {
+    g_nPrzerwania = 0;
+}
 
-}  // namespace terminal
+} // namespace terminal

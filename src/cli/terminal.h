@@ -28,4 +28,4 @@ void ZerujPrzerwania();
 // and the end of input are no. A Ctrl+C while waiting gives Przerwano.
 EOdpowiedz CzytajTakNie();
 
-}  // namespace terminal
+} // namespace terminal

@@ -14,8 +14,7 @@ std::size_t PoczatekNazwy(const std::string& strSciezka) {
 }
 
 bool KonczySieSeparatorem(const std::string& strSciezka) {
-    return !strSciezka.empty() &&
-           platforma::OstatniSeparator(strSciezka) == strSciezka.size() - 1;
+    return !strSciezka.empty() && platforma::OstatniSeparator(strSciezka) == strSciezka.size() - 1;
 }
 
 bool FolderIstnieje(const std::string& strCel) {
@@ -23,7 +22,7 @@ bool FolderIstnieje(const std::string& strCel) {
     return platforma::JestKatalogiem(strKatalog.empty() ? std::string(".") : strKatalog);
 }
 
-}  // namespace
+} // namespace
 
 std::string NazwaCelu(const std::string& strZrodlo) {
     static const std::string strDopisek = "_nowy";

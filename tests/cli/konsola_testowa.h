@@ -62,8 +62,8 @@ inline std::string Konfiguracja(int nObiekty, const std::vector<std::pair<std::s
 
 struct CWynik {
     int nKod = -1;
-    std::string strWyjscie;  // stdout
-    std::string strBledy;    // stderr
+    std::string strWyjscie; // stdout
+    std::string strBledy;   // stderr
 };
 
 // A folder of its own for each test: data under dane/, captured output beside it.
@@ -102,7 +102,8 @@ public:
     CWynik Uruchom(const std::vector<std::string>& astrArgumenty,
                    const fs::path& program = Program()) const {
         const fs::path wyjscie = m_sciezka / "stdout.txt", bledy = m_sciezka / "stderr.txt";
-        std::string strPolecenie = "cd " + Cytat(Dane().string()) + " && " + Cytat(program.string());
+        std::string strPolecenie =
+            "cd " + Cytat(Dane().string()) + " && " + Cytat(program.string());
         for (const std::string& strArgument : astrArgumenty)
             strPolecenie += " " + Cytat(strArgument);
 #ifdef _WIN32
@@ -138,4 +139,4 @@ private:
     }
 };
 
-}  // namespace cli_test
+} // namespace cli_test

@@ -14,7 +14,8 @@ using namespace cli_test;
 // A small file: a person with a PESEL attribute and one premises record.
 std::string MalyPlik(bool bData, const std::string& strDodatkowyElement = "") {
     std::vector<std::string> astrWiersze{"SWDE.w.2.00.(C) GUGiK 2000;", "SN;", "NS,TR,146599_9",
-                                         "NS,TN,Urz\xb1" "d"};
+                                         "NS,TN,Urz\xb1"
+                                         "d"};
     if (bData)
         astrWiersze.push_back("NS,DN,2020-01-01");
     for (const char* sz : {"SX;", "SP;", "SX;", "ST;", "SX;", "SO;", "RO,,G5OSF,1,1_osf,11;",
@@ -46,11 +47,11 @@ TEST(Konsola, SameAtrybutyJedenEtapWprostDoCelu) {
     const std::string strCel = Czytaj(katalog / "osoby_nowy.swd");
     EXPECT_FALSE(Zawiera(strCel, "G5PSL"));
     EXPECT_TRUE(Zawiera(strCel, "D,G5NZW,D,Testowa;\r\n"));
-    EXPECT_TRUE(Zawiera(strCel, "RO,,G5LKL,2,2_lkl,11;"));  // no object removed
-    EXPECT_FALSE(Zawiera(strCel, "SXC,"));  // no CRC in a run that only removes attributes
+    EXPECT_TRUE(Zawiera(strCel, "RO,,G5LKL,2,2_lkl,11;")); // no object removed
+    EXPECT_FALSE(Zawiera(strCel, "SXC,")); // no CRC in a run that only removes attributes
     const std::string strLog = Czytaj(katalog / "osoby_nowy.log");
-    EXPECT_TRUE(Zawiera(strLog, "plikiem konfiguracyjnym: '" + (katalog / "pesel.cfg").string() +
-                                    "'\r\n"));
+    EXPECT_TRUE(
+        Zawiera(strLog, "plikiem konfiguracyjnym: '" + (katalog / "pesel.cfg").string() + "'\r\n"));
     EXPECT_TRUE(Zawiera(strLog, "Rozpocz\xeato etap 1 z 1 filtrowania pliku..."));
     EXPECT_TRUE(Zawiera(wynik.strWyjscie, "Filtrowanie zakończone.\nCzas filtrowania: "));
     EXPECT_TRUE(Zawiera(wynik.strWyjscie, "Ilość błędów filtrowania: 0\n"));
@@ -67,14 +68,17 @@ TEST(Konsola, PrzykladCzteryEtapySierotyICrc) {
         {"-q", "-c", Przyklad("przyklad.cfg").string(), "-d", "wyniki", "obreb.swd"});
 
     ASSERT_EQ(wynik.nKod, 0) << wynik.strBledy;
-    EXPECT_EQ(wynik.strBledy, "");  // quiet
+    EXPECT_EQ(wynik.strBledy, ""); // quiet
     EXPECT_EQ(katalog.Pliki(), (std::vector<std::string>{"obreb.swd", "wyniki/obreb_nowy.log",
                                                          "wyniki/obreb_nowy.swd"}));
     EXPECT_EQ(Czytaj(katalog / "obreb.swd"), strZrodlo);
     const std::string strLog = Czytaj(katalog / "wyniki/obreb_nowy.log");
-    for (const char* szWiersz :
-         {"Rozpocz\xeato etap 4 z 4 filtrowania pliku...", "Zako\xf1" "czono odfiltrowywanie obiekt\xf3w sierot...",
-          "Zako\xf1" "czono obliczanie sum CRC...", "Utworzono wynikowy plik '"})
+    for (const char* szWiersz : {"Rozpocz\xeato etap 4 z 4 filtrowania pliku...",
+                                 "Zako\xf1"
+                                 "czono odfiltrowywanie obiekt\xf3w sierot...",
+                                 "Zako\xf1"
+                                 "czono obliczanie sum CRC...",
+                                 "Utworzono wynikowy plik '"})
         EXPECT_TRUE(Zawiera(strLog, szWiersz)) << szWiersz;
 
     const std::string strCel = Czytaj(katalog / "wyniki/obreb_nowy.swd");
@@ -82,23 +86,25 @@ TEST(Konsola, PrzykladCzteryEtapySierotyICrc) {
         const char* szTekst;
         bool bJest;
     } const oczekiwane[] = {
-        {"RO,,G5LKL,", false},          // premises
-        {"RO,,G5BUD,", false},          // buildings
-        {"G5BUD,300", false},           // and every relation to them
-        {"G5JRZ", false},               // rights of the premises units
-        {"RO,,G5PDZ,1301,", false},     // lease subject of a building only
-        {"RO,,G5DZW,1201,", false},     // its lease
-        {"RO,,G5UDD,1401,", false},     // and the share in that lease
-        {"RO,,G5PDZ,1302,", true},      // keeps its parcel
+        {"RO,,G5LKL,", false},      // premises
+        {"RO,,G5BUD,", false},      // buildings
+        {"G5BUD,300", false},       // and every relation to them
+        {"G5JRZ", false},           // rights of the premises units
+        {"RO,,G5PDZ,1301,", false}, // lease subject of a building only
+        {"RO,,G5DZW,1201,", false}, // its lease
+        {"RO,,G5UDD,1401,", false}, // and the share in that lease
+        {"RO,,G5PDZ,1302,", true},  // keeps its parcel
         {"WG,G5REPZ,G5BUD,3002;", false},
-        {"RO,,G5ADR,8012,", false},     // address nothing refers to: an orphan
-        {"RO,,G5OSF,7016,", false},     // person linked to nothing: an orphan
+        {"RO,,G5ADR,8012,", false}, // address nothing refers to: an orphan
+        {"RO,,G5OSF,7016,", false}, // person linked to nothing: an orphan
         {"RO,,G5OSF,7001,", true},
-        {"D,G5PSL,", false},            // personal attributes
-        {"D,G5NZW,D,Przyk\xb3" "adowski;", true},
-        {"SXC,", true},                 // checksums
+        {"D,G5PSL,", false}, // personal attributes
+        {"D,G5NZW,D,Przyk\xb3"
+         "adowski;",
+         true},
+        {"SXC,", true}, // checksums
         {"SWDEXC,", true},
-        {"\nC;", false},            // label lines
+        {"\nC;", false}, // label lines
     };
     for (const auto& o : oczekiwane)
         EXPECT_EQ(Zawiera(strCel, o.szTekst), o.bJest) << o.szTekst;
@@ -123,7 +129,8 @@ TEST(Konsola, ZlyPlikWsrodDobrychPozostaleZapisane) {
     // The file that is no SWDE file is skipped before anything is written for it.
     for (const char* szPlik : {"wyniki/tekst_nowy.txt", "wyniki/tekst_nowy.log"})
         EXPECT_EQ(std::find(astrPliki.begin(), astrPliki.end(), szPlik), astrPliki.end()) << szPlik;
-    EXPECT_TRUE(Zawiera(Czytaj(katalog / "wyniki/zly_nowy.log"), "\tB\xb3\xb9" "d nr 4: "));
+    EXPECT_TRUE(Zawiera(Czytaj(katalog / "wyniki/zly_nowy.log"), "\tB\xb3\xb9"
+                                                                 "d nr 4: "));
     EXPECT_TRUE(Zawiera(wynik.strWyjscie, "Ilość błędów filtrowania: 2\n"));
     EXPECT_TRUE(Zawiera(wynik.strBledy, (katalog / "zly.swd").string() + ": Błąd nr 4: "));
     EXPECT_TRUE(Zawiera(wynik.strBledy, (katalog / "tekst.txt").string() + ": Błąd nr 1: "));
@@ -162,14 +169,16 @@ TEST(Konsola, IstniejacyCelBezZgodyNieJestRuszany) {
 }
 
 TEST(Konsola, NaglowekCeluZPolskimiLiterami) {
-    const std::string strStale = "NS,TR,146599_9\r\nNS,TN,\xa6l\xb1sk, Biuro \xac" "r\xf3" "de\xb3\r\n";
+    const std::string strStale = "NS,TR,146599_9\r\nNS,TN,\xa6l\xb1sk, Biuro \xac"
+                                 "r\xf3"
+                                 "de\xb3\r\n";
     struct {
         const char* szNazwa;
         bool bDataWZrodle;
         std::vector<std::string> astrOpcje;
-        std::string strDataCelu;  // the DN line of the target
+        std::string strDataCelu; // the DN line of the target
     } const przypadki[] = {
-        {"data ze zrodla", true, {}, "NS,DN,"},  // today's date, checked by its shape below
+        {"data ze zrodla", true, {}, "NS,DN,"}, // today's date, checked by its shape below
         {"brak DN w zrodle", false, {}, "NS,DN,\r\n"},
         {"data z opcji", false, {"--date", "2024-02-29"}, "NS,DN,2024-02-29\r\n"},
         {"data z opcji nad DN", true, {"--date", "2023-12-31"}, "NS,DN,2023-12-31\r\n"},
@@ -178,7 +187,8 @@ TEST(Konsola, NaglowekCeluZPolskimiLiterami) {
         CKatalog katalog;
         Zapisz(katalog / "a.swd", MalyPlik(p.bDataWZrodle));
         Zapisz(katalog / "pesel.cfg", KONFIGURACJA_PESEL);
-        std::vector<std::string> astrArgumenty{"-c", "pesel.cfg", "--header", "TN=Śląsk, Biuro Źródeł",
+        std::vector<std::string> astrArgumenty{"-c",       "pesel.cfg",
+                                               "--header", "TN=Śląsk, Biuro Źródeł",
                                                "--header", "OO=Zażółć gęślą jaźń"};
         astrArgumenty.insert(astrArgumenty.end(), p.astrOpcje.begin(), p.astrOpcje.end());
         astrArgumenty.push_back("a.swd");
@@ -239,7 +249,8 @@ TEST(Konsola, BledneWywolania) {
         {{"-o", "x.swd", "a.swd", "b.swd"}, "dokładnie jednego pliku źródłowego"},
         {{"-o", "x.swd", "-d", "wyniki", "a.swd"}, "nie można łączyć"},
         {{"-c", "brak.cfg", "a.swd"}, "nie można odczytać pliku konfiguracji"},
-        {{"-c", "zla.cfg", "a.swd"}, "Błędny format pliku: Plik konfiguracji ma nieprawidłowy format"},
+        {{"-c", "zla.cfg", "a.swd"},
+         "Błędny format pliku: Plik konfiguracji ma nieprawidłowy format"},
         {{"-c", "pesel.cfg", "-d", "brak", "a.swd"}, "umieszczone w nieprawidłowych folderach:\n"},
         {{"-c", "pesel.cfg", "-o", "brak/x.swd", "a.swd"}, "nieprawidłowych folderach"},
         {{"-c", "pesel.cfg", "-d", "wyniki", "a.swd", "x/a.swd"}, "ten sam plik docelowy"},
@@ -259,7 +270,7 @@ TEST(Konsola, BledneWywolania) {
         const CWynik wynik = katalog.Uruchom(p.astrArgumenty);
         EXPECT_EQ(wynik.nKod, 2) << strOpis;
         EXPECT_TRUE(Zawiera(wynik.strBledy, p.strKomunikat)) << strOpis << "\n" << wynik.strBledy;
-        EXPECT_EQ(katalog.Pliki(), astrPrzed) << strOpis;  // nothing written
+        EXPECT_EQ(katalog.Pliki(), astrPrzed) << strOpis; // nothing written
     }
 }
 
@@ -273,4 +284,4 @@ TEST(Konsola, PomocIWersja) {
     EXPECT_EQ(wersja.strWyjscie.rfind("kelvor-cli ", 0), 0u);
 }
 
-}  // namespace
+} // namespace

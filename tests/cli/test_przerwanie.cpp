@@ -70,8 +70,7 @@ TEST(KonsolaPrzerwanie, SigintBezTerminalaKonczyPrzebiegJakoPrzerwany) {
         CKatalog katalog;
         Zapisz(katalog / "duzy.swd", strZrodlo);
 
-        const pid_t pid =
-            Uruchom(katalog, {"-c", Przyklad("przyklad.cfg").string(), "duzy.swd"});
+        const pid_t pid = Uruchom(katalog, {"-c", Przyklad("przyklad.cfg").string(), "duzy.swd"});
         ASSERT_GT(pid, 0);
         const bool bJest = CzekajNaPlik(katalog / szTymczasowy, std::chrono::seconds(120));
         kill(pid, SIGINT);
@@ -90,12 +89,12 @@ TEST(KonsolaPrzerwanie, SigintBezTerminalaKonczyPrzebiegJakoPrzerwany) {
         EXPECT_EQ(strLog.compare(strLog.size() - strKoniec.size(), strKoniec.size(), strKoniec), 0)
             << szTymczasowy;
         const std::string strWyjscie = Czytaj(katalog.m_sciezka / "stdout.txt");
-        EXPECT_EQ(strWyjscie.find("Filtrowanie zako"), std::string::npos);  // no summary
+        EXPECT_EQ(strWyjscie.find("Filtrowanie zako"), std::string::npos); // no summary
         EXPECT_NE(Czytaj(katalog.m_sciezka / "stderr.txt").find("Przerwano filtrowanie."),
                   std::string::npos);
     }
 }
 
-}  // namespace
+} // namespace
 
 #endif

@@ -21,9 +21,9 @@ TEST(NazwaCelu, DopisekPrzedRozszerzeniemPlikuNigdyWNazwieFolderu) {
     } const przypadki[] = {
         {"/dane/obreb.swd", "/dane/obreb_nowy.swd"},
         {"/dane/obreb.2024.swde", "/dane/obreb.2024_nowy.swde"},
-        {"/dane/a.b/plik", "/dane/a.b/plik_nowy"},  // the dot of the folder is not used
+        {"/dane/a.b/plik", "/dane/a.b/plik_nowy"}, // the dot of the folder is not used
         {"plik", "plik_nowy"},
-        {"/dane/.swd", "/dane/.swd_nowy"},  // a leading dot opens no extension
+        {"/dane/.swd", "/dane/.swd_nowy"}, // a leading dot opens no extension
         {"obreb.", "obreb_nowy."},
     };
     for (const auto& p : przypadki)
@@ -32,7 +32,8 @@ TEST(NazwaCelu, DopisekPrzedRozszerzeniemPlikuNigdyWNazwieFolderu) {
 
 TEST(CelWKatalogu, ZachowujeNazwePlikuCelu) {
     const std::string strSep(1, platforma::Separator());
-    EXPECT_EQ(CelWKatalogu("/wyniki", "/dane/obreb_nowy.swd"), "/wyniki" + strSep + "obreb_nowy.swd");
+    EXPECT_EQ(CelWKatalogu("/wyniki", "/dane/obreb_nowy.swd"),
+              "/wyniki" + strSep + "obreb_nowy.swd");
     EXPECT_EQ(CelWKatalogu("/wyniki/", "/dane/obreb_nowy.swd"), "/wyniki/obreb_nowy.swd");
     EXPECT_EQ(CelWKatalogu("/wyniki/", "obreb_nowy.swd"), "/wyniki/obreb_nowy.swd");
 }
@@ -63,16 +64,17 @@ class SprawdzanieCelow : public ::testing::Test {
 protected:
     void SetUp() override {
         m_katalog = fs::temp_directory_path() /
-                    ("kelvor_cele_" + std::string(::testing::UnitTest::GetInstance()
-                                                      ->current_test_info()
-                                                      ->name()));
+                    ("kelvor_cele_" +
+                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(m_katalog);
         fs::create_directories(m_katalog / "wyniki");
         std::ofstream(m_katalog / "istniejacy.swd") << "x";
     }
     void TearDown() override { fs::remove_all(m_katalog); }
 
-    std::string Sciezka(const std::string& strNazwa) const { return (m_katalog / strNazwa).string(); }
+    std::string Sciezka(const std::string& strNazwa) const {
+        return (m_katalog / strNazwa).string();
+    }
     CParaPlikow Para(const std::string& strZrodlo, const std::string& strCel) const {
         CParaPlikow para;
         para[CParaPlikow::ZRODLO] = Sciezka(strZrodlo);
@@ -116,7 +118,7 @@ TEST_F(SprawdzanieCelow, WspolnyCelKilkuParWymienionyRaz) {
     const std::vector<CParaPlikow> pary = {
         Para("x/obreb.swd", "wyniki/obreb_nowy.swd"),
         Para("y/obreb.swd", "wyniki/obreb_nowy.swd"),
-        Para("z/obreb.swd", "wyniki/./obreb_nowy.swd"),  // the same file, spelt differently
+        Para("z/obreb.swd", "wyniki/./obreb_nowy.swd"), // the same file, spelt differently
         Para("inny.swd", "wyniki/inny_nowy.swd"),
     };
     const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe(pary);
@@ -127,4 +129,4 @@ TEST_F(SprawdzanieCelow, WspolnyCelKilkuParWymienionyRaz) {
                   Sciezka("wyniki/obreb_nowy.swd") + ".");
 }
 
-}  // namespace
+} // namespace
