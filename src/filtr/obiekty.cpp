@@ -83,7 +83,7 @@ void ZamienNaOpisowy(Rekord& rekord, const CNaglowek& naglowek) {
         strTyp.substr(0, 2) + "O_" + (strTyp.size() > 2 ? strTyp.substr(2) : std::string());
     rekord[0] = "RD," + naglowek[1] + "," + strNowyTyp + "," + naglowek[3] + "," + naglowek[4] +
                 "," + naglowek[5] + ";";
-    const std::size_t nKoniec = rekord.size() - 1;  // the end line stays where it is
+    const std::size_t nKoniec = rekord.size() - 1; // the end line stays where it is
     std::size_t nUsuniete = 0;
     auto usun = [&] {
         rekord.erase(rekord.begin() + 1);
@@ -177,8 +177,7 @@ bool SprawdzPrzedmiotDzierzawy(Rekord& rekord, const CNaglowek& h, CKontekstPrze
     }
     nPozycja = 1;
     if (!ZnajdzElement("G5RPRZ", rekord, element, nPozycja, k.czytnik)) {
-        throw CSWDEException(7, blad::BrakWiazaniaRPRZ(), k.czytnik.m_nLinia,
-                             k.czytnik.m_nPozycja);
+        throw CSWDEException(7, blad::BrakWiazaniaRPRZ(), k.czytnik.m_nLinia, k.czytnik.m_nPozycja);
     }
     k.stan.Lista(5).Dodaj(element.strKod, element.strCel1, element.strCel2);
     return Odrzuc(rekord, h, 1, k);
@@ -210,14 +209,14 @@ std::string KluczListy5(std::string_view strKod, std::string_view strCel1,
     return strKlucz;
 }
 
-}  // namespace
+} // namespace
 
 const std::array<std::string_view, LICZBA_TYPOW_OBIEKTOW>& TypyObiektow() {
     static const std::array<std::string_view, LICZBA_TYPOW_OBIEKTOW> typy = {
-        "G5JEW", "G5O_JEW", "G5OBR", "G5O_OBR", "G5RST",   "G5OSF",   "G5INS",   "G5MLZ",
-        "G5OSZ", "G5JDR",   "G5UDZ", "G5UDW",   "G5JRZ",   "G5DZE",   "G5O_DZE", "G5KLU",
-        "G5BUD", "G5O_BUD", "G5LKL", "G5UZG",   "G5KKL",   "G5ZMN",   "G5DOK",   "G5ADR",
-        "G5DZW", "G5UDD",   "G5PDZ", "G5PZG",   "G5GRN",   "G5G_JEW", "G5G_OBR", "G5G_RST",
+        "G5JEW",   "G5O_JEW", "G5OBR",   "G5O_OBR", "G5RST", "G5OSF",   "G5INS",   "G5MLZ",
+        "G5OSZ",   "G5JDR",   "G5UDZ",   "G5UDW",   "G5JRZ", "G5DZE",   "G5O_DZE", "G5KLU",
+        "G5BUD",   "G5O_BUD", "G5LKL",   "G5UZG",   "G5KKL", "G5ZMN",   "G5DOK",   "G5ADR",
+        "G5DZW",   "G5UDD",   "G5PDZ",   "G5PZG",   "G5GRN", "G5G_JEW", "G5G_OBR", "G5G_RST",
         "G5G_DZE", "G5G_BUD", "G5G_UZG", "G5G_KKL"};
     return typy;
 }
@@ -327,7 +326,8 @@ bool SprawdzRekordEtap3(Rekord& rekord, CKontekstPrzebiegu& k, const CIndeksList
     }
     // The first matching entry in list order; an entry with another code before it fails.
     int nPierwszy = -1;
-    for (const std::string& strKlucz : {KluczListy5("WL", h[4], ""), KluczListy5("WG", h[2], h[3])}) {
+    for (const std::string& strKlucz :
+         {KluczListy5("WL", h[4], ""), KluczListy5("WG", h[2], h[3])}) {
         const auto it = indeks.m_indeks.find(strKlucz);
         if (it != indeks.m_indeks.end() && (nPierwszy < 0 || it->second < nPierwszy)) {
             nPierwszy = it->second;

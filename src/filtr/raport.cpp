@@ -26,7 +26,7 @@ std::string WierszTabeli(const std::string& strSymbol, const CStanPrzebiegu& sta
     return strWiersz;
 }
 
-}  // namespace
+} // namespace
 
 std::int64_t ZapiszWLogu(CPlikLogu& log, const std::string& strTekst, bool bPustaLinia) {
     const std::int64_t nCzas = platforma::Teraz();

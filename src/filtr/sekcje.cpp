@@ -38,7 +38,7 @@ void KopiujSekcjeWierszowa(CKontekstPrzebiegu& k, const std::string& strZnacznik
     k.wyjscie.Zapisz("SX;\n");
 }
 
-}  // namespace
+} // namespace
 
 void KopiujSekcjeSN(CKontekstPrzebiegu& k) {
     k.wyjscie.Zapisz(NAGLOWEK_PLIKU);

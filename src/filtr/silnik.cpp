@@ -92,7 +92,7 @@ COdmowaPary Odmowa(const std::string& strZapisywany, const std::string& strInny,
                 !platforma::TenSamPlik(strInny, strLog)};
 }
 
-}  // namespace
+} // namespace
 
 struct CSilnikFiltrowania::CStan {
     explicit CStan(CPowiadomienia& p) : powiadomienia(p) {}
@@ -102,7 +102,7 @@ struct CSilnikFiltrowania::CStan {
     CPlikWynikowy wyjscie;
     CPlikLogu log;
     CStanPrzebiegu stan;
-    COpcjeFiltrowania opcje;  // the run's snapshot
+    COpcjeFiltrowania opcje; // the run's snapshot
     CKontekstPrzebiegu k{czytnik, wyjscie, powiadomienia, stan, opcje};
 
     const std::vector<CParaPlikow>* pPary = nullptr;
@@ -178,8 +178,8 @@ bool CSilnikFiltrowania::CStan::Filtruj(const std::vector<CParaPlikow>& pary,
     }
     static const std::string strKoniec = T("Filtrowanie zakończone.\nCzas filtrowania: ");
     static const std::string strBledy = T("Ilość błędów filtrowania: ");
-    powiadomienia.Komunikat(strKoniec + CzasTrwania(platforma::Teraz() - nStart) + "\n" +
-                                strBledy + std::to_string(bledy.size()),
+    powiadomienia.Komunikat(strKoniec + CzasTrwania(platforma::Teraz() - nStart) + "\n" + strBledy +
+                                std::to_string(bledy.size()),
                             ERodzajKomunikatu::Informacja);
     powiadomienia.WlaczPrzetwarzaj(true);
     powiadomienia.WlaczOkno(true);
@@ -227,7 +227,7 @@ std::vector<std::string> CSilnikFiltrowania::CStan::ZapisywanePliki(const CNazwy
 // The files a pair writes must differ from each other and from every source of the run; its
 // temporary files, which it deletes, also from every other pair's target and log.
 std::optional<COdmowaPary> CSilnikFiltrowania::CStan::SprawdzNazwy(int j,
-                                                                  const CNazwyPary& nazwy) const {
+                                                                   const CNazwyPary& nazwy) const {
     const std::vector<std::string> astrPliki = ZapisywanePliki(nazwy);
     for (std::size_t a = 0; a < astrPliki.size(); ++a) {
         for (std::size_t b = a + 1; b < astrPliki.size(); ++b) {
@@ -249,8 +249,8 @@ std::optional<COdmowaPary> CSilnikFiltrowania::CStan::SprawdzNazwy(int j,
             if (static_cast<int>(p) == j) {
                 continue;
             }
-            for (const std::string& strInny : {pary[p][CParaPlikow::CEL],
-                                               NazwaLogu(pary[p][CParaPlikow::CEL])}) {
+            for (const std::string& strInny :
+                 {pary[p][CParaPlikow::CEL], NazwaLogu(pary[p][CParaPlikow::CEL])}) {
                 if (platforma::TenSamPlik(astrPliki[t], strInny)) {
                     return Odmowa(astrPliki[t], strInny, nazwy.strLog);
                 }
@@ -454,8 +454,14 @@ bool CSilnikFiltrowania::Filtruj(const std::vector<CParaPlikow>& pary,
     return m_pStan->Filtruj(pary, opcje);
 }
 
-EWynikFiltrowania CSilnikFiltrowania::Wynik() const { return m_pStan->eWynik; }
+EWynikFiltrowania CSilnikFiltrowania::Wynik() const {
+    return m_pStan->eWynik;
+}
 
-int CSilnikFiltrowania::LiczbaBledow() const { return static_cast<int>(m_pStan->bledy.size()); }
+int CSilnikFiltrowania::LiczbaBledow() const {
+    return static_cast<int>(m_pStan->bledy.size());
+}
 
-const std::vector<CBladPliku>& CSilnikFiltrowania::Bledy() const { return m_pStan->bledy; }
+const std::vector<CBladPliku>& CSilnikFiltrowania::Bledy() const {
+    return m_pStan->bledy;
+}

@@ -138,6 +138,8 @@ struct CRun {
     std::string Log(const std::string& strNazwa) const { return Czytaj(katalog(strNazwa)); }
 };
 
-inline int Bit(int nGrupa) { return 1 << nGrupa; }
+inline int Bit(int nGrupa) {
+    return 1 << nGrupa;
+}
 
-}  // namespace silnik_test
+} // namespace silnik_test

@@ -26,7 +26,7 @@ struct CPrzypadekGrupy {
     const char* szNazwa;
     int nMaska;
     std::vector<std::string> astrRekordy;
-    std::vector<std::string> astrZostaja;  // headers of the kept records, in order
+    std::vector<std::string> astrZostaja; // headers of the kept records, in order
     int nEtapy;
 };
 
@@ -44,8 +44,11 @@ const std::vector<CPrzypadekGrupy> PRZYPADKI_GRUP = {
       "RO,1,G5JRZ,d,d,11;", "RO,1,G5JDR,e,e,11;\nD,G5TJR,D,1;"},
      {"RO,1,G5JDR,e,e,11;"},
      4},
-    {"budynki bez lokali", Bit(GrupaBudynki), {"RO,1,G5BUD,a,a,11;", "RO,1,G5DZE,b,b,11;"},
-     {"RO,1,G5DZE,b,b,11;"}, 1},
+    {"budynki bez lokali",
+     Bit(GrupaBudynki),
+     {"RO,1,G5BUD,a,a,11;", "RO,1,G5DZE,b,b,11;"},
+     {"RO,1,G5DZE,b,b,11;"},
+     1},
     {"dzierzawa trzyma dwa etapy",
      Bit(GrupaLokale) | Bit(GrupaBudynki) | Bit(GrupaDzierzawa),
      {"RO,1,G5DZW,a,a,11;", "RO,1,G5UDD,b,b,11;", "RO,1,G5PDZ,c,c,11;", "RO,1,G5DZE,d,d,11;"},
@@ -56,12 +59,21 @@ const std::vector<CPrzypadekGrupy> PRZYPADKI_GRUP = {
      {"RO,1,G5DZE,a,a,12;", "RO,1,G5DZE,b,b,11;", "RO,1,G5DZE,c,c,1;", "RO,1,G5DZE,d,d,22;"},
      {"RO,1,G5DZE,b,b,11;", "RO,1,G5DZE,c,c,1;"},
      1},
-    {"rejony", Bit(GrupaRejony), {"RO,1,G5RST,a,a,11;", "RO,1,G5G_RST,b,b,11;", "RO,1,G5DZE,c,c,11;"},
-     {"RO,1,G5DZE,c,c,11;"}, 1},
-    {"uzytki", Bit(GrupaUzytki), {"RO,1,G5UZG,a,a,11;", "RO,1,G5G_UZG,b,b,11;", "RO,1,G5KKL,c,c,11;"},
-     {"RO,1,G5KKL,c,c,11;"}, 1},
-    {"kontury", Bit(GrupaKontury), {"RO,1,G5KKL,a,a,11;", "RO,1,G5G_KKL,b,b,11;", "RO,1,G5UZG,c,c,11;"},
-     {"RO,1,G5UZG,c,c,11;"}, 1},
+    {"rejony",
+     Bit(GrupaRejony),
+     {"RO,1,G5RST,a,a,11;", "RO,1,G5G_RST,b,b,11;", "RO,1,G5DZE,c,c,11;"},
+     {"RO,1,G5DZE,c,c,11;"},
+     1},
+    {"uzytki",
+     Bit(GrupaUzytki),
+     {"RO,1,G5UZG,a,a,11;", "RO,1,G5G_UZG,b,b,11;", "RO,1,G5KKL,c,c,11;"},
+     {"RO,1,G5KKL,c,c,11;"},
+     1},
+    {"kontury",
+     Bit(GrupaKontury),
+     {"RO,1,G5KKL,a,a,11;", "RO,1,G5G_KKL,b,b,11;", "RO,1,G5UZG,c,c,11;"},
+     {"RO,1,G5UZG,c,c,11;"},
+     1},
     {"niestandardowe",
      Bit(GrupaNiestandardowe),
      {"RO,1,G5O_LKL,a,a,11;", "RO,1,G5O_DZE,b,b,11;", "RO,1,G5XYZ,c,c,11;", "RO,1,G5G_DZE,d,d,11;"},
@@ -73,14 +85,21 @@ const std::vector<CPrzypadekGrupy> PRZYPADKI_GRUP = {
       "RO,1,G5RST,e,e,11;", "RO,1,G5G_DZE,f,f,11;", "RD,1,G5DZE,g,g,11;", "RO,1,G5DZE,h,h,11;"},
      {"RD,1,G5DZE,g,g,11;", "RD,1,G5O_DZE,h,h,11;"},
      1},
-    {"graficzne po niestandardowych", Bit(GrupaGraficzne) | Bit(GrupaNiestandardowe),
+    {"graficzne po niestandardowych",
+     Bit(GrupaGraficzne) | Bit(GrupaNiestandardowe),
      {"RO,1,G5G_DZE,a,a,11;", "RO,1,G5O_LKL,b,b,11;", "RO,1,G5OSF,c,c,11;"},
-     {"RD,1,G5O_OSF,c,c,11;"}, 1},
-    {"dzierzawa", Bit(GrupaDzierzawa),
+     {"RD,1,G5O_OSF,c,c,11;"},
+     1},
+    {"dzierzawa",
+     Bit(GrupaDzierzawa),
      {"RO,1,G5DZW,a,a,11;", "RO,1,G5UDD,b,b,11;", "RO,1,G5PDZ,c,c,11;", "RO,1,G5O_PDZ,d,d,11;"},
-     {"RO,1,G5O_PDZ,d,d,11;"}, 1},
-    {"wladanie", Bit(GrupaWladanie), {"RO,1,G5UDW,a,a,11;", "RO,1,G5UDZ,b,b,11;"},
-     {"RO,1,G5UDZ,b,b,11;"}, 1},
+     {"RO,1,G5O_PDZ,d,d,11;"},
+     1},
+    {"wladanie",
+     Bit(GrupaWladanie),
+     {"RO,1,G5UDW,a,a,11;", "RO,1,G5UDZ,b,b,11;"},
+     {"RO,1,G5UDZ,b,b,11;"},
+     1},
 };
 
 class GrupyObiektow : public ::testing::TestWithParam<CPrzypadekGrupy> {};
@@ -120,7 +139,8 @@ TEST(ObiektyGraficzne, ZamianaUsuwaTylkoBlokiZaNaglowkiem) {
 TEST(ObiektyGraficzne, NiezamknietyBlokKonczyPlikBledemKrytycznymANastepnyIdzie) {
     CRun run;
     run.opcje.m_nMaskaObiektow = Bit(GrupaGraficzne);
-    run.Dodaj("zly", PlikSWDE("RO,a,G5DZE,12,34,11;\nGL;\nP,1,2;\nX;\nRO,b,G5DZE,1,2,11;\nGX;\nX;\n"));
+    run.Dodaj("zly",
+              PlikSWDE("RO,a,G5DZE,12,34,11;\nGL;\nP,1,2;\nX;\nRO,b,G5DZE,1,2,11;\nGX;\nX;\n"));
     run.Dodaj("dobry", PlikSWDE("RO,a,G5DZE,12,34,11;\nX;\n"));
     ASSERT_TRUE(run.Filtruj());
     ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
@@ -133,9 +153,9 @@ TEST(ObiektyGraficzne, NiezamknietyBlokKonczyPlikBledemKrytycznymANastepnyIdzie)
 
 TEST(Atrybuty, UsuwaZaznaczoneWJednymEtapieProstoDoCelu) {
     CRun run;
-    run.opcje.m_bSumyCRC = true;  // an attribute-only run never gets checksums
-    run.opcje.UstawMaske(12, 0b10);   // G5DZE: G5NOS
-    run.opcje.UstawMaske(15, 0b10);   // G5LKL: G5LIZ
+    run.opcje.m_bSumyCRC = true;    // an attribute-only run never gets checksums
+    run.opcje.UstawMaske(12, 0b10); // G5DZE: G5NOS
+    run.opcje.UstawMaske(15, 0b10); // G5LKL: G5LIZ
     run.Dodaj("obreb", PlikSWDE("RO,1,G5O_DZE,a,a,11;\nD,G5NOS,,1;\nD,G5NOS,,2;\nD,G5IDR,,3;\nX;\n"
                                 "RO,1,G5LKL,b,b,11;\nD,G5LIZ,,4;\nX;\n"
                                 "RO,1,G5OSF,c,c,11;\nD,G5NOS,,5;\nX;\n"));
@@ -150,8 +170,8 @@ TEST(Atrybuty, UsuwaZaznaczoneWJednymEtapieProstoDoCelu) {
 TEST(Atrybuty, StronaTypuUsuwanegoCalegoNieDziala) {
     CRun run;
     run.opcje.m_nMaskaObiektow = Bit(GrupaWladanie);
-    run.opcje.UstawMaske(10, 0b1);  // G5UDW: G5DWW, ignored while shares are removed
-    run.opcje.UstawMaske(9, 0b1);   // G5UDZ: G5DTW
+    run.opcje.UstawMaske(10, 0b1); // G5UDW: G5DWW, ignored while shares are removed
+    run.opcje.UstawMaske(9, 0b1);  // G5UDZ: G5DTW
     run.Dodaj("obreb", PlikSWDE("RO,1,G5UDZ,a,a,11;\nD,G5DTW,,1;\nD,G5DWW,,1;\nX;\n"));
     ASSERT_TRUE(run.Filtruj());
     EXPECT_EQ(SekcjaSO(run.Cel()), "RO,1,G5UDZ,a,a,11;\nD,G5DWW,,1;\nX;\n");
@@ -166,7 +186,8 @@ const std::string PLIK_ETAPOW =
     "RO,1,G5BUD,b1,b1L,11;\nX;\n"
     "RO,1,G5UDZ,u1,u1L,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n"
     "RO,1,G5UDZ,u2,u2L,11;\nWG,G5RW\xA3S,G5JDR,79;\nWL,G5RW\xA3S,78L;\nX;\n"
-    "RO,1,G5UDW,w1,w1L,11;\nWL,G5RW\xA3" "D,77L;\nX;\n"
+    "RO,1,G5UDW,w1,w1L,11;\nWL,G5RW\xA3"
+    "D,77L;\nX;\n"
     "RO,1,G5PDZ,p1,p1L,11;\nWG,G5REPZ,G5BUD,b1;\nWL,G5RPRZ,d1L;\nX;\n"
     "RO,1,G5PDZ,p2,p2L,11;\nWG,G5REPZ,G5BUD,b1;\nWG,G5REPZ,G5DZE,z1;\nWL,G5RPRZ,d2L;\nX;\n"
     "RO,1,G5DZW,d1,d1L,11;\nX;\n"
@@ -181,12 +202,13 @@ TEST(EtapyZalezne, UsuwajaToCoZalezaloOdUsunietych) {
     run.Dodaj("obreb", PlikSWDE(PLIK_ETAPOW));
     ASSERT_TRUE(run.Filtruj());
     ASSERT_TRUE(run.silnik.Bledy().empty()) << run.silnik.Bledy()[0].m_strTekst;
-    EXPECT_EQ(SekcjaSO(run.Cel()), "RO,1,G5JDR,79,79L,11;\nD,G5TJR,D,1;\nX;\n"
-                                   "RO,1,G5UDZ,u2,u2L,11;\nWG,G5RW\xA3S,G5JDR,79;\nX;\n"
-                                   "RO,1,G5PDZ,p2,p2L,11;\nWG,G5REPZ,G5DZE,z1;\nWL,G5RPRZ,d2L;\nX;\n"
-                                   "RO,1,G5DZW,d2,d2L,11;\nX;\n"
-                                   "RO,1,G5UDD,ud2,ud2L,11;\nWG,G5RWPZ,G5DZW,d2;\nX;\n"
-                                   "RO,1,G5DZE,z1,z1L,11;\nX;\n");
+    EXPECT_EQ(SekcjaSO(run.Cel()),
+              "RO,1,G5JDR,79,79L,11;\nD,G5TJR,D,1;\nX;\n"
+              "RO,1,G5UDZ,u2,u2L,11;\nWG,G5RW\xA3S,G5JDR,79;\nX;\n"
+              "RO,1,G5PDZ,p2,p2L,11;\nWG,G5REPZ,G5DZE,z1;\nWL,G5RPRZ,d2L;\nX;\n"
+              "RO,1,G5DZW,d2,d2L,11;\nX;\n"
+              "RO,1,G5UDD,ud2,ud2L,11;\nWG,G5RWPZ,G5DZW,d2;\nX;\n"
+              "RO,1,G5DZE,z1,z1L,11;\nX;\n");
 }
 
 TEST(EtapyZalezne, PrawaZwiazaneLokaluOdchodzaWDrugimEtapie) {
@@ -214,8 +236,7 @@ const std::vector<CPrzypadekBledu> PRZYPADKI_BLEDOW = {
      "Brak wiązania G5RPRZ w obiekcie G5PDZ"},
     {"przedmiot_z_REPZ_D", "RO,1,G5PDZ,p,p,11;\nD,G5REPZ,,1;\nX;\n", 8,
      "Nieprawidłowe użycie wiązania G5REPZ w obiekcie G5PDZ"},
-    {"lista5_z_kodem_D",
-     "RO,1,G5PDZ,p,p,11;\nD,G5RPRZ,,d1L;\nX;\nRO,1,G5DZW,d1,d1L,11;\nX;\n", 8,
+    {"lista5_z_kodem_D", "RO,1,G5PDZ,p,p,11;\nD,G5RPRZ,,d1L;\nX;\nRO,1,G5DZW,d1,d1L,11;\nX;\n", 8,
      "Nieprawidłowe użycie wiązania G5RPRZ w obiekcie G5PDZ"},
     {"udzial_dzierzawy_z_D", "RO,1,G5UDD,u,u,11;\nD,G5RWPZ,,1;\nX;\n", 8,
      "Nieprawidłowe użycie wiązania G5RWPZ w obiekcie G5UDD"},
@@ -234,8 +255,9 @@ TEST_P(BledyEtapow, KonczaPlikNumerowanymBledemZMiejscem) {
     ASSERT_TRUE(run.Filtruj());
     ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
     const std::string strTekst = run.silnik.Bledy()[0].m_strTekst;
-    EXPECT_EQ(strTekst.rfind(T("Błąd nr ") + std::to_string(p.nNumer) + ": " +
-                                 T(p.strKomunikat) + " (Linia w pliku nr: ", 0),
+    EXPECT_EQ(strTekst.rfind(T("Błąd nr ") + std::to_string(p.nNumer) + ": " + T(p.strKomunikat) +
+                                 " (Linia w pliku nr: ",
+                             0),
               0u)
         << strTekst;
     EXPECT_EQ(CzytajSurowo(run.pary[0][CParaPlikow::ZRODLO]), strZrodlo);
@@ -263,4 +285,4 @@ TEST(EtapyZalezne, Lista5SprawdzanaWKolejnosciJakLiniowo) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -107,8 +107,8 @@ TEST(Run, NieotwieralneZrodloLiczoneIZapisaneWLoguNastepnyPlikIdzie) {
     EXPECT_EQ(run.silnik.Bledy()[0].m_nPara, 0);
     EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst, strBlad);
     const std::string strLog = run.Log("brak_wy.log");
-    EXPECT_TRUE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku '") + run.pary[0][0] +
-                                    "'\n\n\t" + strBlad + "\n"))
+    EXPECT_TRUE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku '") + run.pary[0][0] + "'\n\n\t" +
+                                    strBlad + "\n"))
         << strLog;
     EXPECT_EQ(run.powiadomienia.nWyczyszczen, 1);
     EXPECT_EQ(NaglowkiSO(run.Cel(1)), PO_SLEPYCH);
@@ -124,8 +124,9 @@ TEST(Run, PustaListaKonczySieZeZeremBledow) {
     run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
     ASSERT_TRUE(run.Filtruj());
     ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
-    EXPECT_EQ(run.powiadomienia.komunikaty[0].strTekst,
-              T("Filtrowanie zakończone.\nCzas filtrowania: 0:00:00:00\nIlość błędów filtrowania: 0"));
+    EXPECT_EQ(
+        run.powiadomienia.komunikaty[0].strTekst,
+        T("Filtrowanie zakończone.\nCzas filtrowania: 0:00:00:00\nIlość błędów filtrowania: 0"));
 }
 
 TEST(Run, WierszPozaParamiToBladKrytyczny) {
@@ -154,7 +155,7 @@ struct CPrzypadekPrzerwania {
     const char* szNazwa;
     int nMaska;
     bool bSumy;
-    const char* szEtap;  // the stage text at which cancel is requested
+    const char* szEtap; // the stage text at which cancel is requested
 };
 
 class Przerwanie : public ::testing::TestWithParam<CPrzypadekPrzerwania> {};
@@ -212,8 +213,9 @@ TEST(Nazwy, BezKropkiIZKropkaWFolderze) {
     run.opcje.m_nMaskaObiektow = Bit(GrupaLokale) | Bit(GrupaBudynki);
     ASSERT_TRUE(run.Filtruj());
     EXPECT_EQ(run.silnik.LiczbaBledow(), 1);
-    EXPECT_EQ(run.katalog.Pliki(), (std::vector<std::string>{"a.b/obreb", "a.b/obreb_KELVOR1",
-                                                             "a.b/obreb_KELVOR2", "a.b/wynik.log"}));
+    EXPECT_EQ(run.katalog.Pliki(),
+              (std::vector<std::string>{"a.b/obreb", "a.b/obreb_KELVOR1", "a.b/obreb_KELVOR2",
+                                        "a.b/wynik.log"}));
 }
 
 TEST(Nazwy, CelBedacyZrodlemOdrzuconyZrodloNietkniete) {
@@ -263,15 +265,15 @@ TEST(Log, CalyLogPliku) {
     run.opcje.m_bSumyCRC = true;
     run.opcje.m_bZmienione = false;
     run.opcje.m_strPlikKonfiguracji = "C:\\konf\\KELVOR.cfg";
-    run.opcje.UstawMaske(12, 0b10);      // G5DZE: G5NOS
-    run.opcje.UstawMaske(14, 1 << 11);   // G5BUD: G5RPWŁ
+    run.opcje.UstawMaske(12, 0b10);    // G5DZE: G5NOS
+    run.opcje.UstawMaske(14, 1 << 11); // G5BUD: G5RPWŁ
     run.Dodaj("obreb", PlikSWDE("RO,1,G5LKL,l,l,11;\nX;\nRO,1,G5O_DZE,a,a,11;\nX;\n"
                                 "RO,1,G5DZE,b,b,11;\nX;\nRO,1,G5G_DZE,c,c,12;\nX;\n"
                                 "RO,1,G5ADR,d,d,11;\nX;\nRO,1,G5OSF,e,e,02;\nX;\n"));
     ASSERT_TRUE(run.Filtruj());
     std::string strLog = kodowanie::Cp1250DoUtf8(run.Log("obreb_wy.log"));
-    strLog = std::regex_replace(strLog, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "),
-                                "@ ");
+    strLog =
+        std::regex_replace(strLog, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "), "@ ");
     strLog = std::regex_replace(strLog, std::regex("filtrowania: \\d+:\\d\\d:\\d\\d:\\d\\d"),
                                 "filtrowania: D");
     const std::string strZ = run.pary[0][0], strC = run.pary[0][1];
@@ -316,7 +318,9 @@ TEST(Log, CalyLogPliku) {
         "G5DZW(dzierżawa rejestrowana): G5GSP(N), G5LPIS(N), G5DTW(N), G5DTU(N), G5RDOK(N)\n"
         "G5UDD(udział w dzierżawie): G5DTW(N), G5DTU(N)\n"
         "G5PDZ(przedmiot dzierżawy): G5DTW(N), G5DTU(N)\n"
-        "\n@ Rozpoczęto filtrowanie pliku '" + strZ + "'\n"
+        "\n@ Rozpoczęto filtrowanie pliku '" +
+        strZ +
+        "'\n"
         "\n@ Rozpoczęto etap 1 z 2 filtrowania pliku...\n"
         "@ Zakończono etap 1 z 2 filtrowania pliku\n"
         "\n@ Rozpoczęto etap 2 z 2 filtrowania pliku...\n"
@@ -331,8 +335,12 @@ TEST(Log, CalyLogPliku) {
         "@ Zakończono odfiltrowywanie ślepych odwołań.\n"
         "\n@ Rozpoczęto obliczanie sum CRC...\n"
         "@ Zakończono obliczanie sum CRC...\n"
-        "\n@ Zakończono filtrowanie pliku '" + strZ + "'\n"
-        "@ Utworzono wynikowy plik '" + strC + "'\n"
+        "\n@ Zakończono filtrowanie pliku '" +
+        strZ +
+        "'\n"
+        "@ Utworzono wynikowy plik '" +
+        strC +
+        "'\n"
         "\t\t\tCzas trwania filtrowania: D\n";
     EXPECT_EQ(strLog, strOczekiwany);
     const std::string strSurowy = CzytajSurowo(run.katalog("obreb_wy.log"));
@@ -340,4 +348,4 @@ TEST(Log, CalyLogPliku) {
               std::count(strSurowy.begin(), strSurowy.end(), '\r'));
 }
 
-}  // namespace
+} // namespace

@@ -1,0 +1,129 @@
+// Engine benchmark: the longest plan (premises and buildings removed, leases kept, orphans and
+// checksums on) over generated files of two sizes. Prints the time of each run (the best of a
+// few, the machine being shared), the objects it removed and the ratio of the two times, which
+// must stay under 12 for files ten times apart.
+//
+//   bench_silnik [small MB] [large MB] [folder]     (defaults: 20 200 and the temp folder)
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "filtr/silnik.h"
+#include "generator.h"
+#include "swde/czytnik.h"
+#include "swde/powiadomienia.h"
+
+namespace {
+
+// Notifications that show nothing and never cancel.
+class CCichePowiadomienia : public CPowiadomienia {
+public:
+    void PokazPostep() override {}
+    void UkryjPostep() override {}
+    void UstawPlik(const std::string&) override {}
+    void UstawEtap(const std::string&) override {}
+    void UstawPostep(int) override {}
+    bool CzyPrzerwac() const override { return false; }
+    int LiczbaWierszy() override { return 1; }
+    void ZaznaczWiersz(int) override {}
+    std::string TekstWiersza(int) override { return "bench"; }
+    void PokazPare(int) override {}
+    void WyczyscNaglowki() override {}
+    void WlaczOkno(bool) override {}
+    void WlaczPrzetwarzaj(bool) override {}
+    bool Komunikat(const std::string&, ERodzajKomunikatu) override { return true; }
+};
+
+std::uint64_t LiczbaObiektow(const std::string& strSciezka) {
+    CCzytnikSWDE czytnik;
+    if (!czytnik.Otworz(strSciezka)) {
+        return 0;
+    }
+    std::vector<std::string> rekord;
+    std::uint64_t n = 0;
+    int nLiczba = 0;
+    czytnik.m_bSzukajSekcji = true;
+    while (czytnik.CzytajRekord("SO;", rekord, nLiczba)) {
+        ++n;
+        rekord.clear();
+    }
+    czytnik.Zamknij();
+    return n;
+}
+
+struct CPomiar {
+    double dSekundy = 0;  // wall time
+    double dProcesor = 0; // processor time of this process
+    std::uint64_t nUsuniete = 0;
+};
+
+CPomiar Zmierz(const std::filesystem::path& katalog, std::uint64_t nMB, int nPowtorzen) {
+    const std::string strZrodlo =
+        (katalog / ("bench_silnik_" + std::to_string(nMB) + ".swd")).string();
+    const std::string strCel =
+        (katalog / ("bench_silnik_" + std::to_string(nMB) + "_wy.swd")).string();
+    const std::uint64_t nObiekty = GenerujPlikSWDE(strZrodlo, {nMB << 20, 1});
+
+    COpcjeFiltrowania opcje;
+    opcje.m_nMaskaObiektow = (1 << GrupaLokale) | (1 << GrupaBudynki) | (1 << GrupaSieroty);
+    opcje.m_bSumyCRC = true;
+    CParaPlikow para;
+    para[CParaPlikow::ZRODLO] = strZrodlo;
+    para[CParaPlikow::CEL] = strCel;
+    CCichePowiadomienia powiadomienia;
+    CSilnikFiltrowania silnik(powiadomienia);
+
+    CPomiar pomiar;
+    for (int i = 0; i < nPowtorzen; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::clock_t nStartProcesora = std::clock();
+        const bool bKoniec = silnik.Filtruj({para}, opcje);
+        const double dProcesor =
+            static_cast<double>(std::clock() - nStartProcesora) / CLOCKS_PER_SEC;
+        const std::chrono::duration<double> czas = std::chrono::steady_clock::now() - start;
+        if (!bKoniec || silnik.LiczbaBledow() != 0) {
+            std::fprintf(stderr, "run failed: %s\n",
+                         silnik.Bledy().empty() ? "?" : silnik.Bledy()[0].m_strTekst.c_str());
+            std::exit(1);
+        }
+        if (i == 0 || czas.count() < pomiar.dSekundy) {
+            pomiar.dSekundy = czas.count();
+        }
+        if (i == 0 || dProcesor < pomiar.dProcesor) {
+            pomiar.dProcesor = dProcesor;
+        }
+    }
+    pomiar.nUsuniete = nObiekty - LiczbaObiektow(strCel);
+    std::printf("%4llu MB: %llu objects, %.2f s (processor %.2f s), %llu removed\n",
+                static_cast<unsigned long long>(nMB), static_cast<unsigned long long>(nObiekty),
+                pomiar.dSekundy, pomiar.dProcesor,
+                static_cast<unsigned long long>(pomiar.nUsuniete));
+    for (const std::string& strPlik :
+         {strZrodlo, strCel, strCel.substr(0, strCel.size() - 4) + ".log"}) {
+        std::filesystem::remove(strPlik);
+    }
+    return pomiar;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::uint64_t nMaly = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 20;
+    const std::uint64_t nDuzy = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 200;
+    const std::filesystem::path katalog =
+        argc > 3 ? std::filesystem::path(argv[3]) : std::filesystem::temp_directory_path();
+    const CPomiar maly = Zmierz(katalog, nMaly, 5);
+    const CPomiar duzy = Zmierz(katalog, nDuzy, 2);
+    // On a machine shared with other work the processor time is the steadier measure; both
+    // ratios are shown and the processor one decides.
+    const double dStosunek = duzy.dProcesor / maly.dProcesor;
+    std::printf("time ratio %.2f (wall %.2f) for a size ratio of %.1f (%s)\n", dStosunek,
+                duzy.dSekundy / maly.dSekundy,
+                static_cast<double>(nDuzy) / static_cast<double>(nMaly),
+                dStosunek < 12.0 ? "linear" : "TOO SLOW");
+    return dStosunek < 12.0 ? 0 : 1;
+}
