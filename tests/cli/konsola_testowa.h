@@ -82,8 +82,6 @@ public:
         std::error_code blad;
         fs::remove_all(m_sciezka, blad);
     }
-    CKatalog(const CKatalog&) = delete;
-    CKatalog& operator=(const CKatalog&) = delete;
 
     fs::path Dane() const { return m_sciezka / "dane"; }
     fs::path operator/(const std::string& strNazwa) const { return Dane() / strNazwa; }
