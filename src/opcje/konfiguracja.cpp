@@ -64,9 +64,9 @@ int NumerKlucza(std::string_view strKlucz) {
 }
 
 // The folders of numbers 28, 29 and 30.
-std::string COpcjeFiltrowania::* const g_katalogi[] = {&COpcjeFiltrowania::m_strZrodloDanych,
-                                                       &COpcjeFiltrowania::m_strUjscieDanych,
-                                                       &COpcjeFiltrowania::m_strKatalogKonfiguracji};
+std::string COpcjeFiltrowania::*const g_katalogi[] = {&COpcjeFiltrowania::m_strZrodloDanych,
+                                                      &COpcjeFiltrowania::m_strUjscieDanych,
+                                                      &COpcjeFiltrowania::m_strKatalogKonfiguracji};
 
 std::string& Katalog(COpcjeFiltrowania& opcje, int n) {
     return opcje.*g_katalogi[n - PIERWSZY_KATALOG];
@@ -76,7 +76,9 @@ const std::string& Katalog(const COpcjeFiltrowania& opcje, int n) {
     return opcje.*g_katalogi[n - PIERWSZY_KATALOG];
 }
 
-bool CzySeparatorTokenow(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool CzySeparatorTokenow(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 struct CToken {
     std::string_view m_str;
@@ -127,7 +129,7 @@ private:
 
     std::string_view m_strTekst;
     std::size_t m_nPoz = 0;
-    std::size_t m_nBezZamkniecia = 0;  // no closing quote for an opening quote before this
+    std::size_t m_nBezZamkniecia = 0; // no closing quote for an opening quote before this
 };
 
 std::string WartoscKatalogu(const CToken& token) {
@@ -192,7 +194,7 @@ bool ZapiszCalosc(const std::string& strSciezka, const std::string& strTekst) {
         plik.Zapisz(strTekst);
         plik.Zamknij();
     } catch (const CFileException&) {
-        return false;  // the destructor closes what is left open
+        return false; // the destructor closes what is left open
     }
     return true;
 }
@@ -206,7 +208,7 @@ void PokazBladFormatu(const CStandardException& blad, CPowiadomienia& powiadomie
     powiadomienia.Komunikat(blad.Tekst(), ERodzajKomunikatu::Zwykly);
 }
 
-}  // namespace
+} // namespace
 
 std::string SciezkaDomyslnejKonfiguracji() {
     const std::string strProgram = platforma::SciezkaProgramu();
@@ -218,8 +220,8 @@ std::string SciezkaDomyslnejKonfiguracji() {
 
 int LiczbaZTekstu(std::string_view strTekst) {
     std::size_t i = 0;
-    while (i < strTekst.size() && std::string_view(" \t\n\v\f\r").find(strTekst[i]) !=
-                                      std::string_view::npos)
+    while (i < strTekst.size() &&
+           std::string_view(" \t\n\v\f\r").find(strTekst[i]) != std::string_view::npos)
         ++i;
     bool bMinus = false;
     if (i < strTekst.size() && (strTekst[i] == '+' || strTekst[i] == '-'))
@@ -259,7 +261,7 @@ void ZastosujTekstKonfiguracji(COpcjeFiltrowania& opcje, std::string_view strTek
         if (nKlucz < 0 || !tokenizer.Nastepny(wartosc))
             BladFormatu();
         if (p >= PIERWSZY_KATALOG) {
-            Katalog(opcje, p) = WartoscKatalogu(wartosc);  // by position, whatever the key
+            Katalog(opcje, p) = WartoscKatalogu(wartosc); // by position, whatever the key
         } else if (nKlucz < PIERWSZY_KATALOG) {
             anWartosci[nKlucz] = LiczbaZTekstu(wartosc.m_str);
             if (nKlucz == 0)

@@ -6,7 +6,9 @@ namespace {
 constexpr int KONTROLKA_DTW = 1112;
 constexpr int KONTROLKA_DTU = 1113;
 
-bool CzyNumerPoprawny(int n) { return n >= 0 && n <= LICZBA_TYPOW; }
+bool CzyNumerPoprawny(int n) {
+    return n >= 0 && n <= LICZBA_TYPOW;
+}
 
 // The low bits that exist for number n.
 std::int32_t BityIstniejace(int nLiczba) {
@@ -24,11 +26,11 @@ constexpr CPominiecie g_pominiecia[] = {
 };
 
 // The object tab's buttons apply the click rules of these groups, in this order.
-constexpr int g_kolejnoscRegulWszystkich[] = {GrupaBudynki, GrupaLokale,   GrupaKontury,
-                                              GrupaUzytki,  GrupaRejony,   GrupaGraficzne,
+constexpr int g_kolejnoscRegulWszystkich[] = {GrupaBudynki,   GrupaLokale,  GrupaKontury,
+                                              GrupaUzytki,    GrupaRejony,  GrupaGraficzne,
                                               GrupaDzierzawa, GrupaWladanie};
 
-}  // namespace
+} // namespace
 
 std::array<bool, LICZBA_TYPOW + 1> COpcjeFiltrowania::WszystkieStronyWlaczone() {
     std::array<bool, LICZBA_TYPOW + 1> ab;
@@ -85,7 +87,9 @@ void COpcjeFiltrowania::UstawMaske(int n, std::int32_t nMaska) {
 
 // Any ticked group starts object filtering, buildings and orphans included: a selection of
 // only those (possible through a configuration file) is a real request, not an empty run.
-bool COpcjeFiltrowania::CzyFiltrowacObiekty() const { return Maska(0) != 0; }
+bool COpcjeFiltrowania::CzyFiltrowacObiekty() const {
+    return Maska(0) != 0;
+}
 
 bool COpcjeFiltrowania::CzyFiltrowacAtrybuty() const {
     for (int n = 1; n <= LICZBA_TYPOW; ++n) {
@@ -170,7 +174,7 @@ bool COpcjeFiltrowania::KliknijAtrybut(int nTyp, int i, bool bMysz) {
     if (nTyp < 1 || nTyp > LICZBA_TYPOW || i < 0 || i >= LiczbaAtrybutow(nTyp))
         return false;
     if (!CzyStronaWlaczona(nTyp))
-        return false;  // a disabled box takes no click
+        return false; // a disabled box takes no click
     if (bMysz)
         m_bZmienione = true;
     const bool bStan = !CzyAtrybutZaznaczony(nTyp, i);
@@ -209,9 +213,13 @@ void COpcjeFiltrowania::Propaguj(int nRodzaj, bool bStan) {
     }
 }
 
-void COpcjeFiltrowania::PrzelaczSumyCRC() { m_bSumyCRC = !m_bSumyCRC; }
+void COpcjeFiltrowania::PrzelaczSumyCRC() {
+    m_bSumyCRC = !m_bSumyCRC;
+}
 
-void COpcjeFiltrowania::PrzelaczPropagacje() { m_bPropagacja = !m_bPropagacja; }
+void COpcjeFiltrowania::PrzelaczPropagacje() {
+    m_bPropagacja = !m_bPropagacja;
+}
 
 void COpcjeFiltrowania::UstawStronyWedlugObiektow(std::int32_t nWartosc) {
     for (int n = 1; n <= LICZBA_TYPOW; ++n)

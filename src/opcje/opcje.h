@@ -12,8 +12,8 @@
 
 class COpcjeFiltrowania {
 public:
-    std::int32_t m_nMaskaObiektow = 0;                       // bits 0..10
-    std::array<std::int32_t, LICZBA_TYPOW + 1> m_anMaskiAtrybutow{};  // index 1..25
+    std::int32_t m_nMaskaObiektow = 0;                               // bits 0..10
+    std::array<std::int32_t, LICZBA_TYPOW + 1> m_anMaskiAtrybutow{}; // index 1..25
     bool m_bSumyCRC = true;
     bool m_bPropagacja = true;
     std::string m_strZrodloDanych;
@@ -27,11 +27,11 @@ public:
 
     // Reading.
     bool CzyGrupaZaznaczona(int nBit) const;
-    int LiczbaAtrybutow(int nTyp) const;  // 11 for 0
+    int LiczbaAtrybutow(int nTyp) const; // 11 for 0
     bool CzyAtrybutZaznaczony(int nTyp, int i) const;
     std::vector<std::string> ZaznaczoneAtrybuty(int nTyp) const;
-    std::int32_t Maska(int n) const;      // 0 = object groups, 1..25 = types
-    void UstawMaske(int n, std::int32_t nMaska);  // keeps only the bits that exist
+    std::int32_t Maska(int n) const;             // 0 = object groups, 1..25 = types
+    void UstawMaske(int n, std::int32_t nMaska); // keeps only the bits that exist
 
     // Run predicates, judged on a snapshot of the options.
     bool CzyFiltrowacObiekty() const;

@@ -24,12 +24,18 @@ const CGrupaZrodlo g_grupy[LICZBA_GRUP] = {
     {"Danych historycznych", "Dane historyczne", 1125, {}},
     {"Danych graficznych", "Dane graficzne", 1126, {21, 22}},
     {"Danych typów niestandardowych", "Dane typów niestandardowych", 1127, {}},
-    {"Danych dotyczących rejonów statystycznych", "Dane dotyczące rejonów statystycznych", 1191,
+    {"Danych dotyczących rejonów statystycznych",
+     "Dane dotyczące rejonów statystycznych",
+     1191,
      {3}},
-    {"Danych dotyczących konturów użytków gruntowych", "Dane dotyczące użytków gruntowych", 1192,
+    {"Danych dotyczących konturów użytków gruntowych",
+     "Dane dotyczące użytków gruntowych",
+     1192,
      {16}},
-    {"Danych dotyczących konturów klasyfikacyjnych", "Dane dotyczące konturów klasyfikacyjnych",
-     1193, {17}},
+    {"Danych dotyczących konturów klasyfikacyjnych",
+     "Dane dotyczące konturów klasyfikacyjnych",
+     1193,
+     {17}},
     {"Sierot", "Sieroty", 1213, {}},
 };
 
@@ -54,21 +60,27 @@ const CPole RDOK{1148, "Podstawa (G5RDOK)"};
 const CPole GSP{1149, "Wyróżnienie gospodarstw rolnych i leśnych (G5GSP)"};
 
 struct CTypZrodlo {
-    const char* szKlucz;       // the symbol is "G5" + key
-    const char* szNazwa;       // list caption without the symbol
-    const char* szNazwaLogu;   // log label without the symbol
-    std::vector<CPole> pola;   // bit order
+    const char* szKlucz;     // the symbol is "G5" + key
+    const char* szNazwa;     // list caption without the symbol
+    const char* szNazwaLogu; // log label without the symbol
+    std::vector<CPole> pola; // bit order
 };
 
 const std::vector<CPole> g_tylkoDaty = {DTW, DTU};
 
 const CTypZrodlo g_typy[LICZBA_TYPOW] = {
-    {"JEW", "Jednostka ewidencyjna", "jednostka ewidencyjna",
+    {"JEW",
+     "Jednostka ewidencyjna",
+     "jednostka ewidencyjna",
      {{1139, "Pole powierzchni ewidencyjnej (G5PEW)"}, DTW, DTU, RKRG_GRANICE}},
-    {"OBR", "Obręb", "obręb",
+    {"OBR",
+     "Obręb",
+     "obręb",
      {{1139, "Pole powierzchni ewidencyjnej (G5PEW)"}, DTW, DTU, RKRG_GRANICE}},
     {"RST", "Rejon statystyczny", "rejon statystyczny", g_tylkoDaty},
-    {"OSF", "Osoba fizyczna", "osoba fizyczna",
+    {"OSF",
+     "Osoba fizyczna",
+     "osoba fizyczna",
      {STI,
       {1135, "Płeć (G5PLC)"},
       {1136, "PESEL (G5PSL)"},
@@ -77,7 +89,9 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       {1138, "Oznaczenie dokumentu stwierdz. tożsamość (G5DOS)"},
       DTW,
       DTU}},
-    {"INS", "Instytucja", "instytucja",
+    {"INS",
+     "Instytucja",
+     "instytucja",
      {STI,
       NSK,
       RGN,
@@ -88,7 +102,9 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       DTW,
       DTU}},
     {"MLZ", "Małżeństwo", "małżeństwo", g_tylkoDaty},
-    {"OSZ", "Inny podmiot złożony", "podmiot złożony",
+    {"OSZ",
+     "Inny podmiot złożony",
+     "podmiot złożony",
      {STI,
       {1129, "Nazwa pełna (G5NPE)"},
       NSK,
@@ -98,7 +114,9 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       DTU,
       {1133, "Zarząd wspólnoty gruntowej (G5RSZD)"},
       {1134, "Adres siedziby (G5RADR)"}}},
-    {"JDR", "Jednostka rejestrowa", "jednostka rejestrowa",
+    {"JDR",
+     "Jednostka rejestrowa",
+     "jednostka rejestrowa",
      {GSP,
       {1150, "Numer gospodarstwa w bazie LPIS (G5LPIS)"},
       {1131, "Oznacz. gospod. roln. lub leśn. - numer REGON (G5RGN)"},
@@ -106,9 +124,10 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       DTU}},
     {"UDZ", "Udział własności", "udział własności", g_tylkoDaty},
     {"UDW", "Udział władania", "udział władania", {DWW, DTW, DTU}},
-    {"JRZ", "Prawa związane", "prawa związane",
-     {DTW, DTU, {1148, "Podstawa prawna (G5RDOK)"}}},
-    {"DZE", "Działka ewidencyjna", "działka",
+    {"JRZ", "Prawa związane", "prawa związane", {DTW, DTU, {1148, "Podstawa prawna (G5RDOK)"}}},
+    {"DZE",
+     "Działka ewidencyjna",
+     "działka",
      {{1155, "Identyfikator rejonu statystycznego GUS (G5IDR)"},
       {1156, "Numer obwodu spisowego GUS (G5NOS)"},
       WRT,
@@ -121,7 +140,9 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       {1158, "Podstawa innych praw do nieruchomości (G5RPWD)"},
       {1140, "Źródło danych o przebiegu danych (G5RKRG)"}}},
     {"KLU", "Klasoużytek", "klasoużytek", g_tylkoDaty},
-    {"BUD", "Budynek", "budynek",
+    {"BUD",
+     "Budynek",
+     "budynek",
      {WRT,
       DWR,
       {1049, "Rok zakończenia budowy (G5RBB)"},
@@ -137,7 +158,9 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       {1158, "Podstawa do innych praw do budynku (G5RPWD)"},
       {1140, "Źródło danych o położeniu (G5RKRG)"},
       RDOK}},
-    {"LKL", "Lokal", "lokal",
+    {"LKL",
+     "Lokal",
+     "lokal",
      {{1141, "Powierzchnia pomieszczeń przynal. do lokali (G5PPP)"},
       {1143, "Liczba izb (G5LIZ)"},
       {1144, "Liczba pomieszczeń przynależnych (G5LPP)"},
@@ -150,7 +173,9 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       RDOK}},
     {"UZG", "Kontur użytku gruntowego", "kontur użytku gruntowego", g_tylkoDaty},
     {"KKL", "Kontur użytku klasyfikacyjnego", "kontur użytku klasyfikacyjnego", g_tylkoDaty},
-    {"ZMN", "Zmiana", "zmiana",
+    {"ZMN",
+     "Zmiana",
+     "zmiana",
      {{1115, "Typ wniosku (G5TPZ)"},
       {1116, "Rodzaj wnioskowanej zmiany (G5RWZ)"},
       {1117, "Data druku zawiadomienia o zmianie (G5DTZ)"},
@@ -158,14 +183,18 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       DTW,
       DTU,
       {1119, "Osoba zgłaszająca zmianę (G5RPOD)"}}},
-    {"DOK", "Dokument", "dokument",
+    {"DOK",
+     "Dokument",
+     "dokument",
      {{1159, "Data przyjęcia do zasobu (G5DTP)"},
       {1160, "Sygnatura dokumentu (G5SYG)"},
       {1154, "Nazwa Sądu Rejonowego (G5NSR)"},
       DTW,
       DTU,
       {1148, "Związany jest z (G5RDOK)"}}},
-    {"ADR", "Adres", "adres",
+    {"ADR",
+     "Adres",
+     "adres",
      {{1114, "Kraj (G5KRJ)"},
       {1107, "Województwo (G5WJD)"},
       {1108, "Powiat - miasto (G5PWJ)"},
@@ -176,7 +205,9 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       DTU}},
     {"PZG", "Punkt załamania granicy", "punkt załamania granicy", {DTW, DTU, RKRG_GRANICE}},
     {"GRN", "Granica", "granica", {DTW, DTU, RKRG_GRANICE}},
-    {"DZW", "Dzierżawy rejestrowane", "dzierżawa rejestrowana",
+    {"DZW",
+     "Dzierżawy rejestrowane",
+     "dzierżawa rejestrowana",
      {GSP, {1150, "Numer LPIS (G5LPIS)"}, DTW, DTU, RDOK}},
     {"UDD", "Udział w dzierżawie", "udział w dzierżawie", g_tylkoDaty},
     {"PDZ", "Przedmiot dzierżawy", "przedmiot dzierżawy", g_tylkoDaty},
@@ -239,7 +270,7 @@ const std::array<COpisTypu, LICZBA_TYPOW>& Typy() {
     return typy;
 }
 
-}  // namespace
+} // namespace
 
 const COpisGrupy& OpisGrupy(int nBit) {
     assert(nBit >= 0 && nBit < LICZBA_GRUP);

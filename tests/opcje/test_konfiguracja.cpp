@@ -17,15 +17,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string ZRODLO = "\x8Fr\xF3" "d\xB3o_danych";  // "Źródło_danych"
-const std::string UJSCIE = "Uj\x9C" "cie_danych";        // "Ujście_danych"
+const std::string ZRODLO = "\x8Fr\xF3"
+                           "d\xB3o_danych"; // "Źródło_danych"
+const std::string UJSCIE = "Uj\x9C"
+                           "cie_danych"; // "Ujście_danych"
 
 // The 28 numeric pairs of a default file, "Obiekty 0" to "Propagacja 1", one per line.
 std::string ParyLiczbowe() {
     std::string str = "Obiekty 0\n";
-    for (const char* szKlucz : {"JEW", "OBR", "RST", "OSF", "INS", "MLZ", "OSZ", "JDR", "UDZ",
-                                "UDW", "JRZ", "DZE", "KLU", "BUD", "LKL", "UZG", "KKL", "ZMN",
-                                "DOK", "ADR", "PZG", "GRN", "DZW", "UDD", "PDZ"})
+    for (const char* szKlucz :
+         {"JEW", "OBR", "RST", "OSF", "INS", "MLZ", "OSZ", "JDR", "UDZ", "UDW", "JRZ", "DZE", "KLU",
+          "BUD", "LKL", "UZG", "KKL", "ZMN", "DOK", "ADR", "PZG", "GRN", "DZW", "UDD", "PDZ"})
         str += std::string(szKlucz) + " 0\n";
     return str + "CRC 1\nPropagacja 1\n";
 }
@@ -55,8 +57,8 @@ void OczekujRownych(const COpcjeFiltrowania& a, const COpcjeFiltrowania& b) {
 class Konfiguracja : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_katalog = fs::temp_directory_path() /
-                    ("kelvor_opcje_" + std::to_string(std::random_device{}()));
+        m_katalog =
+            fs::temp_directory_path() / ("kelvor_opcje_" + std::to_string(std::random_device{}()));
         fs::create_directories(m_katalog);
     }
     void TearDown() override { fs::remove_all(m_katalog); }
@@ -116,7 +118,7 @@ TEST_F(Konfiguracja, FoldersWithBlanksAreQuotedOthersWrittenPlain) {
     COpcjeFiltrowania opcje;
     opcje.m_strZrodloDanych = "D:\\Wyniki\\";
     opcje.m_strUjscieDanych = "C:\\Dane urzedu\\";
-    opcje.m_strKatalogKonfiguracji = "/srv/\"a\" b/";  // would not read back: forgotten
+    opcje.m_strKatalogKonfiguracji = "/srv/\"a\" b/"; // would not read back: forgotten
     const std::string strTekst = TekstKonfiguracji(opcje);
     EXPECT_EQ(strTekst.substr(strTekst.find(ZRODLO)), ZRODLO + " D:\\Wyniki\\\n" + UJSCIE +
                                                           " \"C:\\Dane urzedu\\\"\n" +
@@ -127,13 +129,15 @@ TEST_F(Konfiguracja, ReadingRules) {
     const std::string strLiczby = ParyLiczbowe();
     using Sprawdz = std::function<void(const COpcjeFiltrowania&)>;
     const std::pair<std::string, Sprawdz> przypadki[] = {
-        {" \r\n\t \n", [](auto& o) {
+        {" \r\n\t \n",
+         [](auto& o) {
              for (int n = 0; n <= LICZBA_TYPOW; ++n)
                  EXPECT_EQ(o.Maska(n), 0);
              EXPECT_TRUE(o.m_bSumyCRC && o.m_bPropagacja);
              EXPECT_EQ(o.m_strZrodloDanych, "C:\\Zrodla\\");
          }},
-        {"JEW 3", [](auto& o) {
+        {"JEW 3",
+         [](auto& o) {
              EXPECT_EQ(o.Maska(1), 3);
              EXPECT_EQ(o.Maska(0) + o.Maska(2), 0);
              EXPECT_TRUE(o.m_bSumyCRC && o.m_bPropagacja);
@@ -141,26 +145,30 @@ TEST_F(Konfiguracja, ReadingRules) {
         {"CRC 2", [](auto& o) { EXPECT_TRUE(!o.m_bSumyCRC && o.m_bPropagacja); }},
         {"JEW 12abc OBR abc RST +1 OSF -1 INS 99999999999999999999 MLZ -99999999999 OSZ 0x1F",
          [](auto& o) {
-             const int oczekiwane[] = {12, 0, 1, 255, 511, 0, 0};  // atoi, clamped, masked
+             const int oczekiwane[] = {12, 0, 1, 255, 511, 0, 0}; // atoi, clamped, masked
              for (int n = 1; n <= 7; ++n)
                  EXPECT_EQ(o.Maska(n), oczekiwane[n - 1]) << n;
          }},
-        {"JEW 255 BUD -1 Obiekty 65535", [](auto& o) {
+        {"JEW 255 BUD -1 Obiekty 65535",
+         [](auto& o) {
              const std::string strTekst = TekstKonfiguracji(o);
              EXPECT_EQ(strTekst.substr(0, 20), "Obiekty 2047\nJEW 15\n");
              EXPECT_NE(strTekst.find("\nBUD 32767\n"), std::string::npos);
          }},
-        {"Obiekty\t4 JEW\t\t1\tJEW 7 CRC 0 Propagacja 0 CRC 1", [](auto& o) {
+        {"Obiekty\t4 JEW\t\t1\tJEW 7 CRC 0 Propagacja 0 CRC 1",
+         [](auto& o) {
              EXPECT_EQ(o.Maska(0) * 100 + o.Maska(1), 407);
              EXPECT_TRUE(o.m_bSumyCRC && !o.m_bPropagacja);
          }},
-        {strLiczby + ZRODLO + " . " + UJSCIE + " x Konfiguracje y JEW 15 zle", [](auto& o) {
-             EXPECT_EQ(o.Maska(1), 0);  // a 32nd pair is ignored, whatever its key
+        {strLiczby + ZRODLO + " . " + UJSCIE + " x Konfiguracje y JEW 15 zle",
+         [](auto& o) {
+             EXPECT_EQ(o.Maska(1), 0); // a 32nd pair is ignored, whatever its key
              EXPECT_EQ(o.m_strZrodloDanych + "|" + o.m_strKatalogKonfiguracji, "|y");
          }},
-        {strLiczby + "CRC a JEW b Obiekty c", [](auto& o) {
+        {strLiczby + "CRC a JEW b Obiekty c",
+         [](auto& o) {
              EXPECT_EQ(o.m_strZrodloDanych + o.m_strUjscieDanych + o.m_strKatalogKonfiguracji,
-                       "abc");  // folders by position
+                       "abc"); // folders by position
              EXPECT_TRUE(o.m_bSumyCRC);
          }},
         {"Konfiguracje 5", [](auto& o) { EXPECT_EQ(o.m_strKatalogKonfiguracji, "E:\\Cfg\\"); }},
@@ -183,8 +191,13 @@ TEST_F(Konfiguracja, ReadingRules) {
 // the folders met before the fault stay.
 TEST_F(Konfiguracja, FormatErrors) {
     const std::string teksty[] = {
-        "jew 3",           "JEW", "JEW 3 OBR", std::string("\x01\x02\xFF\x00", 4), "Obiekty 8 X 2",
-        "JEW 3 \"JEW 4\"", ParyLiczbowe() + "JEW C:\\x\\ zle 1",
+        "jew 3",
+        "JEW",
+        "JEW 3 OBR",
+        std::string("\x01\x02\xFF\x00", 4),
+        "Obiekty 8 X 2",
+        "JEW 3 \"JEW 4\"",
+        ParyLiczbowe() + "JEW C:\\x\\ zle 1",
     };
     for (const std::string& strTekst : teksty) {
         COpcjeFiltrowania opcje = Ustawione();
@@ -209,7 +222,7 @@ TEST_F(Konfiguracja, ObjectValueSetsThePages) {
     for (int n = 1; n <= LICZBA_TYPOW; ++n)
         EXPECT_EQ(opcje.CzyStronaWlaczona(n), n < 23) << n;
 
-    ZastosujTekstKonfiguracji(opcje, "Obiekty 2");  // buildings without premises stay so
+    ZastosujTekstKonfiguracji(opcje, "Obiekty 2"); // buildings without premises stay so
     EXPECT_EQ(opcje.Maska(0), 2);
     EXPECT_FALSE(opcje.CzyStronaWlaczona(14) || opcje.CzyStronaWlaczona(15));
 
@@ -316,10 +329,10 @@ TEST_F(Konfiguracja, LoadAndSaveCommands) {
     EXPECT_FALSE(opcje.m_bZmienione);
     EXPECT_EQ(opcje.m_strKatalogKonfiguracji, "K:\\");
 
-    opcje.m_bZmienione = true;  // a failed save keeps them too
+    opcje.m_bZmienione = true; // a failed save keeps them too
     EXPECT_FALSE(ZapiszKonfiguracjeDoPliku(opcje, Sciezka("brak/x.cfg"), m_powiadomienia));
     EXPECT_EQ(opcje.m_strPlikKonfiguracji, strZapis);
     EXPECT_TRUE(opcje.m_bZmienione);
 }
 
-}  // namespace
+} // namespace

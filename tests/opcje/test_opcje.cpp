@@ -30,15 +30,15 @@ TEST(Opcje, MasksKeepOnlyExistingBits) {
     struct {
         int n;
         std::int32_t nUstaw, nOdczyt;
-    } przypadki[] = {{1, 255, 15},      {14, -1, 32767}, {3, -1, 3},           {0, -1, 0x7FF},
-                     {12, 1 << 11, 0},  {26, 1, 0},      {-1, 1, 0},           {25, INT32_MIN, 0}};
+    } przypadki[] = {{1, 255, 15},     {14, -1, 32767}, {3, -1, 3}, {0, -1, 0x7FF},
+                     {12, 1 << 11, 0}, {26, 1, 0},      {-1, 1, 0}, {25, INT32_MIN, 0}};
     for (const auto& p : przypadki) {
         COpcjeFiltrowania opcje;
         opcje.UstawMaske(p.n, p.nUstaw);
         EXPECT_EQ(opcje.Maska(p.n), p.nOdczyt) << p.n;
     }
     COpcjeFiltrowania opcje;
-    opcje.m_anMaskiAtrybutow[1] = 255;  // stored directly, still read back as existing bits
+    opcje.m_anMaskiAtrybutow[1] = 255; // stored directly, still read back as existing bits
     EXPECT_EQ(opcje.Maska(1), 15);
     EXPECT_FALSE(opcje.CzyAtrybutZaznaczony(1, 7));
     opcje.UstawMaske(20, (1 << 6) | 1);
@@ -55,7 +55,7 @@ TEST(Opcje, AnyGroupFiltersObjects) {
         opcje.UstawMaske(0, 1 << nBit);
         EXPECT_TRUE(opcje.CzyFiltrowacObiekty()) << nBit;
     }
-    opcje.m_nMaskaObiektow = 1 << 11;  // no group
+    opcje.m_nMaskaObiektow = 1 << 11; // no group
     EXPECT_FALSE(opcje.CzyFiltrowacObiekty());
 }
 
@@ -64,7 +64,7 @@ TEST(Opcje, AttributesOfTypesRemovedWholeDoNotCount) {
         int nTyp, nGrupa;
         bool bLiczySie;
     } przypadki[] = {
-        {15, GrupaLokale, false},    {14, GrupaBudynki, false},  {10, GrupaWladanie, false},
+        {15, GrupaLokale, false},    {14, GrupaBudynki, false},   {10, GrupaWladanie, false},
         {23, GrupaDzierzawa, false}, {24, GrupaDzierzawa, false}, {25, GrupaDzierzawa, false},
         {15, GrupaBudynki, true},    {21, GrupaGraficzne, true},  {3, GrupaRejony, true},
     };
@@ -104,9 +104,9 @@ TEST(Opcje, PageStatesFollowTheGroups) {
         int nBit;
         Strony strony;
     } klikniecia[] = {
-        {GrupaWladanie, {10}}, {GrupaDzierzawa, {23, 24, 25}}, {GrupaHistoryczne, {}},
-        {GrupaGraficzne, {21, 22}}, {GrupaNiestandardowe, {}}, {GrupaRejony, {3}},
-        {GrupaUzytki, {16}}, {GrupaKontury, {17}}, {GrupaSieroty, {}},
+        {GrupaWladanie, {10}},      {GrupaDzierzawa, {23, 24, 25}}, {GrupaHistoryczne, {}},
+        {GrupaGraficzne, {21, 22}}, {GrupaNiestandardowe, {}},      {GrupaRejony, {3}},
+        {GrupaUzytki, {16}},        {GrupaKontury, {17}},           {GrupaSieroty, {}},
     };
     for (const auto& p : klikniecia) {
         COpcjeFiltrowania opcje;
@@ -123,11 +123,12 @@ TEST(Opcje, PageStatesFollowTheGroups) {
     struct {
         std::int32_t nWartosc;
         Strony strony;
-    } wartosci[] = {{0, {}}, {1, {15}}, {2, {14, 15}}, {8, {23, 24, 25}}, {-1, WSZYSTKIE_WYLACZANE}};
+    } wartosci[] = {
+        {0, {}}, {1, {15}}, {2, {14, 15}}, {8, {23, 24, 25}}, {-1, WSZYSTKIE_WYLACZANE}};
     for (const auto& p : wartosci) {
         opcje.UstawStronyWedlugObiektow(p.nWartosc);
         EXPECT_EQ(WylaczoneStrony(opcje), p.strony) << p.nWartosc;
-        EXPECT_EQ(opcje.Maska(0), 0x7FF);  // no tick changes
+        EXPECT_EQ(opcje.Maska(0), 0x7FF); // no tick changes
     }
     EXPECT_TRUE(opcje.ZaznaczWszystkie(0, false));
     EXPECT_EQ(opcje.Maska(0), 0);
@@ -146,8 +147,8 @@ TEST(Opcje, DisabledPageKeepsItsTicks) {
 
 TEST(Opcje, DateTicksPropagateToEveryPage) {
     COpcjeFiltrowania opcje;
-    opcje.KliknijGrupe(GrupaDzierzawa, true);  // pages 23 to 25 disabled, still propagated to
-    EXPECT_TRUE(opcje.KliknijAtrybut(14, 10, true));  // "(G5DTU)" of page 14
+    opcje.KliknijGrupe(GrupaDzierzawa, true);        // pages 23 to 25 disabled, still propagated to
+    EXPECT_TRUE(opcje.KliknijAtrybut(14, 10, true)); // "(G5DTU)" of page 14
     for (int n = 1; n <= LICZBA_TYPOW; ++n)
         EXPECT_EQ(opcje.Maska(n), BitDaty(n, 1113)) << n;
     opcje.PrzelaczPropagacje();
@@ -192,4 +193,4 @@ TEST(Opcje, WhatMarksTheOptionsChanged) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -8,7 +8,8 @@
 namespace {
 
 TEST(Slownik, TypeNumbersAndAttributeCounts) {
-    const int liczby[] = {4, 4, 2, 8, 9, 2, 9, 5, 2, 3, 3, 11, 2, 15, 10, 2, 2, 7, 6, 8, 3, 3, 5, 2, 2};
+    const int liczby[] = {4,  4,  2, 8, 9, 2, 9, 5, 2, 3, 3, 11, 2,
+                          15, 10, 2, 2, 7, 6, 8, 3, 3, 5, 2, 2};
     for (int n = 1; n <= LICZBA_TYPOW; ++n) {
         EXPECT_EQ(NumerTypu(OpisTypu(n).m_strSymbol), n);
         EXPECT_EQ("G5" + OpisTypu(n).m_strKlucz, OpisTypu(n).m_strSymbol);
@@ -43,12 +44,16 @@ TEST(Slownik, AttributeEntriesAgree) {
 }
 
 TEST(Slownik, TextsAreCodePage1250) {
-    EXPECT_EQ(OpisGrupy(GrupaLokale).m_strPodpis, "Danych dotycz\xB9" "cych lokali");
-    EXPECT_EQ(OpisGrupy(GrupaLokale).m_strEtykietaLogu, "Dane dotycz\xB9" "ce lokali");
+    EXPECT_EQ(OpisGrupy(GrupaLokale).m_strPodpis, "Danych dotycz\xB9"
+                                                  "cych lokali");
+    EXPECT_EQ(OpisGrupy(GrupaLokale).m_strEtykietaLogu, "Dane dotycz\xB9"
+                                                        "ce lokali");
     EXPECT_EQ(OpisGrupy(GrupaSieroty).m_nKontrolka, 1213);
-    EXPECT_EQ(OpisTypu(2).m_strPodpis, "Obr\xEA" "b (G5OBR)");
-    EXPECT_EQ(OpisTypu(6).m_strEtykietaLogu, "G5MLZ(ma\xB3\xBF" "e\xF1stwo): ");
-    EXPECT_EQ(OpisTypu(14).m_atrybuty[6].m_strPodpis.substr(0, 1), "\xA3");  // "Łączna"
+    EXPECT_EQ(OpisTypu(2).m_strPodpis, "Obr\xEA"
+                                       "b (G5OBR)");
+    EXPECT_EQ(OpisTypu(6).m_strEtykietaLogu, "G5MLZ(ma\xB3\xBF"
+                                             "e\xF1stwo): ");
+    EXPECT_EQ(OpisTypu(14).m_atrybuty[6].m_strPodpis.substr(0, 1), "\xA3"); // "Łączna"
 }
 
-}  // namespace
+} // namespace
