@@ -1,0 +1,45 @@
+// Helpers of the file layer tests: a scratch folder per test and whole-file reads and writes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace testy {
+
+// A fresh folder for the running test, removed with everything in it afterwards.
+class CKatalogTestu : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_katalog = std::filesystem::temp_directory_path() /
+                    ("kelvor_swde_" + std::to_string(std::random_device{}()) + "_" + info->name());
+        std::filesystem::create_directories(m_katalog);
+    }
+    void TearDown() override {
+        std::error_code blad;
+        std::filesystem::remove_all(m_katalog, blad);
+    }
+    // Paths in these tests are plain ASCII, the same bytes in code page 1250.
+    std::string Sciezka(const std::string& strNazwa) const {
+        return (m_katalog / strNazwa).string();
+    }
+
+    std::filesystem::path m_katalog;
+};
+
+inline void ZapiszPlik(const std::string& strSciezka, const std::string& strTresc) {
+    std::ofstream plik(strSciezka, std::ios::binary);
+    plik << strTresc;
+}
+
+inline std::string CzytajPlik(const std::string& strSciezka) {
+    std::ifstream plik(strSciezka, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>());
+}
+
+} // namespace testy

@@ -1,0 +1,125 @@
+// The buffered output file and the platform files under it.
+#include "pomocnicze.h"
+#include "swde/bledy.h"
+#include "swde/platforma.h"
+#include "swde/plik_wynikowy.h"
+
+namespace {
+class PlikWynikowy : public testy::CKatalogTestu {};
+} // namespace
+
+TEST_F(PlikWynikowy, LinesLandWithCrLfAndTheLastOneMayHaveNoEnd) {
+    const std::string strSciezka = Sciezka("a.swd");
+    CPlikWynikowy plik;
+    ASSERT_TRUE(plik.Otworz(strSciezka));
+    plik.Zapisz("SN;\n");
+    plik.Zapisz("a\n\nb");
+    plik.Zapisz("\nSX;\nSWDEX;");
+    plik.Zamknij();
+    EXPECT_FALSE(plik.JestOtwarty());
+    EXPECT_EQ(testy::CzytajPlik(strSciezka), "SN;\r\na\r\n\r\nb\r\nSX;\r\nSWDEX;");
+    plik.Zamknij(); // a second close does nothing
+}
+
+TEST_F(PlikWynikowy, BufferGoesToTheFileJustBeforeItWouldFill) {
+    const std::string strSciezka = Sciezka("a.swd");
+    const std::size_t nBufor = CPlikWynikowy::ROZMIAR_BUFORA;
+    CPlikWynikowy plik;
+    ASSERT_TRUE(plik.Otworz(strSciezka));
+    plik.Zapisz(std::string(nBufor - 10, 'a'));
+    plik.Zapisz(std::string(9, 'b'));
+    EXPECT_EQ(testy::CzytajPlik(strSciezka).size(), 0u);
+    // This one would bring the buffer to its full size: what was there goes first.
+    plik.Zapisz("c");
+    EXPECT_EQ(testy::CzytajPlik(strSciezka).size(), nBufor - 1);
+    plik.Zamknij();
+    EXPECT_EQ(testy::CzytajPlik(strSciezka),
+              std::string(nBufor - 10, 'a') + std::string(9, 'b') + "c");
+}
+
+TEST_F(PlikWynikowy, TextLongerThanTheBufferKeepsItsPlace) {
+    const std::string strSciezka = Sciezka("a.swd");
+    const std::string strDlugi(3 * CPlikWynikowy::ROZMIAR_BUFORA + 7, 'x');
+    CPlikWynikowy plik;
+    ASSERT_TRUE(plik.Otworz(strSciezka));
+    plik.Zapisz("przed\n");
+    plik.Zapisz(strDlugi + "\n");
+    plik.Zapisz("po");
+    plik.Zamknij();
+    EXPECT_EQ(testy::CzytajPlik(strSciezka), "przed\r\n" + strDlugi + "\r\npo");
+}
+
+TEST_F(PlikWynikowy, WritingToAClosedFileIsAFileError) {
+    CPlikWynikowy plik;
+    EXPECT_THROW(plik.Zapisz("x"), CFileException);
+    EXPECT_FALSE(plik.Otworz(Sciezka("brak/a.swd")));
+    EXPECT_FALSE(plik.JestOtwarty());
+}
+
+TEST_F(PlikWynikowy, ReopeningWritesWhatTheFirstFileStillHeld) {
+    CPlikWynikowy plik;
+    ASSERT_TRUE(plik.Otworz(Sciezka("a.swd")));
+    plik.Zapisz("pierwszy\n");
+    ASSERT_TRUE(plik.Otworz(Sciezka("b.swd")));
+    plik.Zapisz("drugi");
+    plik.Zamknij();
+    EXPECT_EQ(testy::CzytajPlik(Sciezka("a.swd")), "pierwszy\r\n");
+    EXPECT_EQ(testy::CzytajPlik(Sciezka("b.swd")), "drugi");
+}
+
+TEST_F(PlikWynikowy, InputFileGivesLinesWithTheirCrAndExactOffsets) {
+    const std::string strSciezka = Sciezka("a.txt");
+    const std::string strTresc = "ab\r\n\ncd" + std::string(100000, 'e') + "\nf";
+    testy::ZapiszPlik(strSciezka, strTresc);
+    platforma::CPlikWejsciowy plik;
+    ASSERT_TRUE(plik.Otworz(strSciezka));
+    EXPECT_EQ(plik.Dlugosc(), strTresc.size());
+    std::string strLinia;
+    ASSERT_TRUE(plik.CzytajLinie(strLinia));
+    EXPECT_EQ(strLinia, "ab\r");
+    EXPECT_EQ(plik.Pozycja(), 4u);
+    ASSERT_TRUE(plik.CzytajLinie(strLinia));
+    EXPECT_EQ(strLinia, "");
+    char sz[4];
+    ASSERT_EQ(plik.Czytaj(sz, 4), 4u);
+    EXPECT_EQ(std::string(sz, 4), "cdee");
+    EXPECT_EQ(plik.Pozycja(), 9u);
+    ASSERT_TRUE(plik.CzytajLinie(strLinia));
+    EXPECT_EQ(strLinia.size(), 99998u);
+    ASSERT_TRUE(plik.CzytajLinie(strLinia));
+    EXPECT_EQ(strLinia, "f");
+    EXPECT_EQ(plik.Pozycja(), strTresc.size());
+    EXPECT_FALSE(plik.CzytajLinie(strLinia));
+    EXPECT_EQ(plik.Czytaj(sz, 4), 0u);
+    plik.PrzewinNaPoczatek();
+    EXPECT_EQ(plik.Pozycja(), 0u);
+    ASSERT_TRUE(plik.CzytajLinie(strLinia));
+    EXPECT_EQ(strLinia, "ab\r");
+}
+
+TEST_F(PlikWynikowy, FilesAndFolders) {
+    const std::string strSciezka = Sciezka("a.txt");
+    EXPECT_FALSE(platforma::Istnieje(strSciezka));
+    EXPECT_FALSE(platforma::Usun(strSciezka));
+    testy::ZapiszPlik(strSciezka, "x");
+    EXPECT_TRUE(platforma::Istnieje(strSciezka));
+    EXPECT_FALSE(platforma::JestKatalogiem(strSciezka));
+    EXPECT_TRUE(platforma::JestKatalogiem(m_katalog.string()));
+    EXPECT_TRUE(platforma::TenSamPlik(strSciezka, Sciezka("b/../a.txt")));
+    EXPECT_TRUE(platforma::TenSamPlik(Sciezka("nowy.txt"), Sciezka("./nowy.txt")));
+    EXPECT_FALSE(platforma::TenSamPlik(strSciezka, Sciezka("b.txt")));
+    EXPECT_TRUE(platforma::Usun(strSciezka));
+    EXPECT_FALSE(platforma::Istnieje(strSciezka));
+    EXPECT_EQ(platforma::OstatniSeparator("a/b/c.swd"), 3u);
+    EXPECT_EQ(platforma::OstatniSeparator("c.swd"), std::string::npos);
+}
+
+TEST(Platforma, LocalTimeAndProgramPath) {
+    EXPECT_EQ(platforma::CzasLokalny(0, "%Y").size(), 4u);
+    EXPECT_EQ(platforma::CzasLokalny(platforma::Teraz(), "%Y-%m-%d").size(), 10u);
+    int nRok = 0, nMiesiac = 0, nDzien = 0;
+    platforma::DzisiejszaData(nRok, nMiesiac, nDzien);
+    EXPECT_GE(nRok, 2024);
+    EXPECT_TRUE(nMiesiac >= 1 && nMiesiac <= 12 && nDzien >= 1 && nDzien <= 31);
+    EXPECT_TRUE(platforma::Istnieje(platforma::SciezkaProgramu()));
+}
