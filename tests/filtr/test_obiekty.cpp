@@ -167,16 +167,6 @@ TEST(Atrybuty, UsuwaZaznaczoneWJednymEtapieProstoDoCelu) {
               (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
 }
 
-TEST(Atrybuty, StronaTypuUsuwanegoCalegoNieDziala) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaWladanie);
-    run.opcje.UstawMaske(10, 0b1); // G5UDW: G5DWW, ignored while shares are removed
-    run.opcje.UstawMaske(9, 0b1);  // G5UDZ: G5DTW
-    run.Dodaj("obreb", PlikSWDE("RO,1,G5UDZ,a,a,11;\nD,G5DTW,,1;\nD,G5DWW,,1;\nX;\n"));
-    ASSERT_TRUE(run.Filtruj());
-    EXPECT_EQ(SekcjaSO(run.Cel()), "RO,1,G5UDZ,a,a,11;\nD,G5DWW,,1;\nX;\n");
-}
-
 // Premises and buildings ticked: four stages. Register unit 77 holds buildings, 78 premises,
 // 79 land; building b1 and lease d1 go, and with them what depended on them.
 const std::string PLIK_ETAPOW =

@@ -119,38 +119,6 @@ TEST(Run, NieotwieralneZrodloLiczoneIZapisaneWLoguNastepnyPlikIdzie) {
     EXPECT_EQ(run.powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Informacja);
 }
 
-TEST(Run, PustaListaKonczySieZeZeremBledow) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
-    ASSERT_TRUE(run.Filtruj());
-    ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
-    EXPECT_EQ(
-        run.powiadomienia.komunikaty[0].strTekst,
-        T("Filtrowanie zakończone.\nCzas filtrowania: 0:00:00:00\nIlość błędów filtrowania: 0"));
-}
-
-TEST(Run, WierszPozaParamiToBladKrytyczny) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
-    run.Dodaj("obreb", PLIK_LANCUCHA);
-    run.powiadomienia.wiersze.push_back("nadmiarowy");
-    ASSERT_TRUE(run.Filtruj());
-    ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
-    EXPECT_EQ(run.silnik.Bledy()[0].m_nPara, 1);
-    EXPECT_TRUE(Zawiera(run.silnik.Bledy()[0].m_strTekst, T("błędy krytyczne")));
-}
-
-TEST(Run, LogKtoregoNieMoznaUtworzycTrafiaDoBledow) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
-    run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("brak/cel.swd"));
-    ASSERT_TRUE(run.Filtruj());
-    ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
-    EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst,
-              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("brak/cel.log"));
-    EXPECT_EQ(run.katalog.Pliki(), std::vector<std::string>{"obreb.swd"});
-}
-
 struct CPrzypadekPrzerwania {
     const char* szNazwa;
     int nMaska;
@@ -233,29 +201,31 @@ TEST(Nazwy, CelBedacyZrodlemOdrzuconyZrodloNietkniete) {
     EXPECT_FALSE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku")));
 }
 
-TEST(Nazwy, CelBedacyLogiemOdrzuconyBezLogu) {
+TEST(Nazwy, ParyKtoreZniszczylybyInnePlikiOdrzuconeResztaIdzie) {
     CRun run;
     run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
-    run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("wynik.log"));
-    ASSERT_TRUE(run.Filtruj());
-    EXPECT_EQ(run.silnik.LiczbaBledow(), 1);
-    EXPECT_EQ(run.katalog.Pliki(), std::vector<std::string>{"obreb.swd"});
-}
-
-TEST(Nazwy, PlikTymczasowyNieZastepujeCeluInnejPary) {
-    // Pair 0 would write and then delete obreb_KELVOR1.swd, the target of pair 1, so pair 0 is
-    // refused and pair 1 goes on; pair 2 would overwrite the source of pair 0.
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    // 0 would write, then delete, obreb_KELVOR1.swd: the target of pair 1, which goes on.
     run.Dodaj("obreb", PLIK_LANCUCHA);
     run.Dodaj("drugi", PLIK_LANCUCHA, run.katalog("obreb_KELVOR1.swd"));
-    run.Dodaj("trzeci", PLIK_LANCUCHA, run.katalog("obreb.swd"));
+    run.Dodaj("trzeci", PLIK_LANCUCHA, run.katalog("obreb.swd"));   // source 0
+    run.Dodaj("czwarty", PLIK_LANCUCHA, run.katalog("wynik.log"));  // its own log
+    run.Dodaj("piaty", PLIK_LANCUCHA, run.katalog("brak/cel.swd")); // log cannot be created
+    run.powiadomienia.wiersze.push_back("nadmiarowy");              // a row beyond the pairs
     ASSERT_TRUE(run.Filtruj());
-    ASSERT_EQ(run.silnik.LiczbaBledow(), 2);
-    EXPECT_EQ(run.silnik.Bledy()[0].m_nPara, 0);
-    EXPECT_EQ(run.silnik.Bledy()[1].m_nPara, 2);
+    std::vector<int> anPary;
+    for (const CBladPliku& blad : run.silnik.Bledy()) {
+        anPary.push_back(blad.m_nPara);
+    }
+    EXPECT_EQ(anPary, (std::vector<int>{0, 2, 3, 4, 5}));
+    EXPECT_EQ(run.silnik.Bledy()[3].m_strTekst,
+              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("brak/cel.log"));
+    EXPECT_TRUE(Zawiera(run.silnik.Bledy()[4].m_strTekst, T("błędy krytyczne")));
     EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
     EXPECT_EQ(NaglowkiSO(run.Cel(1)), PO_SLEPYCH);
+    EXPECT_EQ(run.katalog.Pliki(),
+              (std::vector<std::string>{"czwarty.swd", "drugi.swd", "obreb.log", "obreb.swd",
+                                        "obreb_KELVOR1.log", "obreb_KELVOR1.swd", "obreb_wy.log",
+                                        "piaty.swd", "trzeci.swd"}));
 }
 
 // The whole log of a run, time stamps and the duration replaced.
