@@ -1,7 +1,7 @@
 // The dangling-reference pass: relation elements that point at removed objects are removed from
 // every record; the targets of the relation elements and the point references that remain are
 // recorded for the orphan pass.
-#include <array>
+#include <string>
 #include <vector>
 
 #include "filtr/elementy.h"
