@@ -1,6 +1,7 @@
 // The section copies every pass starts with: the header section and "SP;" line by line,
 // "ST;" record by record. They drop nothing; the reader trims lines and skips blank and
-// comment lines, and every copied section ends with the plain "SX;".
+// comment lines, and every copied section ends with the plain "SX;". A cancelled run stops the
+// copy between lines; its output is deleted by the driver.
 #include "filtr/sekcje.h"
 
 #include <string>
@@ -31,7 +32,7 @@ void KopiujSekcjeWierszowa(CKontekstPrzebiegu& k, const std::string& strZnacznik
     k.czytnik.m_bSzukajSekcji = true;
     std::vector<std::string> astrWiersze;
     int nIndeks = 0;
-    while (k.czytnik.CzytajWierszSekcji(strZnacznik, astrWiersze, nIndeks)) {
+    while (!k.CzyPrzerwac() && k.czytnik.CzytajWierszSekcji(strZnacznik, astrWiersze, nIndeks)) {
         k.wyjscie.Zapisz(astrWiersze.at(static_cast<std::size_t>(nIndeks - 1)));
         k.wyjscie.Zapisz("\n");
     }
@@ -57,7 +58,7 @@ void KopiujSekcjeST(CKontekstPrzebiegu& k, const std::string* pEtap) {
     k.czytnik.m_bSzukajSekcji = true;
     Rekord rekord;
     int nLiczba = 0;
-    while (k.czytnik.CzytajRekord("ST;", rekord, nLiczba)) {
+    while (!k.CzyPrzerwac() && k.czytnik.CzytajRekord("ST;", rekord, nLiczba)) {
         for (int i = 0; i < nLiczba; ++i) {
             k.wyjscie.Zapisz(rekord.at(static_cast<std::size_t>(i)));
             k.wyjscie.Zapisz("\n");
