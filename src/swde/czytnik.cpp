@@ -222,12 +222,13 @@ std::string CCzytnikSWDE::CzytajWiersz() {
 bool CCzytnikSWDE::JestKoncemRekordu(const std::string& strWiersz) {
     if (strWiersz.starts_with('X'))
         return true;
-    const std::string_view strKod = std::string_view(strWiersz).substr(0, 2);
-    if (std::find(KODY_ELEMENTOW.begin(), KODY_ELEMENTOW.end(), strKod) != KODY_ELEMENTOW.end())
-        return false;
-    throw CSWDEException(4, blad::ElementWSekcji() + std::string(strKod) + "'");
+    if (strWiersz.size() >= 2)
+        for (std::string_view strKod : KODY_ELEMENTOW)
+            if (strKod[0] == strWiersz[0] && strKod[1] == strWiersz[1])
+                return false;
+    throw CSWDEException(4, blad::ElementWSekcji() + strWiersz.substr(0, 2) + "'");
 }
 
 bool CCzytnikSWDE::JestKoncemSekcji(const std::string& strWiersz) {
-    return strWiersz.starts_with("SX");
+    return strWiersz.size() >= 2 && strWiersz[0] == 'S' && strWiersz[1] == 'X';
 }

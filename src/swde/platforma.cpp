@@ -262,20 +262,27 @@ void UstawZapisywalny(const std::string& strSciezka) {
                     fs::perm_options::add, blad);
 }
 
+namespace {
+// The absolute form with "." and ".." resolved and, as far as the path exists, links followed.
+fs::path PelnaSciezka(const fs::path& sciezka) {
+    std::error_code blad;
+    fs::path pelna = fs::absolute(sciezka, blad);
+    if (blad)
+        pelna = sciezka;
+    fs::path kanoniczna = fs::weakly_canonical(pelna, blad);
+    return blad ? pelna.lexically_normal() : kanoniczna;
+}
+} // namespace
+
 bool TenSamPlik(const std::string& strA, const std::string& strB) {
-    std::error_code bladA, bladB;
     const fs::path a = Sciezka(strA), b = Sciezka(strB);
-    if (fs::exists(a, bladA) && fs::exists(b, bladB)) {
-        std::error_code blad;
+    std::error_code blad;
+    if (fs::exists(a, blad) && fs::exists(b, blad)) {
         const bool bTen = fs::equivalent(a, b, blad);
         if (!blad)
             return bTen;
     }
-    const fs::path pelnaA = fs::weakly_canonical(fs::absolute(a, bladA), bladA);
-    const fs::path pelnaB = fs::weakly_canonical(fs::absolute(b, bladB), bladB);
-    if (bladA || bladB)
-        return TenSamTekst(fs::absolute(a).lexically_normal(), fs::absolute(b).lexically_normal());
-    return TenSamTekst(pelnaA, pelnaB);
+    return TenSamTekst(PelnaSciezka(a), PelnaSciezka(b));
 }
 
 std::string SciezkaProgramu() {
