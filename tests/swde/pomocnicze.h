@@ -8,6 +8,9 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <string_view>
+
+#include "swde/bledy.h"
 
 namespace testy {
 
@@ -40,6 +43,24 @@ inline void ZapiszPlik(const std::string& strSciezka, const std::string& strTres
 inline std::string CzytajPlik(const std::string& strSciezka) {
     std::ifstream plik(strSciezka, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>());
+}
+
+// The lines, each ended by CR LF.
+inline std::string Wiersze(std::initializer_list<std::string_view> linie) {
+    std::string str;
+    for (std::string_view strLinia : linie)
+        (str += strLinia) += "\r\n";
+    return str;
+}
+
+// The full text of the error the call raises, or "no error".
+template <class F> std::string TekstBledu(F f) {
+    try {
+        f();
+    } catch (const CSWDEException& e) {
+        return e.PelnyKomunikat();
+    }
+    return "no error";
 }
 
 } // namespace testy

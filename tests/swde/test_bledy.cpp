@@ -11,33 +11,23 @@ TEST(Bledy, FullTextNamesNumberMessageAndWhereKnownTheLocation) {
         std::string strPelny;
     } przypadki[] = {
         {9, blad::KoniecDanych(), 0, 0,
-         "B\xB3\xB9"
-         "d nr 9: B\xB3\xB9"
-         "d w pliku przy pobieraniu kolejnej porcji danych. "
+         "B\xB3\xB9\x64 nr 9: B\xB3\xB9\x64 w pliku przy pobieraniu kolejnej porcji danych. "
          "Niespodziewany koniec pliku."},
         {11, blad::NaglowekRekordu(), 7, 312,
-         "B\xB3\xB9"
-         "d nr 11: Nieprawid\xB3owy nag\xB3\xF3wek rekordu (Linia w pliku nr: 7, "
+         "B\xB3\xB9\x64 nr 11: Nieprawid\xB3owy nag\xB3\xF3wek rekordu (Linia w pliku nr: 7, "
          "pozycja w pliku: 312)"},
         {1, blad::FormatPliku(), 12, 0,
-         "B\xB3\xB9"
-         "d nr 1: Nieprawid\xB3owy format pliku! (Linia w pliku nr: 12)"},
+         "B\xB3\xB9\x64 nr 1: Nieprawid\xB3owy format pliku! (Linia w pliku nr: 12)"},
         // Only the position known: the parenthesis opens straight onto it.
         {6, blad::FormatDanychWRekordzie(), 0, 5,
-         "B\xB3\xB9"
-         "d nr 6: Nieprawid\xB3owy format danych w rekordzie (, pozycja w pliku: 5)"},
+         "B\xB3\xB9\x64 nr 6: Nieprawid\xB3owy format danych w rekordzie (, pozycja w pliku: 5)"},
         // Counters beyond 32 bits print in full.
         {8, blad::UzycieWiazania(), 1ull << 32, (1ull << 32) + 17,
-         "B\xB3\xB9"
-         "d nr 8: Nieprawid\xB3owe u\xBFycie wi\xB9zania (Linia w pliku nr: "
+         "B\xB3\xB9\x64 nr 8: Nieprawid\xB3owe u\xBFycie wi\xB9zania (Linia w pliku nr: "
          "4294967296, pozycja w pliku: 4294967313)"},
         {0, blad::OtwarciePliku() + "C:\\dane\\a.swd", 0, 0,
-         "B\xB3\xB9"
-         "d nr 0: B\xB3\xB9"
-         "d otwarcia pliku: C:\\dane\\a.swd"},
-        {-1, "x", 0, 0,
-         "B\xB3\xB9"
-         "d nr -1: x"},
+         "B\xB3\xB9\x64 nr 0: B\xB3\xB9\x64 otwarcia pliku: C:\\dane\\a.swd"},
+        {-1, "x", 0, 0, "B\xB3\xB9\x64 nr -1: x"},
     };
     for (const auto& p : przypadki)
         EXPECT_EQ(CSWDEException(p.nNumer, p.strKomunikat, p.nLinia, p.nPozycja).PelnyKomunikat(),
@@ -45,15 +35,13 @@ TEST(Bledy, FullTextNamesNumberMessageAndWhereKnownTheLocation) {
 }
 
 TEST(Bledy, MessagesWithPolishLettersAreCodePage1250) {
-    EXPECT_EQ(blad::OtwarciePlikuZrodlowego(), "B\xB3\xB9"
-                                               "d otwarcia pliku \x9Fr\xF3"
-                                               "d\xB3owego: ");
+    EXPECT_EQ(blad::OtwarciePlikuZrodlowego(),
+              "B\xB3\xB9\x64 otwarcia pliku \x9Fr\xF3\x64\xB3owego: ");
     EXPECT_EQ(blad::FormatPlikuNaglowek(), "Nieprawid\xB3owy format pliku ");
     EXPECT_EQ(blad::ElementWSekcji(), "Nieprawid\xB3owy element w sekcji: '");
     EXPECT_EQ(blad::UzycieWiazaniaRWLS(),
               "Nieprawid\xB3owe u\xBFycie wi\xB9zania G5RW\xA3S w obiekcie G5UDZ");
     EXPECT_EQ(blad::BrakWiazaniaRPRZ(), "Brak wi\xB9zania G5RPRZ w obiekcie G5PDZ");
     EXPECT_EQ(CStandardException(blad::TytulFormatu(), blad::KomunikatFormatu()).Tekst(),
-              "B\xB3\xEA"
-              "dny format pliku: Plik konfiguracji ma nieprawid\xB3owy format");
+              "B\xB3\xEA\x64ny format pliku: Plik konfiguracji ma nieprawid\xB3owy format");
 }

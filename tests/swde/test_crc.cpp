@@ -2,6 +2,7 @@
 #include "pomocnicze.h"
 #include "swde/bledy.h"
 #include "swde/crc.h"
+#include "swde/kodowanie.h"
 #include "wspolne/powiadomienia_testowe.h"
 
 namespace {
@@ -88,32 +89,19 @@ TEST_F(Crc, CancelStopsAtTheStartOrAfterASection) {
 }
 
 TEST_F(Crc, FailuresNameTheFileAndClearTheHeaderTabs) {
-    try {
-        DodajSumyCRC(Sciezka("brak.swd"), Sciezka("wy.swd"), m_powiadomienia);
-        ADD_FAILURE();
-    } catch (const CSWDEException& e) {
-        EXPECT_EQ(e.PelnyKomunikat(), "B\xB3\xB9"
-                                      "d nr 0: B\xB3\xB9"
-                                      "d otwarcia pliku docelowego: " +
-                                          Sciezka("brak.swd"));
-    }
+    using kodowanie::T;
+    EXPECT_EQ(testy::TekstBledu(
+                  [&] { DodajSumyCRC(Sciezka("brak.swd"), Sciezka("wy.swd"), m_powiadomienia); }),
+              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") + Sciezka("brak.swd"));
     EXPECT_EQ(m_powiadomienia.nWyczyszczen, 1);
     testy::ZapiszPlik(Sciezka("we.swd"), WEJSCIE);
-    try {
-        DodajSumyCRC(Sciezka("we.swd"), Sciezka("brak/wy.swd"), m_powiadomienia);
-        ADD_FAILURE();
-    } catch (const CSWDEException& e) {
-        EXPECT_EQ(e.m_nNumer, 0);
-        EXPECT_EQ(e.m_strKomunikat, "B\xB3\xB9"
-                                    "d otwarcia pliku \x9Fr\xF3"
-                                    "d\xB3owego: " +
-                                        Sciezka("brak/wy.swd"));
-    }
+    EXPECT_EQ(testy::TekstBledu([&] {
+                  DodajSumyCRC(Sciezka("we.swd"), Sciezka("brak/wy.swd"), m_powiadomienia);
+              }),
+              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + Sciezka("brak/wy.swd"));
     EXPECT_EQ(m_powiadomienia.nWyczyszczen, 2);
-    try {
-        Przetworz("SWDE.w.2.00.(C) GUGiK 2000;\r\nSN;\r\nSX;\r\n");
-        ADD_FAILURE();
-    } catch (const CSWDEException& e) {
-        EXPECT_EQ(e.m_nNumer, 9);
-    }
+    EXPECT_EQ(testy::TekstBledu([&] {
+                  Przetworz("SWDE.w.2.00.(C) GUGiK 2000;\r\nSN;\r\nSX;\r\n");
+              }).substr(0, 10),
+              T("Błąd nr 9:"));
 }

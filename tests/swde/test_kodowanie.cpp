@@ -22,11 +22,9 @@ TEST(Kodowanie, PolishTextsComeOutAsCodePage1250Bytes) {
         const char* szUtf8;
         const char* szCp1250;
     } przypadki[] = {
-        {"Błąd nr ", "B\xB3\xB9"
-                     "d nr "},
+        {"Błąd nr ", "B\xB3\xB9\x64 nr "},
         {"źródłowego", "\x9F"
-                       "r\xF3"
-                       "d\xB3owego"},
+                       "r\xF3\x64\xB3owego"},
         {"Usuwanie obiektów", "Usuwanie obiekt\xF3w"},
         {"ĄĆĘŁŃÓŚŹŻąćęłńóśźż",
          "\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF"},

@@ -1,6 +1,7 @@
 // The header section: reading a source header into the pair and writing the target header.
 #include "pomocnicze.h"
 #include "swde/bledy.h"
+#include "swde/kodowanie.h"
 #include "swde/naglowek.h"
 #include "swde/plik_wynikowy.h"
 #include "wspolne/powiadomienia_testowe.h"
@@ -91,35 +92,12 @@ TEST_F(Naglowek, FileWithoutHeaderSectionGivesEmptyValues) {
 TEST_F(Naglowek, FailedOpenIsShownOnceAndRaised) {
     CParaPlikow para;
     para[CParaPlikow::ZRODLO] = Sciezka("brak.swd");
-    const std::string strTekst = "B\xB3\xB9"
-                                 "d otwarcia pliku docelowego: " +
-                                 Sciezka("brak.swd");
-    try {
-        CzytajNaglowek(para, {}, m_powiadomienia);
-        ADD_FAILURE();
-    } catch (const CSWDEException& e) {
-        EXPECT_EQ(e.m_nNumer, 0);
-        EXPECT_EQ(e.m_strKomunikat, strTekst);
-    }
+    const std::string strTekst =
+        kodowanie::T("Błąd otwarcia pliku docelowego: ") + Sciezka("brak.swd");
+    EXPECT_EQ(testy::TekstBledu([&] { CzytajNaglowek(para, {}, m_powiadomienia); }),
+              kodowanie::T("Błąd nr 0: ") + strTekst);
     ASSERT_EQ(m_powiadomienia.komunikaty.size(), 1u);
     EXPECT_EQ(m_powiadomienia.komunikaty[0].strTekst, strTekst);
     EXPECT_EQ(m_powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Zwykly);
     EXPECT_EQ(m_powiadomienia.nWyczyszczen, 1);
-}
-
-TEST_F(Naglowek, BadHeaderLineIsError1) {
-    try {
-        Czytaj("SWDE.w.2.00;\r\nSN;\r\nSX;\r\n");
-        ADD_FAILURE();
-    } catch (const CSWDEException& e) {
-        EXPECT_EQ(e.PelnyKomunikat().substr(0, 10), "B\xB3\xB9"
-                                                    "d nr 1:");
-    }
-}
-
-TEST(TekstDaty, YearMonthDayWithLeadingZeros) {
-    EXPECT_EQ(TekstDaty({2024, 3, 5}), "2024-03-05");
-    EXPECT_EQ(TekstDaty({1999, 12, 31}), "1999-12-31");
-    EXPECT_EQ(POLA_NAGLOWKA[4].szKod, std::string("DN"));
-    EXPECT_EQ(POLA_NAGLOWKA[4].nIndeksCelu, CParaPlikow::DATA_CELU);
 }
