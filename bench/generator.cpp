@@ -71,7 +71,7 @@ public:
     void SekcjeSPiST();
     void PoczatekSO();
     void Grupa(std::uint64_t g);
-    void Koniec();
+    void Koniec(bool bSuma);
     void Oproznij();
     std::uint64_t Rozmiar() const { return m_nZapisane + m_strBufor.size(); }
 
@@ -525,9 +525,13 @@ void CGenerator::Grupa(std::uint64_t g) {
     }
 }
 
-void CGenerator::Koniec() {
+void CGenerator::Koniec(bool bSuma) {
     W("SX;");
-    W("SWDEX;");
+    // A file that went through a checksum stage before ends with the checksum form.
+    if (bSuma)
+        W("SWDEXC,", m_los.Do(4000000000u), ";");
+    else
+        W("SWDEX;");
     Oproznij();
 }
 
@@ -557,7 +561,7 @@ std::uint64_t GenerujPlikSWDE(const std::string& strSciezka, const COpcjeGenerat
         gen.Grupa(g++);
         nGrupa = gen.Rozmiar() - nPrzed;
     } while (gen.Rozmiar() + nGrupa / 2 < opcje.nRozmiar);
-    gen.Koniec();
+    gen.Koniec(opcje.nZiarno % 2 == 0);
     std::FILE* p = plik.p;
     plik.p = nullptr;
     if (std::fclose(p) != 0)

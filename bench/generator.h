@@ -7,7 +7,7 @@
 
 struct COpcjeGeneratora {
     std::uint64_t nRozmiar = 200ull << 20; // about this many bytes
-    unsigned nZiarno = 1;                  // same seed, same file
+    unsigned nZiarno = 1;                  // same seed, same file; even seeds end in "SWDEXC,"
 };
 
 // Writes a realistic synthetic precinct-like file of about nRozmiar bytes; returns the
