@@ -27,7 +27,8 @@ public:
     bool CzytajWierszSekcji(const std::string& strZnacznik, std::vector<std::string>& astrWiersze,
                             int& nIndeks);
     // "ST;" and "SO;": one whole record at astrWiersze[0..nLiczba-1]. False at the section's end
-    // or when the section is absent.
+    // or when the section is absent. The array is emptied first, so its size is always nLiczba.
+    // Section lines are read before records: line mode does not see what a chunk has loaded.
     bool CzytajRekord(const std::string& strZnacznik, std::vector<std::string>& astrWiersze,
                       int& nLiczba);
     // The next significant line in file order.
