@@ -10,6 +10,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "filtr/silnik.h"
@@ -19,13 +20,19 @@
 
 namespace {
 
-// Notifications that show nothing and never cancel.
+// Notifications that show nothing and never cancel; they note when each stage text came, so
+// that the time of every pass of the last run can be shown.
 class CCichePowiadomienia : public CPowiadomienia {
 public:
+    using Zegar = std::chrono::steady_clock;
+    std::vector<std::pair<std::string, Zegar::time_point>> etapy;
+
     void PokazPostep() override {}
     void UkryjPostep() override {}
     void UstawPlik(const std::string&) override {}
-    void UstawEtap(const std::string&) override {}
+    void UstawEtap(const std::string& strEtap) override {
+        etapy.emplace_back(strEtap, Zegar::now());
+    }
     void UstawPostep(int) override {}
     bool CzyPrzerwac() const override { return false; }
     int LiczbaWierszy() override { return 1; }
@@ -79,6 +86,7 @@ CPomiar Zmierz(const std::filesystem::path& katalog, std::uint64_t nMB, int nPow
 
     CPomiar pomiar;
     for (int i = 0; i < nPowtorzen; ++i) {
+        powiadomienia.etapy.clear();
         const auto start = std::chrono::steady_clock::now();
         const std::clock_t nStartProcesora = std::clock();
         const bool bKoniec = silnik.Filtruj({para}, opcje);
@@ -96,12 +104,18 @@ CPomiar Zmierz(const std::filesystem::path& katalog, std::uint64_t nMB, int nPow
         if (i == 0 || dProcesor < pomiar.dProcesor) {
             pomiar.dProcesor = dProcesor;
         }
+        powiadomienia.etapy.emplace_back("koniec", std::chrono::steady_clock::now());
     }
     pomiar.nUsuniete = nObiekty - LiczbaObiektow(strCel);
     std::printf("%4llu MB: %llu objects, %.2f s (processor %.2f s), %llu removed\n",
                 static_cast<unsigned long long>(nMB), static_cast<unsigned long long>(nObiekty),
                 pomiar.dSekundy, pomiar.dProcesor,
                 static_cast<unsigned long long>(pomiar.nUsuniete));
+    const auto& etapy = powiadomienia.etapy;
+    for (std::size_t i = 0; i + 1 < etapy.size(); ++i) {
+        const std::chrono::duration<double> czas = etapy[i + 1].second - etapy[i].second;
+        std::printf("        %6.2f s  %s\n", czas.count(), etapy[i].first.c_str());
+    }
     for (const std::string& strPlik :
          {strZrodlo, strCel, strCel.substr(0, strCel.size() - 4) + ".log"}) {
         std::filesystem::remove(strPlik);
@@ -117,7 +131,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path katalog =
         argc > 3 ? std::filesystem::path(argv[3]) : std::filesystem::temp_directory_path();
     const CPomiar maly = Zmierz(katalog, nMaly, 5);
-    const CPomiar duzy = Zmierz(katalog, nDuzy, 2);
+    const CPomiar duzy = Zmierz(katalog, nDuzy, 3);
     // On a machine shared with other work the processor time is the steadier measure; both
     // ratios are shown and the processor one decides.
     const double dStosunek = duzy.dProcesor / maly.dProcesor;

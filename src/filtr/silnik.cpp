@@ -27,6 +27,9 @@ namespace {
 using kodowanie::T;
 
 constexpr int ROZMIAR_LIST = 10000;
+// Bytes of source per object that may be removed: list 1 is sized from the source length once,
+// instead of having its hashed index rebuilt again and again while a large file fills it.
+constexpr std::uint64_t BAJTOW_NA_USUNIETY = 400;
 
 // The files a pair reads and writes. Stage outputs are stage[1..4]; stage[0] is unused.
 struct CNazwyPary {
@@ -122,6 +125,7 @@ struct CSilnikFiltrowania::CStan {
     bool Lancuch(const CNazwyPary& nazwy);
     bool Przebieg(const std::string& strWejscie, const std::string& strWyjscie,
                   void (*przebieg)(CKontekstPrzebiegu&));
+    void PrzygotujStan(std::uint64_t nDlugoscZrodla);
     void OtworzPliki(const std::string& strWejscie, const std::string& strWyjscie);
     void ZamknijPliki();
     void Przerwij(const std::string& strWyjscie);
@@ -311,6 +315,9 @@ bool CSilnikFiltrowania::CStan::Etap(int j, const CNazwyPary& nazwy, int i) {
     const std::string& strWyjscie =
         i == 1 && !bObiekty ? nazwy.strCel : nazwy.astrEtapy[static_cast<std::size_t>(i)];
     OtworzPliki(strWejscie, strWyjscie);
+    if (i == 1 && bObiekty) {
+        PrzygotujStan(k.nDlugoscWejscia);
+    }
     const std::string strNumer = std::to_string(i) + " z " + std::to_string(nEtapy);
     static const std::string strRozpoczeto = T("Rozpoczęto etap ");
     ZapiszWLogu(log, strRozpoczeto + strNumer + " filtrowania pliku...", true);
@@ -383,6 +390,13 @@ bool CSilnikFiltrowania::CStan::Przebieg(const std::string& strWejscie,
         return false;
     }
     return true;
+}
+
+void CSilnikFiltrowania::CStan::PrzygotujStan(std::uint64_t nDlugoscZrodla) {
+    const auto nUsuniete = static_cast<std::size_t>(nDlugoscZrodla / BAJTOW_NA_USUNIETY);
+    if (nUsuniete > ROZMIAR_LIST) {
+        stan.Lista(1).Rezerwuj(nUsuniete);
+    }
 }
 
 void CSilnikFiltrowania::CStan::OtworzPliki(const std::string& strWejscie,
