@@ -1,7 +1,6 @@
 // kelvor-cli: filters SWDE files from the command line with the same engine, options file and
 // logs as the desktop window.
 #include <cstdint>
-#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -11,6 +10,7 @@
 
 #include "argumenty.h"
 #include "filtr/cele.h"
+#include "filtr/raport.h"
 #include "filtr/silnik.h"
 #include "konsola.h"
 #include "opcje/konfiguracja.h"
@@ -55,17 +55,6 @@ bool SciezkaSilnika(const std::string& strUtf8, std::string& strCp1250) {
 std::string NazwaPliku(const std::string& strSciezka) {
     const std::size_t nSeparator = platforma::OstatniSeparator(strSciezka);
     return nSeparator == std::string::npos ? strSciezka : strSciezka.substr(nSeparator + 1);
-}
-
-// "%D:%H:%M:%S": days, then hours, minutes and seconds of two digits.
-std::string CzasTrwania(std::int64_t nSekundy) {
-    if (nSekundy < 0)
-        nSekundy = 0;
-    char szTekst[48];
-    std::snprintf(szTekst, sizeof szTekst, "%lld:%02d:%02d:%02d",
-                  static_cast<long long>(nSekundy / 86400), static_cast<int>(nSekundy / 3600 % 24),
-                  static_cast<int>(nSekundy / 60 % 60), static_cast<int>(nSekundy % 60));
-    return szTekst;
 }
 
 // The options: from -c, else from the default file beside the program when it exists, else
@@ -198,16 +187,18 @@ bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak,
     return false;
 }
 
-void WypiszPodsumowanie(const CPliki& pliki, const CSilnikFiltrowania& silnik, std::int64_t nCzas) {
+// The summary, then one line per failed file: the sources skipped before the run and the pairs
+// the engine counted as failed, in command-line order.
+void WypiszPodsumowanie(const CPliki& pliki, const std::vector<CBladPliku>& bledySilnika,
+                        std::int64_t nCzas) {
     std::map<std::size_t, std::string> bledy = pliki.m_bledyZrodel;
-    for (const CBladPliku& blad : silnik.Bledy()) {
+    for (const CBladPliku& blad : bledySilnika) {
         const std::size_t nPara = static_cast<std::size_t>(blad.m_nPara);
         if (nPara < pliki.m_anZrodla.size())
             bledy[pliki.m_anZrodla[nPara]] = blad.m_strTekst;
     }
-    const int nBledy = static_cast<int>(pliki.m_bledyZrodel.size()) + silnik.LiczbaBledow();
     Wypisz(kodowanie::T("Filtrowanie zakończone.\nCzas filtrowania: ") + CzasTrwania(nCzas) +
-               kodowanie::T("\nIlość błędów filtrowania: ") + std::to_string(nBledy),
+               kodowanie::T("\nIlość błędów filtrowania: ") + std::to_string(bledy.size()),
            false);
     for (const auto& [nZrodlo, strTekst] : bledy)
         Wypisz(pliki.m_astrZrodla[nZrodlo] + ": " + strTekst, true);
@@ -237,7 +228,7 @@ int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje,
     case EWynikFiltrowania::Zakonczono:
         break;
     }
-    WypiszPodsumowanie(pliki, silnik, platforma::Teraz() - nStart);
+    WypiszPodsumowanie(pliki, silnik.Bledy(), platforma::Teraz() - nStart);
     const bool bBledy = silnik.LiczbaBledow() > 0 || !pliki.m_bledyZrodel.empty();
     return bBledy ? WYJSCIE_BLEDY_PLIKOW : 0;
 }
@@ -257,9 +248,8 @@ int Uruchom(const CArgumenty& argumenty) {
     CPliki pliki;
     if (!ZbudujPary(argumenty, powiadomienia, pliki))
         return WYJSCIE_UZYCIE;
-    if (pliki.m_pary.empty()) {
-        for (const auto& [nZrodlo, strTekst] : pliki.m_bledyZrodel)
-            Wypisz(pliki.m_astrZrodla[nZrodlo] + ": " + strTekst, true);
+    if (pliki.m_pary.empty()) { // every source was skipped: nothing to check or filter
+        WypiszPodsumowanie(pliki, {}, 0);
         return WYJSCIE_BLEDY_PLIKOW;
     }
     if (!SprawdzCele(pliki.m_pary, argumenty.m_bTak, powiadomienia))
