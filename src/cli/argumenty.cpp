@@ -155,14 +155,17 @@ bool CzytajArgumenty(const std::vector<std::string>& astrArgumenty, CArgumenty& 
                      std::string& strBlad) {
     strBlad.clear();
     bool bTylkoPliki = false;
-    for (std::size_t i = 0; i < astrArgumenty.size() && strBlad.empty(); ++i) {
+    // Reading goes on after a misuse, so that a later --help or --version is still seen; the
+    // first misuse is the one reported.
+    for (std::size_t i = 0; i < astrArgumenty.size(); ++i) {
         const std::string& strArgument = astrArgumenty[i];
+        std::string strTen;
         if (bTylkoPliki || strArgument.size() < 2 || strArgument[0] != '-')
             argumenty.m_astrZrodla.push_back(strArgument);
         else if (strArgument == "--")
             bTylkoPliki = true;
-        else
-            CzytajOpcje(astrArgumenty, i, argumenty, strBlad);
+        else if (!CzytajOpcje(astrArgumenty, i, argumenty, strTen) && strBlad.empty())
+            strBlad = strTen;
     }
     if (argumenty.m_bPomoc || argumenty.m_bWersja) {
         strBlad.clear();
