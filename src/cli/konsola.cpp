@@ -101,7 +101,8 @@ bool CPowiadomieniaKonsoli::Zapytaj(const std::string& strPytanie) const {
 bool CPowiadomieniaKonsoli::CzyPrzerwac() const {
     if (m_bPrzerwano || terminal::LiczbaPrzerwan() == 0)
         return m_bPrzerwano;
-    if (!m_bInteraktywny) {
+    // Without a terminal, or after a second Ctrl+C before the question was even shown.
+    if (!m_bInteraktywny || terminal::LiczbaPrzerwan() > 1) {
         m_bPrzerwano = true;
         return true;
     }

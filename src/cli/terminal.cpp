@@ -11,6 +11,7 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <sys/select.h>
 #include <unistd.h>
 #endif
 
@@ -95,10 +96,13 @@ EOdpowiedz CzytajTakNie() {
     const int nPrzed = g_nPrzerwania;
     std::string strOdpowiedz;
     const bool bWczytano = static_cast<bool>(std::getline(std::cin, strOdpowiedz));
-    if (g_nPrzerwania != nPrzed) {
-        std::cin.clear();
+    // Ctrl+C ends the console read before its handler, which runs on a thread of its own, has
+    // counted it: the handler gets a moment.
+    for (int i = 0; !bWczytano && i < 20 && g_nPrzerwania == nPrzed; ++i)
+        Sleep(10);
+    std::cin.clear();
+    if (g_nPrzerwania != nPrzed)
         return EOdpowiedz::Przerwano;
-    }
     return bWczytano && CzyTak(strOdpowiedz) ? EOdpowiedz::Tak : EOdpowiedz::Nie;
 }
 
@@ -122,7 +126,9 @@ void WlaczPrzerwania() {
     struct sigaction akcja {};
     akcja.sa_handler = ObsluzSigint;
     sigemptyset(&akcja.sa_mask);
-    akcja.sa_flags = 0; // no SA_RESTART: a Ctrl+C interrupts a pending read of the answer
+    // Writes that Ctrl+C interrupts are restarted (an interrupted write would put std::cerr in
+    // a failed state); the wait for an answer is a pselect, which a signal always ends.
+    akcja.sa_flags = SA_RESTART;
     sigaction(SIGINT, &akcja, &g_poprzednia);
 }
 
@@ -131,20 +137,30 @@ void WylaczPrzerwania() {
 }
 
 EOdpowiedz CzytajTakNie() {
+    // Ctrl+C is held back except inside pselect, so a press can never fall between the look at
+    // the counter and the wait and leave the question waiting for a line.
+    sigset_t sigint, poprzednia;
+    sigemptyset(&sigint);
+    sigaddset(&sigint, SIGINT);
+    sigprocmask(SIG_BLOCK, &sigint, &poprzednia);
     const int nPrzed = g_nPrzerwania;
     std::string strOdpowiedz;
-    char c = 0;
-    for (;;) {
-        const ssize_t nWczytano = read(STDIN_FILENO, &c, 1);
-        if (nWczytano < 0 && errno == EINTR) {
-            if (g_nPrzerwania != nPrzed)
-                return EOdpowiedz::Przerwano;
-            continue;
-        }
-        if (nWczytano <= 0 || c == '\n')
-            break;
-        strOdpowiedz += c;
+    bool bKoniec = false;
+    while (!bKoniec && g_nPrzerwania == nPrzed) {
+        fd_set wejscie;
+        FD_ZERO(&wejscie);
+        FD_SET(STDIN_FILENO, &wejscie);
+        const int nGotowe =
+            pselect(STDIN_FILENO + 1, &wejscie, nullptr, nullptr, nullptr, &poprzednia);
+        char c = 0;
+        if (nGotowe < 0)
+            bKoniec = errno != EINTR;
+        else if (read(STDIN_FILENO, &c, 1) <= 0 || c == '\n')
+            bKoniec = true;
+        else
+            strOdpowiedz += c;
     }
+    sigprocmask(SIG_SETMASK, &poprzednia, nullptr); // a press held back is counted here
     if (g_nPrzerwania != nPrzed)
         return EOdpowiedz::Przerwano;
     return CzyTak(strOdpowiedz) ? EOdpowiedz::Tak : EOdpowiedz::Nie;
