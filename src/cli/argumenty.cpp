@@ -1,7 +1,8 @@
 #include "argumenty.h"
 
 #include <array>
-#include <cstring>
+
+#include "swde/kodowanie.h"
 
 namespace {
 
@@ -58,6 +59,13 @@ bool CzytajNaglowekCelu(const std::string& strWartosc, CArgumenty& argumenty,
     const std::string strTekst = strWartosc.substr(nRowne + 1);
     if (strTekst.find_first_of("\r\n") != std::string::npos) {
         strBlad = "wartość nagłówka " + strKod + " nie może zawierać końca wiersza";
+        return false;
+    }
+    // The file carries ISO-8859-2: a character it lacks would land as "?".
+    const std::string strIso = kodowanie::Cp1250DoIso88592(kodowanie::Utf8DoCp1250(strTekst));
+    if (kodowanie::Cp1250DoUtf8(kodowanie::Iso88592DoCp1250(strIso)) != strTekst) {
+        strBlad =
+            "wartość nagłówka " + strKod + " ma znaki, których nie da się zapisać w pliku SWDE";
         return false;
     }
     // The date has its own option; every other shown field can be set.
