@@ -108,7 +108,11 @@ EOdpowiedz CzytajTakNie() {
 
 #else
 
-void PrzygotujKonsole() {}
+void PrzygotujKonsole() {
+    // Output whose reader has gone away must not end a run halfway, leaving its partial target
+    // and temporary files: the write fails and the run goes on.
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 std::vector<std::string> ArgumentyUtf8(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
