@@ -1,11 +1,15 @@
 // Throughput of the file layer on a synthetic file: raw block reading as the yardstick, then
-// reading record by record, copying through the buffered writer and the CRC stage.
+// reading record by record, copying through the buffered writer and the CRC stage. Every phase
+// runs twice: warm (the file in the page cache) and, on Linux, cold (the file dropped from the
+// cache first, so that it comes from the disk).
 //
 //   bench_plik [MB] [path]      (default 200 MB in the temporary folder)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,6 +19,11 @@
 #include "swde/czytnik.h"
 #include "swde/plik_wynikowy.h"
 #include "swde/powiadomienia.h"
+
+#ifdef __linux__
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -53,8 +62,9 @@ std::uint64_t CzytajBloki(const std::string& strSciezka) {
     return nSuma;
 }
 
-// Reads the file as a pass does; with a writer, copies every line as a pass would.
-std::uint64_t CzytajRekordy(const std::string& strSciezka, CPlikWynikowy* pPlik) {
+// Reads the file as a pass does; with a writer, copies every line as a pass would. bOprozniaj:
+// the caller empties the record array before each record, as the passes do now.
+std::uint64_t CzytajRekordy(const std::string& strSciezka, CPlikWynikowy* pPlik, bool bOprozniaj) {
     CCzytnikSWDE czytnik;
     if (!czytnik.Otworz(strSciezka))
         return 0;
@@ -80,18 +90,44 @@ std::uint64_t CzytajRekordy(const std::string& strSciezka, CPlikWynikowy* pPlik)
             ++nRekordy;
             for (const std::string& str : linie)
                 zapisz(str);
-            linie.clear();
+            if (bOprozniaj)
+                linie.clear();
         }
     }
     czytnik.Zamknij();
     return nRekordy;
 }
 
-void Wypisz(const char* szNazwa, double dSekundy, std::uint64_t nBajty, double dOdniesienie) {
-    const double dMBs = static_cast<double>(nBajty) / 1048576.0 / dSekundy;
-    std::printf("%-34s %8.3f s %9.1f MB/s", szNazwa, dSekundy, dMBs);
-    if (dOdniesienie > 0)
-        std::printf("   %.2f of raw", dMBs / dOdniesienie);
+// Drops the file from the page cache (after writing back anything pending), so that the next
+// read comes from the disk. False where the platform cannot do it.
+bool OdrzucZPamieci(const std::string& strSciezka) {
+#ifdef __linux__
+    const int n = ::open(strSciezka.c_str(), O_RDONLY);
+    if (n < 0)
+        return false;
+    const bool bUdane = ::fsync(n) == 0 && ::posix_fadvise(n, 0, 0, POSIX_FADV_DONTNEED) == 0;
+    ::close(n);
+    return bUdane;
+#else
+    (void)strSciezka;
+    return false;
+#endif
+}
+
+struct CFaza {
+    const char* szNazwa;
+    std::function<void()> uruchom;
+    double adSekundy[2] = {0, 0}; // warm, cold
+};
+
+void Wypisz(const CFaza& faza, std::uint64_t nBajty, const CFaza& surowy, bool bZimne) {
+    std::printf("%-34s", faza.szNazwa);
+    for (int i = 0; i < (bZimne ? 2 : 1); ++i) {
+        const double dMBs = static_cast<double>(nBajty) / 1048576.0 / faza.adSekundy[i];
+        std::printf(" %8.3f s %8.1f MB/s", faza.adSekundy[i], dMBs);
+        if (&faza != &surowy)
+            std::printf(" (%.2f of raw)", surowy.adSekundy[i] / faza.adSekundy[i]);
+    }
     std::printf("\n");
 }
 
@@ -110,34 +146,45 @@ int main(int argc, char** argv) {
         opcje.nRozmiar = nMB << 20;
         const std::uint64_t nObiekty = GenerujPlikSWDE(strSciezka, opcje);
         const std::uint64_t nBajty = std::filesystem::file_size(strSciezka);
-        std::printf("%s: %llu bytes, %llu records in SO\n", strSciezka.c_str(),
+        std::printf("%s: %llu bytes, %llu records in SO, generated in %.3f s\n", strSciezka.c_str(),
                     static_cast<unsigned long long>(nBajty),
-                    static_cast<unsigned long long>(nObiekty));
-        Wypisz("generating", Sekundy(start), nBajty, 0);
+                    static_cast<unsigned long long>(nObiekty), Sekundy(start));
 
-        CzytajBloki(strSciezka); // warms the cache for everyone alike
-        start = std::chrono::steady_clock::now();
-        CzytajBloki(strSciezka);
-        const double dSurowe = static_cast<double>(nBajty) / 1048576.0 / Sekundy(start);
-        Wypisz("raw read, 1 MiB blocks", Sekundy(start), nBajty, 0);
-
-        start = std::chrono::steady_clock::now();
-        const std::uint64_t nRekordy = CzytajRekordy(strSciezka, nullptr);
-        Wypisz("records (CCzytnikSWDE)", Sekundy(start), nBajty, dSurowe);
-
-        start = std::chrono::steady_clock::now();
-        CPlikWynikowy plik;
-        if (!plik.Otworz(strKopia))
-            throw std::runtime_error("cannot create " + strKopia);
-        CzytajRekordy(strSciezka, &plik);
-        plik.Zamknij();
-        Wypisz("records copied (CPlikWynikowy)", Sekundy(start), nBajty, dSurowe);
-
+        std::uint64_t nRekordy = 0;
         CCichePowiadomienia powiadomienia;
-        start = std::chrono::steady_clock::now();
-        DodajSumyCRC(strSciezka, strCRC, powiadomienia);
-        Wypisz("CRC stage (DodajSumyCRC)", Sekundy(start), nBajty, dSurowe);
-
+        auto kopiuj = [&] {
+            CPlikWynikowy plik;
+            if (!plik.Otworz(strKopia))
+                throw std::runtime_error("cannot create " + strKopia);
+            CzytajRekordy(strSciezka, &plik, true);
+            plik.Zamknij();
+        };
+        CFaza fazy[] = {
+            {"raw read, 1 MiB blocks", [&] { CzytajBloki(strSciezka); }},
+            {"records, array reused",
+             [&] { nRekordy = CzytajRekordy(strSciezka, nullptr, false); }},
+            {"records, array emptied by caller", [&] { CzytajRekordy(strSciezka, nullptr, true); }},
+            {"records copied (CPlikWynikowy)", kopiuj},
+            {"CRC stage (DodajSumyCRC)", [&] { DodajSumyCRC(strSciezka, strCRC, powiadomienia); }},
+        };
+        bool bZimne = true;
+        for (int i = 0; i < 2; ++i) {
+            CzytajBloki(strSciezka); // warm for every phase alike
+            for (CFaza& faza : fazy) {
+                if (i == 1) {
+                    bZimne = bZimne && OdrzucZPamieci(strSciezka);
+                } else {
+                    faza.uruchom(); // one run to warm the caches and the allocator
+                }
+                start = std::chrono::steady_clock::now();
+                faza.uruchom();
+                faza.adSekundy[i] = Sekundy(start);
+            }
+        }
+        std::printf("%-34s %26s", "phase", "warm (page cache)");
+        std::printf(bZimne ? " %27s\n" : "\n", "cold (from disk)");
+        for (const CFaza& faza : fazy)
+            Wypisz(faza, nBajty, fazy[0], bZimne);
         std::printf("records read: %llu\n", static_cast<unsigned long long>(nRekordy));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_plik: %s\n", e.what());

@@ -82,9 +82,8 @@ public:
           m_nDlugosc(czytnik.m_nDlugoscPliku) {}
 
     void Zapisz(const std::string& strLinia) {
-        m_strWiersz.assign(strLinia);
-        m_strWiersz += '\n';
-        m_plik.Zapisz(m_strWiersz);
+        m_plik.Zapisz(strLinia);
+        m_plik.Zapisz("\n");
     }
     // The bar moves in per mille; the display is told only when the value changes.
     void Postep() {
@@ -100,7 +99,6 @@ private:
     CPlikWynikowy& m_plik;
     CPowiadomienia& m_powiadomienia;
     std::uint64_t m_nDlugosc;
-    std::string m_strWiersz;
     int m_nOstatni = 0;
 };
 
@@ -136,7 +134,8 @@ void DodajSumyCRC(const std::string& strWejscie, const std::string& strWyjscie,
     CKopia kopia(czytnik, plik, powiadomienia);
 
     std::uint32_t nPlik = 0xFFFFFFFFu;
-    std::string strLinia = czytnik.CzytajWiersz();
+    std::string strLinia;
+    czytnik.CzytajWiersz(strLinia);
     while (!JestKoncemPliku(strLinia)) {
         if (powiadomienia.CzyPrzerwac())
             return;
@@ -145,7 +144,7 @@ void DodajSumyCRC(const std::string& strWejscie, const std::string& strWyjscie,
             nPlik = ObliczCRC(nPlik, strLinia);
             kopia.Zapisz(strLinia);
             kopia.Postep();
-            strLinia = czytnik.CzytajWiersz();
+            czytnik.CzytajWiersz(strLinia);
         }
         if (JestKoncemPliku(strLinia))
             break;
@@ -154,12 +153,12 @@ void DodajSumyCRC(const std::string& strWejscie, const std::string& strWyjscie,
             ObliczCRC2(nPlik, nSekcja, strLinia);
             kopia.Zapisz(strLinia);
             kopia.Postep();
-            strLinia = czytnik.CzytajWiersz();
+            czytnik.CzytajWiersz(strLinia);
         } while (!CCzytnikSWDE::JestKoncemSekcji(strLinia));
         const std::string strSuma = "SXC," + std::to_string(~ObliczCRC(nSekcja, "SXC,")) + ";";
         kopia.Zapisz(strSuma);
         nPlik = ObliczCRC(nPlik, strSuma);
-        strLinia = czytnik.CzytajWiersz();
+        czytnik.CzytajWiersz(strLinia);
     }
     plik.Zapisz("SWDEXC," + std::to_string(~ObliczCRC(nPlik, "SWDEXC,")) + ";");
     czytnik.Zamknij();

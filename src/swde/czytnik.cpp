@@ -2,7 +2,6 @@
 #include "swde/czytnik.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -35,9 +34,46 @@ std::string_view Znaczacy(std::string_view str) {
     throw CSWDEException(9, blad::KoniecDanych());
 }
 
-// The sixteen element codes a record line may start with.
-constexpr std::array<std::string_view, 16> KODY_ELEMENTOW = {
-    "D,", "WL", "WG", "TP", "WE", "WR", "WW", "K,", "GL", "P,", "IL", "IP", "OL", "OA", "GX", "PZ"};
+// The element codes a record line may start with, by first character: the second characters
+// allowed after it ("D,", "WL", "WG", "TP", "WE", "WR", "WW", "K,", "GL", "P,", "IL", "IP",
+// "OL", "OA", "GX", "PZ").
+std::string_view DrugieZnakiKodu(char c) {
+    switch (c) {
+    case 'D':
+    case 'K':
+        return ",";
+    case 'W':
+        return "LGERW";
+    case 'T':
+        return "P";
+    case 'G':
+        return "LX";
+    case 'P':
+        return ",Z";
+    case 'I':
+        return "LP";
+    case 'O':
+        return "LA";
+    default:
+        return {};
+    }
+}
+
+bool JestKoncemRekorduWidok(std::string_view str) {
+    if (str.starts_with('X'))
+        return true;
+    if (str.size() >= 2 && DrugieZnakiKodu(str[0]).find(str[1]) != std::string_view::npos)
+        return false;
+    throw CSWDEException(4, blad::ElementWSekcji() + std::string(str.substr(0, 2)) + "'");
+}
+
+// Field i of the record gets the line, reusing the text already there.
+void UstawWiersz(std::vector<std::string>& astrWiersze, std::size_t i, std::string_view str) {
+    if (i < astrWiersze.size())
+        astrWiersze[i].assign(str);
+    else
+        astrWiersze.emplace_back(str);
+}
 
 } // namespace
 
@@ -123,9 +159,10 @@ void CCzytnikSWDE::WczytajPorcje() {
         m_bOstatniaPorcja = true;
 }
 
-// Buffered mode: the next significant line from the chunk buffer. A line is handed out only
-// once its LF has been loaded, except the file's unterminated last line.
-std::string CCzytnikSWDE::CzytajLinieBuforowo() {
+// Buffered mode: the next significant line from the chunk buffer, as a view that holds until
+// the next read. A line is handed out only once its LF has been loaded, except the file's
+// unterminated last line.
+std::string_view CCzytnikSWDE::CzytajLinieBuforowo() {
     for (;;) {
         std::size_t nSzukajOd = m_nPozycjaWBuforze;
         const void* pLF = nullptr;
@@ -149,7 +186,7 @@ std::string CCzytnikSWDE::CzytajLinieBuforowo() {
         m_nPozycja = m_nPoczatekBufora + nNastepny;
         ++m_nLinia;
         if (!str.empty())
-            return std::string(str);
+            return str;
     }
 }
 
@@ -186,49 +223,52 @@ bool CCzytnikSWDE::CzytajWierszSekcji(const std::string& strZnacznik,
 bool CCzytnikSWDE::CzytajRekord(const std::string& strZnacznik,
                                 std::vector<std::string>& astrWiersze, int& nLiczba) {
     nLiczba = 0;
-    astrWiersze.clear();
     if (m_bPrzewin)
         Przewin();
     if (m_bSzukajSekcji) {
         m_bSzukajSekcji = false;
         for (;;) {
-            const std::string strLinia = CzytajLinieBuforowo();
+            const std::string_view strLinia = CzytajLinieBuforowo();
             if (strLinia.starts_with(strZnacznik))
                 break;
             if (strZnacznik == "ST;" && strLinia.starts_with("SO;")) {
+                astrWiersze.clear();
                 m_bPrzewin = true;
                 return false;
             }
         }
     }
-    std::string strLinia = CzytajLinieBuforowo();
-    if (JestKoncemSekcji(strLinia))
+    std::string_view strLinia = CzytajLinieBuforowo();
+    if (strLinia.starts_with("SX")) {
+        astrWiersze.clear();
         return false;
-    astrWiersze.push_back(std::move(strLinia));
+    }
+    // The texts of a vector the caller did not empty are reused, so that their memory is.
+    std::size_t n = 0;
+    UstawWiersz(astrWiersze, n++, strLinia);
     bool bKoniec = false;
     while (!bKoniec) {
         strLinia = CzytajLinieBuforowo();
-        bKoniec = JestKoncemRekordu(strLinia);
-        astrWiersze.push_back(std::move(strLinia));
+        bKoniec = JestKoncemRekorduWidok(strLinia);
+        UstawWiersz(astrWiersze, n++, strLinia);
     }
-    nLiczba = static_cast<int>(astrWiersze.size());
+    astrWiersze.resize(n);
+    nLiczba = static_cast<int>(n);
     return true;
 }
 
 std::string CCzytnikSWDE::CzytajWiersz() {
-    return CzytajLinieBuforowo();
+    return std::string(CzytajLinieBuforowo());
+}
+
+void CCzytnikSWDE::CzytajWiersz(std::string& strWiersz) {
+    strWiersz.assign(CzytajLinieBuforowo());
 }
 
 bool CCzytnikSWDE::JestKoncemRekordu(const std::string& strWiersz) {
-    if (strWiersz.starts_with('X'))
-        return true;
-    if (strWiersz.size() >= 2)
-        for (std::string_view strKod : KODY_ELEMENTOW)
-            if (strKod[0] == strWiersz[0] && strKod[1] == strWiersz[1])
-                return false;
-    throw CSWDEException(4, blad::ElementWSekcji() + strWiersz.substr(0, 2) + "'");
+    return JestKoncemRekorduWidok(strWiersz);
 }
 
 bool CCzytnikSWDE::JestKoncemSekcji(const std::string& strWiersz) {
-    return strWiersz.size() >= 2 && strWiersz[0] == 'S' && strWiersz[1] == 'X';
+    return strWiersz.starts_with("SX");
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "swde/platforma.h"
@@ -27,12 +28,15 @@ public:
     bool CzytajWierszSekcji(const std::string& strZnacznik, std::vector<std::string>& astrWiersze,
                             int& nIndeks);
     // "ST;" and "SO;": one whole record at astrWiersze[0..nLiczba-1]. False at the section's end
-    // or when the section is absent. The array is emptied first, so its size is always nLiczba.
+    // or when the section is absent. On return the array's size is always nLiczba; texts it
+    // already held are overwritten, so a caller that does not empty it saves their memory.
     // Section lines are read before records: line mode does not see what a chunk has loaded.
     bool CzytajRekord(const std::string& strZnacznik, std::vector<std::string>& astrWiersze,
                       int& nLiczba);
     // The next significant line in file order.
     std::string CzytajWiersz();
+    // The same into strWiersz, reusing its memory.
+    void CzytajWiersz(std::string& strWiersz);
 
     // True for a record end line; error 4 for a line that is no element line.
     static bool JestKoncemRekordu(const std::string& strWiersz);
@@ -50,7 +54,7 @@ public:
 private:
     void Przewin();
     std::string CzytajLinieWierszowo();
-    std::string CzytajLinieBuforowo();
+    std::string_view CzytajLinieBuforowo();
     void WczytajPorcje();
 
     // File offset of m_strBufor[0]; m_nPozycja is worked out from it.
