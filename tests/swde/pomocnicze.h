@@ -59,6 +59,8 @@ template <class F> std::string TekstBledu(F f) {
         f();
     } catch (const CSWDEException& e) {
         return e.PelnyKomunikat();
+    } catch (const CStandardException& e) {
+        return e.Tekst();
     }
     return "no error";
 }
