@@ -38,9 +38,6 @@ TEST(Opcje, MasksKeepOnlyExistingBits) {
         EXPECT_EQ(opcje.Maska(p.n), p.nOdczyt) << p.n;
     }
     COpcjeFiltrowania opcje;
-    opcje.m_anMaskiAtrybutow[1] = 255; // stored directly, still read back as existing bits
-    EXPECT_EQ(opcje.Maska(1), 15);
-    EXPECT_FALSE(opcje.CzyAtrybutZaznaczony(1, 7));
     opcje.UstawMaske(20, (1 << 6) | 1);
     EXPECT_EQ(opcje.ZaznaczoneAtrybuty(20), (Symbole{"G5KRJ", "G5DTW"}));
     opcje.UstawMaske(12, (1 << 10) | (1 << 8));
@@ -135,20 +132,11 @@ TEST(Opcje, PageStatesFollowTheGroups) {
     EXPECT_TRUE(WylaczoneStrony(opcje).empty());
 }
 
-TEST(Opcje, DisabledPageKeepsItsTicks) {
-    COpcjeFiltrowania opcje;
-    opcje.UstawMaske(23, 0b10011);
-    opcje.KliknijGrupe(GrupaDzierzawa, false);
-    EXPECT_FALSE(opcje.KliknijAtrybut(23, 0, true));
-    EXPECT_FALSE(opcje.ZaznaczWszystkie(23, false));
-    EXPECT_EQ(opcje.Maska(23), 0b10011);
-    EXPECT_FALSE(opcje.m_bZmienione);
-}
-
 TEST(Opcje, DateTicksPropagateToEveryPage) {
     COpcjeFiltrowania opcje;
-    opcje.KliknijGrupe(GrupaDzierzawa, true);        // pages 23 to 25 disabled, still propagated to
-    EXPECT_TRUE(opcje.KliknijAtrybut(14, 10, true)); // "(G5DTU)" of page 14
+    opcje.KliknijGrupe(GrupaDzierzawa, false); // pages 23 to 25 disabled: no clicks, no buttons,
+    EXPECT_FALSE(opcje.KliknijAtrybut(23, 3, true) || opcje.ZaznaczWszystkie(23, true));
+    EXPECT_TRUE(opcje.KliknijAtrybut(14, 10, true)); // but propagated "(G5DTU)" of page 14
     for (int n = 1; n <= LICZBA_TYPOW; ++n)
         EXPECT_EQ(opcje.Maska(n), BitDaty(n, 1113)) << n;
     opcje.PrzelaczPropagacje();

@@ -27,21 +27,17 @@ TEST(Bledy, FullTextNamesNumberMessageAndWhereKnownTheLocation) {
          "4294967296, pozycja w pliku: 4294967313)"},
         {0, blad::OtwarciePliku() + "C:\\dane\\a.swd", 0, 0,
          "B\xB3\xB9\x64 nr 0: B\xB3\xB9\x64 otwarcia pliku: C:\\dane\\a.swd"},
-        {-1, "x", 0, 0, "B\xB3\xB9\x64 nr -1: x"},
+        {0, blad::OtwarciePlikuZrodlowego(), 0, 0,
+         "B\xB3\xB9\x64 nr 0: B\xB3\xB9\x64 otwarcia pliku \x9Fr\xF3\x64\xB3owego: "},
+        {8, blad::UzycieWiazaniaRWLS(), 0, 0,
+         "B\xB3\xB9\x64 nr 8: Nieprawid\xB3owe u\xBFycie wi\xB9zania G5RW\xA3S w obiekcie G5UDZ"},
     };
     for (const auto& p : przypadki)
         EXPECT_EQ(CSWDEException(p.nNumer, p.strKomunikat, p.nLinia, p.nPozycja).PelnyKomunikat(),
                   p.strPelny);
 }
 
-TEST(Bledy, MessagesWithPolishLettersAreCodePage1250) {
-    EXPECT_EQ(blad::OtwarciePlikuZrodlowego(),
-              "B\xB3\xB9\x64 otwarcia pliku \x9Fr\xF3\x64\xB3owego: ");
-    EXPECT_EQ(blad::FormatPlikuNaglowek(), "Nieprawid\xB3owy format pliku ");
-    EXPECT_EQ(blad::ElementWSekcji(), "Nieprawid\xB3owy element w sekcji: '");
-    EXPECT_EQ(blad::UzycieWiazaniaRWLS(),
-              "Nieprawid\xB3owe u\xBFycie wi\xB9zania G5RW\xA3S w obiekcie G5UDZ");
-    EXPECT_EQ(blad::BrakWiazaniaRPRZ(), "Brak wi\xB9zania G5RPRZ w obiekcie G5PDZ");
+TEST(Bledy, ConfigurationFormatErrorText) {
     EXPECT_EQ(CStandardException(blad::TytulFormatu(), blad::KomunikatFormatu()).Tekst(),
               "B\xB3\xEA\x64ny format pliku: Plik konfiguracji ma nieprawid\xB3owy format");
 }

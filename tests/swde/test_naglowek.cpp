@@ -81,10 +81,8 @@ TEST_F(Naglowek, WithoutADateLineBothDatesStayEmpty) {
     EXPECT_EQ(para[6], "");
     EXPECT_EQ(para[CParaPlikow::DATA_CELU], "");
     EXPECT_NE(Zapisz(para).find("NS,DN,\r\nSX;"), std::string::npos);
-}
-
-TEST_F(Naglowek, FileWithoutHeaderSectionGivesEmptyValues) {
-    const CParaPlikow para = Czytaj(NAGLOWEK + "SO;\r\nSX;\r\nSWDEX;\r\n");
+    // A file without a header section leaves every value empty.
+    para = Czytaj(NAGLOWEK + "SO;\r\nSX;\r\nSWDEX;\r\n");
     for (int i = 2; i < CParaPlikow::LICZBA_TEKSTOW; ++i)
         EXPECT_EQ(para[i], "") << i;
 }

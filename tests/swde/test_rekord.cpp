@@ -46,11 +46,8 @@ TEST(Rekord, SplittingNeverShrinksTheArrayOfOtherLines) {
 }
 
 TEST(Rekord, DataLinesAreRecognisedByTheirFirstTwoCharacters) {
-    EXPECT_TRUE(JestWierszemDanych("D,G5PEW,D,1"));
-    EXPECT_TRUE(JestWierszemDanych("D,"));
-    EXPECT_FALSE(JestWierszemDanych("D;"));
-    EXPECT_FALSE(JestWierszemDanych("d,x"));
-    EXPECT_FALSE(JestWierszemDanych("D"));
+    for (const char* sz : {"D,G5PEW,D,1", "D,", "D;", "d,x", "D"})
+        EXPECT_EQ(JestWierszemDanych(sz), sz[1] == ',' && sz[0] == 'D') << sz;
 }
 
 TEST(Rekord, PrefixRemovalTakesOnlyTheFirstOccurrence) {
