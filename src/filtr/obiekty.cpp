@@ -1,7 +1,6 @@
 // The object pass and the decisions of stages 1 to 4.
 #include "filtr/obiekty.h"
 
-#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,8 +30,9 @@ struct CNaglowek {
     const std::string& operator[](int i) const { return Pole(astrPola, nPol, i); }
 };
 
-CNaglowek PodzielNaglowek(const Rekord& rekord) {
-    CNaglowek naglowek;
+// The split is kept between records, so that its fields are not allocated again for each.
+const CNaglowek& PodzielNaglowek(const Rekord& rekord) {
+    thread_local CNaglowek naglowek;
     naglowek.nPol = Podziel(rekord.at(0), naglowek.astrPola);
     return naglowek;
 }
@@ -57,7 +57,7 @@ CSWDEException BladWiazania(const std::string& strKomunikat, const CKontekstPrze
 
 // Adds the record's fields 2, 3, 4 to list n and empties the record.
 bool Odrzuc(Rekord& rekord, const CNaglowek& naglowek, int nLista, CKontekstPrzebiegu& k) {
-    k.stan.Lista(nLista).Dodaj(naglowek[2], naglowek[3], naglowek[4]);
+    k.stan.Dodaj(nLista, naglowek[2], naglowek[3], naglowek[4]);
     rekord.clear();
     return false;
 }
@@ -164,8 +164,7 @@ bool SprawdzPrzedmiotDzierzawy(Rekord& rekord, const CNaglowek& h, CKontekstPrze
         if (!CzyRelacja(element)) {
             throw BladWiazania(strBladREPZ, k);
         }
-        if (k.stan.Lista(2).Pasuje(element.strKod, element.strCel1, element.strCel2) ||
-            k.stan.Lista(3).Pasuje(element.strKod, element.strCel1, element.strCel2)) {
+        if (k.stan.Pasuje(Listy({2, 3}), element.strKod, element.strCel1, element.strCel2)) {
             rekord.erase(rekord.begin() + nPozycja);
         } else {
             bZostaje = true;
@@ -179,22 +178,17 @@ bool SprawdzPrzedmiotDzierzawy(Rekord& rekord, const CNaglowek& h, CKontekstPrze
     if (!ZnajdzElement("G5RPRZ", rekord, element, nPozycja, k.czytnik)) {
         throw CSWDEException(7, blad::BrakWiazaniaRPRZ(), k.czytnik.m_nLinia, k.czytnik.m_nPozycja);
     }
-    k.stan.Lista(5).Dodaj(element.strKod, element.strCel1, element.strCel2);
+    k.stan.Dodaj(5, element.strKod, element.strCel1, element.strCel2);
     return Odrzuc(rekord, h, 1, k);
 }
 
 // A relation that matches an entry of one of the lists drops the record into list 1.
 bool SprawdzRelacje(Rekord& rekord, const CNaglowek& h, const std::string& strSymbol,
-                    const std::string& strBlad, std::initializer_list<int> listy,
-                    CKontekstPrzebiegu& k) {
+                    const std::string& strBlad, unsigned nListy, CKontekstPrzebiegu& k) {
     CElement element;
-    if (!ZnajdzRelacje(strSymbol, rekord, element, strBlad, k)) {
-        return true;
-    }
-    for (int n : listy) {
-        if (k.stan.Lista(n).Pasuje(element.strKod, element.strCel1, element.strCel2)) {
-            return Odrzuc(rekord, h, 1, k);
-        }
+    if (ZnajdzRelacje(strSymbol, rekord, element, strBlad, k) &&
+        k.stan.Pasuje(nListy, element.strKod, element.strCel1, element.strCel2)) {
+        return Odrzuc(rekord, h, 1, k);
     }
     return true;
 }
@@ -278,7 +272,7 @@ CIndeksListy5 ZbudujIndeksListy5(const ListaRekordow& lista5) {
 
 bool SprawdzRekordEtap1(Rekord& rekord, bool bAtrybuty, CKontekstPrzebiegu& k) {
     static const std::string strBladNaglowka = blad::NaglowekRekordu();
-    const CNaglowek h = PodzielNaglowek(rekord);
+    const CNaglowek& h = PodzielNaglowek(rekord);
     if (h.nPol != 6) {
         throw CSWDEException(11, strBladNaglowka, k.czytnik.m_nLinia, k.czytnik.m_nPozycja);
     }
@@ -300,17 +294,17 @@ bool SprawdzRekordEtap2(Rekord& rekord, CKontekstPrzebiegu& k) {
     static const std::string strBladRWLS = blad::UzycieWiazaniaRWLS();
     static const std::string strBladRWLD = blad::UzycieWiazaniaRWLD();
     static const std::string strBladRJRW = blad::UzycieWiazaniaRJRW();
-    const CNaglowek h = PodzielNaglowek(rekord);
+    const CNaglowek& h = PodzielNaglowek(rekord);
     const std::string& strTyp = h[2];
     const bool bBudynki = k.opcje.CzyGrupaZaznaczona(GrupaBudynki);
     if (strTyp == "G5UDZ") {
-        return SprawdzRelacje(rekord, h, SYMBOL_RWLS, strBladRWLS, {2, 4}, k);
+        return SprawdzRelacje(rekord, h, SYMBOL_RWLS, strBladRWLS, Listy({2, 4}), k);
     }
     if (bBudynki && !k.opcje.CzyGrupaZaznaczona(GrupaWladanie) && strTyp == "G5UDW") {
-        return SprawdzRelacje(rekord, h, SYMBOL_RWLD, strBladRWLD, {2}, k);
+        return SprawdzRelacje(rekord, h, SYMBOL_RWLD, strBladRWLD, Listy({2}), k);
     }
     if (!bBudynki && strTyp == "G5JRZ") {
-        return SprawdzRelacje(rekord, h, "G5RJRW", strBladRJRW, {4}, k);
+        return SprawdzRelacje(rekord, h, "G5RJRW", strBladRJRW, Listy({4}), k);
     }
     if (bBudynki && !k.opcje.CzyGrupaZaznaczona(GrupaDzierzawa) && strTyp == "G5PDZ") {
         return SprawdzPrzedmiotDzierzawy(rekord, h, k);
@@ -320,7 +314,7 @@ bool SprawdzRekordEtap2(Rekord& rekord, CKontekstPrzebiegu& k) {
 
 bool SprawdzRekordEtap3(Rekord& rekord, CKontekstPrzebiegu& k, const CIndeksListy5& indeks) {
     static const std::string strBladRPRZ = blad::UzycieWiazaniaRPRZ();
-    const CNaglowek h = PodzielNaglowek(rekord);
+    const CNaglowek& h = PodzielNaglowek(rekord);
     if (h[2] != "G5DZW") {
         return true;
     }
@@ -344,11 +338,11 @@ bool SprawdzRekordEtap3(Rekord& rekord, CKontekstPrzebiegu& k, const CIndeksList
 
 bool SprawdzRekordEtap4(Rekord& rekord, CKontekstPrzebiegu& k) {
     static const std::string strBladRWPZ = blad::UzycieWiazaniaRWPZ();
-    const CNaglowek h = PodzielNaglowek(rekord);
+    const CNaglowek& h = PodzielNaglowek(rekord);
     if (h[2] != "G5UDD") {
         return true;
     }
-    return SprawdzRelacje(rekord, h, "G5RWPZ", strBladRWPZ, {6}, k);
+    return SprawdzRelacje(rekord, h, "G5RWPZ", strBladRWPZ, Listy({6}), k);
 }
 
 void FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bAtrybuty) {
@@ -363,30 +357,16 @@ void FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bA
         indeks = ZbudujIndeksListy5(k.stan.Lista(5));
     }
     k.czytnik.m_bSzukajSekcji = true;
-    Rekord rekord;
-    while (!k.CzyPrzerwac()) {
-        rekord.clear();
-        int nLiczba = 0;
-        const bool bJest = k.czytnik.CzytajRekord("SO;", rekord, nLiczba);
-        if (bJest) {
-            rekord.resize(static_cast<std::size_t>(nLiczba));
-            const bool bZostaje = nEtap == 1   ? SprawdzRekordEtap1(rekord, bAtrybuty, k)
-                                  : nEtap == 2 ? SprawdzRekordEtap2(rekord, k)
-                                  : nEtap == 3 ? SprawdzRekordEtap3(rekord, k, indeks)
-                                               : SprawdzRekordEtap4(rekord, k);
-            if (bZostaje) {
-                for (std::size_t i = 0; i + 1 < rekord.size(); ++i) {
-                    k.wyjscie.Zapisz(rekord[i]);
-                    k.wyjscie.Zapisz("\n");
-                }
-                k.wyjscie.Zapisz("X;\n");
-            }
+    PrzejdzRekordySO(k, EKoniecRekordu::X, [&](Rekord& rekord) {
+        switch (nEtap) {
+        case 1:
+            return SprawdzRekordEtap1(rekord, bAtrybuty, k);
+        case 2:
+            return SprawdzRekordEtap2(rekord, k);
+        case 3:
+            return SprawdzRekordEtap3(rekord, k, indeks);
+        default:
+            return SprawdzRekordEtap4(rekord, k);
         }
-        rekord.clear();
-        k.UstawPostepCzytnika();
-        if (!bJest) {
-            k.powiadomienia.UstawPostep(k.powiadomienia.GornaGranica());
-            break;
-        }
-    }
+    });
 }

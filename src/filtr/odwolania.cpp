@@ -21,8 +21,8 @@ struct CTypReguly {
 
 struct CRegula {
     std::vector<CTypReguly> typy;
-    std::string strSymbol;    // ISO 8859-2 bytes
-    std::vector<int> anListy; // removal lists consulted, in this order
+    std::string strSymbol; // ISO 8859-2 bytes
+    unsigned nListy;       // removal lists consulted
 };
 
 constexpr bool O = true;  // also the "O_" form
@@ -33,17 +33,17 @@ const std::vector<CRegula>& Reguly() {
     static const std::vector<CRegula> reguly = {
         {{{"G5OSF", W}, {"G5INS", W}, {"G5OSZ", W}, {"G5DZE", O}, {"G5BUD", O}, {"G5LKL", W}},
          "G5RADR",
-         {1}},
-        {{{"G5LKL", W}}, "G5RBUD", {1, 2, 3}},
+         Listy({1})},
+        {{{"G5LKL", W}}, "G5RBUD", Listy({1, 2, 3})},
         {{{"G5JRZ", W}, {"G5BUD", O}, {"G5LKL", W}, {"G5ZMN", W}, {"G5DOK", W}, {"G5DZW", W}},
          "G5RDOK",
-         {1}},
-        {{{"G5KLU", O}, {"G5BUD", O}}, "G5RDZE", {1}},
-        {{{"G5PDZ", W}}, "G5REPZ", {1, 2, 4, 3}},
-        {{{"G5DZE", O}, {"G5BUD", O}, {"G5LKL", W}}, "G5RJDR", {1, 2, 4}},
-        {{{"G5OBR", O}}, "G5RJEW", {1}},
-        {{{"G5JRZ", W}}, "G5RJRO", {1, 2, 4}},
-        {{{"G5JRZ", W}}, "G5RJRW", {1, 2, 4}},
+         Listy({1})},
+        {{{"G5KLU", O}, {"G5BUD", O}}, "G5RDZE", Listy({1})},
+        {{{"G5PDZ", W}}, "G5REPZ", Listy({1, 2, 4, 3})},
+        {{{"G5DZE", O}, {"G5BUD", O}, {"G5LKL", W}}, "G5RJDR", Listy({1, 2, 4})},
+        {{{"G5OBR", O}}, "G5RJEW", Listy({1})},
+        {{{"G5JRZ", W}}, "G5RJRO", Listy({1, 2, 4})},
+        {{{"G5JRZ", W}}, "G5RJRW", Listy({1, 2, 4})},
         {{{"G5JEW", O},
           {"G5OBR", O},
           {"G5RST", W},
@@ -53,23 +53,23 @@ const std::vector<CRegula>& Reguly() {
           {"G5PZG", W},
           {"G5GRN", W}},
          "G5RKRG",
-         {1}},
-        {{{"G5MLZ", W}}, "G5RM\xA1\xAF", {1}},
-        {{{"G5ZMN", W}}, "G5ROBJ", {1, 2, 4, 3, 6}},
-        {{{"G5JDR", W}, {"G5UZG", W}, {"G5KKL", W}}, "G5ROBR", {1}},
-        {{{"G5UDZ", W}, {"G5UDW", W}, {"G5ZMN", W}, {"G5UDD", W}}, "G5RPOD", {1}},
-        {{{"G5PDZ", W}}, "G5RPRZ", {1}},
-        {{{"G5DZE", O}, {"G5BUD", O}, {"G5LKL", W}}, "G5RPW\xA3", {1}},
-        {{{"G5DZE", O}, {"G5BUD", O}}, "G5RPWD", {1}},
-        {{{"G5OSZ", W}}, "G5RSKD", {1}},
-        {{{"G5OSZ", W}}, "G5RSZD", {1}},
+         Listy({1})},
+        {{{"G5MLZ", W}}, "G5RM\xA1\xAF", Listy({1})},
+        {{{"G5ZMN", W}}, "G5ROBJ", Listy({1, 2, 4, 3, 6})},
+        {{{"G5JDR", W}, {"G5UZG", W}, {"G5KKL", W}}, "G5ROBR", Listy({1})},
+        {{{"G5UDZ", W}, {"G5UDW", W}, {"G5ZMN", W}, {"G5UDD", W}}, "G5RPOD", Listy({1})},
+        {{{"G5PDZ", W}}, "G5RPRZ", Listy({1})},
+        {{{"G5DZE", O}, {"G5BUD", O}, {"G5LKL", W}}, "G5RPW\xA3", Listy({1})},
+        {{{"G5DZE", O}, {"G5BUD", O}}, "G5RPWD", Listy({1})},
+        {{{"G5OSZ", W}}, "G5RSKD", Listy({1})},
+        {{{"G5OSZ", W}}, "G5RSZD", Listy({1})},
         {{{"G5UDW", W}},
          "G5RW\xA3"
          "D",
-         {1, 2, 4}},
-        {{{"G5UDZ", W}}, "G5RW\xA3S", {1, 2, 4}},
-        {{{"G5UDD", W}}, "G5RWPZ", {1}},
-        {{{"G5MLZ", W}}, "G5R\xAFONA", {1}},
+         Listy({1, 2, 4})},
+        {{{"G5UDZ", W}}, "G5RW\xA3S", Listy({1, 2, 4})},
+        {{{"G5UDD", W}}, "G5RWPZ", Listy({1})},
+        {{{"G5MLZ", W}}, "G5R\xAFONA", Listy({1})},
     };
     return reguly;
 }
@@ -87,18 +87,15 @@ CSWDEException BladUzycia(const CCzytnikSWDE& czytnik) {
 }
 
 // Applies one rule: every element with its symbol is removed when a consulted list holds its
-// target, and registered otherwise.
+// target, and registered otherwise. An element of another code than "WL" or "WG" is error 8:
+// the first list passes it over, and the next list or the registration refuses it.
 void ZastosujRegule(const CRegula& regula, Rekord& rekord, CKontekstPrzebiegu& k) {
     CElement element;
     int nPozycja = 1;
     while (ZnajdzElement(regula.strSymbol, rekord, element, nPozycja, k.czytnik)) {
-        bool bUsuniety = false;
-        for (int nLista : regula.anListy) {
-            bUsuniety = UsunOdwolanieDoListy(nLista, rekord, element, nPozycja, k);
-            if (bUsuniety)
-                break;
-        }
-        if (!bUsuniety) {
+        if (k.stan.Pasuje(regula.nListy, element.strKod, element.strCel1, element.strCel2)) {
+            rekord.erase(rekord.begin() + nPozycja);
+        } else {
             ZarejestrujOdwolanie(element, k);
             ++nPozycja;
         }
@@ -119,40 +116,20 @@ void ZarejestrujWiersz(const std::string& strWiersz, CStanPrzebiegu& stan) {
     if (strKod == "WL" && !strCel1.empty())
         stan.m_odwolaniaLokalne.insert(strCel1);
     else if (strKod == "WG" && !strCel1.empty() && !strCel2.empty())
-        stan.m_odwolaniaGlobalne.insert(strCel1 + "," + strCel2);
+        DodajPare(stan.m_odwolaniaGlobalne, strCel1, strCel2);
     else if (strKod == "P" && strRodzaj == "P" && !strCel1.empty() && !strCel2.empty())
-        stan.m_punktyGlobalne.insert(strCel1 + "," + strCel2);
+        DodajPare(stan.m_punktyGlobalne, strCel1, strCel2);
     else if (strKod == "P" && strRodzaj == "K" && !strCel1.empty())
         stan.m_punktyLokalne.insert(strCel1);
 }
 
-void ZapiszRekord(const Rekord& rekord, CPlikWynikowy& wyjscie) {
-    for (const std::string& strWiersz : rekord) {
-        wyjscie.Zapisz(strWiersz);
-        wyjscie.Zapisz("\n");
-    }
-}
-
 } // namespace
-
-bool UsunOdwolanieDoListy(int nLista, Rekord& rekord, const CElement& element, int nPozycja,
-                          CKontekstPrzebiegu& k) {
-    if (element.strKod != "WL" && element.strKod != "WG") {
-        if (nLista == 1)
-            return false;
-        throw BladUzycia(k.czytnik);
-    }
-    if (!k.stan.Lista(nLista).Pasuje(element.strKod, element.strCel1, element.strCel2))
-        return false;
-    rekord.erase(rekord.begin() + nPozycja);
-    return true;
-}
 
 void ZarejestrujOdwolanie(const CElement& element, CKontekstPrzebiegu& k) {
     if (element.strKod == "WL")
         k.stan.m_odwolaniaLokalne.insert(element.strCel1);
     else if (element.strKod == "WG")
-        k.stan.m_odwolaniaGlobalne.insert(element.strCel1 + "," + element.strCel2);
+        DodajPare(k.stan.m_odwolaniaGlobalne, element.strCel1, element.strCel2);
     else
         throw BladUzycia(k.czytnik);
 }
@@ -183,18 +160,11 @@ void OdfiltrujSlepeOdwolania(CKontekstPrzebiegu& k) {
     k.wyjscie.Zapisz("SO;\n");
     k.czytnik.m_bPrzewin = true;
     k.czytnik.m_bSzukajSekcji = true;
-    Rekord rekord;
-    while (!k.CzyPrzerwac()) {
-        rekord.clear();
-        int nLiczba = 0;
-        if (!k.czytnik.CzytajRekord("SO;", rekord, nLiczba)) {
-            k.wyjscie.Zapisz("SX;\n");
-            k.wyjscie.Zapisz("SWDEX;");
-            k.powiadomienia.UstawPostep(k.powiadomienia.GornaGranica());
-            return;
-        }
+    const bool bKoniec = PrzejdzRekordySO(k, EKoniecRekordu::JakWczytany, [&](Rekord& rekord) {
         UsunSlepeOdwolania(rekord, k);
-        ZapiszRekord(rekord, k.wyjscie);
-        k.UstawPostepCzytnika();
+        return true;
+    });
+    if (bKoniec) {
+        k.wyjscie.Zapisz("SX;\nSWDEX;");
     }
 }

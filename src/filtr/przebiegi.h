@@ -12,16 +12,11 @@
 void OdfiltrujSlepeOdwolania(CKontekstPrzebiegu& k);
 // Applies the relation rules to one record and records what its remaining element lines name.
 void UsunSlepeOdwolania(Rekord& rekord, CKontekstPrzebiegu& k);
-// Removes the element line at nPozycja when list n (1..6) holds its target. Another code than
-// "WL" or "WG" gives false for list 1 and error 8 for the other lists.
-bool UsunOdwolanieDoListy(int nLista, Rekord& rekord, const CElement& element, int nPozycja,
-                          CKontekstPrzebiegu& k);
 // Records the target of a kept relation element; error 8 for another code than "WL" or "WG".
 void ZarejestrujOdwolanie(const CElement& element, CKontekstPrzebiegu& k);
 
 // Drops objects left without their relations and, for some types, without any reference.
 void OdfiltrujSieroty(CKontekstPrzebiegu& k);
 bool SprawdzSierote(const Rekord& rekord, const CKontekstPrzebiegu& k);
-// Whether some line after the header has the symbol (or one of the symbols) as its field 1.
-bool MaElement(const Rekord& rekord, const std::string& strSymbol);
+// Whether some line after the header has one of the symbols as its field 1.
 bool MaKtorykolwiekElement(const std::vector<std::string>& astrSymbole, const Rekord& rekord);

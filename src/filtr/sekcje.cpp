@@ -59,11 +59,8 @@ void KopiujSekcjeST(CKontekstPrzebiegu& k, const std::string* pEtap) {
     Rekord rekord;
     int nLiczba = 0;
     while (!k.CzyPrzerwac() && k.czytnik.CzytajRekord("ST;", rekord, nLiczba)) {
-        for (int i = 0; i < nLiczba; ++i) {
-            k.wyjscie.Zapisz(rekord.at(static_cast<std::size_t>(i)));
-            k.wyjscie.Zapisz("\n");
-        }
-        rekord.clear();
+        rekord.resize(static_cast<std::size_t>(nLiczba));
+        ZapiszRekord(rekord, k.wyjscie);
     }
     k.wyjscie.Zapisz("SX;\n");
     ZakonczPostep(k, pEtap);

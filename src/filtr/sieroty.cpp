@@ -70,18 +70,6 @@ const CTypSieroty* Znajdz(const std::vector<CTypSieroty>& typy, const std::strin
     return nullptr;
 }
 
-bool JestWZbiorze(const std::unordered_set<std::string>& zbior, const std::string& strKlucz) {
-    return zbior.count(strKlucz) != 0;
-}
-
-void ZapiszRekord(const Rekord& rekord, CPlikWynikowy& wyjscie) {
-    for (std::size_t i = 0; i + 1 < rekord.size(); ++i) {
-        wyjscie.Zapisz(rekord[i]);
-        wyjscie.Zapisz("\n");
-    }
-    wyjscie.Zapisz("X;\n");
-}
-
 } // namespace
 
 bool MaKtorykolwiekElement(const Symbole& astrSymbole, const Rekord& rekord) {
@@ -96,29 +84,24 @@ bool MaKtorykolwiekElement(const Symbole& astrSymbole, const Rekord& rekord) {
     return false;
 }
 
-bool MaElement(const Rekord& rekord, const std::string& strSymbol) {
-    return MaKtorykolwiekElement(Symbole{strSymbol}, rekord);
-}
-
 bool SprawdzSierote(const Rekord& rekord, const CKontekstPrzebiegu& k) {
     if (rekord.empty())
         return true;
     thread_local std::vector<std::string> astrPola;
     const int n = PodzielWiersz(rekord[0], astrPola);
-    const std::string strTyp = Pole(astrPola, n, 2);
-    const std::string strGlobalny = strTyp + "," + Pole(astrPola, n, 3);
-    const std::string strLokalny = Pole(astrPola, n, 4);
+    const std::string& strTyp = Pole(astrPola, n, 2);
+    const std::string& strId = Pole(astrPola, n, 3);
+    const std::string& strLokalny = Pole(astrPola, n, 4);
     // A point that a kept outline uses stays, whatever its type and relations.
-    if (JestWZbiorze(k.stan.m_punktyGlobalne, strGlobalny) ||
-        JestWZbiorze(k.stan.m_punktyLokalne, strLokalny))
+    if (ZawieraPare(k.stan.m_punktyGlobalne, strTyp, strId) ||
+        k.stan.m_punktyLokalne.contains(strLokalny))
         return true;
-    const std::string strTypBezO = UsunPrefiksO(strTyp);
     if (const CTypSieroty* pTyp = Znajdz(TypyWlasneRelacje(), strTyp, strTyp))
         return MaKtorykolwiekElement(pTyp->symbole, rekord);
-    if (const CTypSieroty* pTyp = Znajdz(TypyZOdwolaniami(), strTyp, strTypBezO))
+    if (const CTypSieroty* pTyp = Znajdz(TypyZOdwolaniami(), strTyp, UsunPrefiksO(strTyp)))
         return MaKtorykolwiekElement(pTyp->symbole, rekord) ||
-               JestWZbiorze(k.stan.m_odwolaniaLokalne, strLokalny) ||
-               JestWZbiorze(k.stan.m_odwolaniaGlobalne, strGlobalny);
+               k.stan.m_odwolaniaLokalne.contains(strLokalny) ||
+               ZawieraPare(k.stan.m_odwolaniaGlobalne, strTyp, strId);
     return true;
 }
 
@@ -134,17 +117,8 @@ void OdfiltrujSieroty(CKontekstPrzebiegu& k) {
     KopiujSekcjeST(k);
     k.wyjscie.Zapisz("SO;\n");
     k.czytnik.m_bSzukajSekcji = true;
-    Rekord rekord;
-    while (!k.CzyPrzerwac()) {
-        rekord.clear();
-        int nLiczba = 0;
-        if (!k.czytnik.CzytajRekord("SO;", rekord, nLiczba)) {
-            k.wyjscie.Zapisz("SX;\nSWDEX;");
-            k.powiadomienia.UstawPostep(k.powiadomienia.GornaGranica());
-            return;
-        }
-        if (SprawdzSierote(rekord, k))
-            ZapiszRekord(rekord, k.wyjscie);
-        k.UstawPostepCzytnika();
+    if (PrzejdzRekordySO(k, EKoniecRekordu::X,
+                         [&](Rekord& rekord) { return SprawdzSierote(rekord, k); })) {
+        k.wyjscie.Zapisz("SX;\nSWDEX;");
     }
 }

@@ -3,59 +3,98 @@
 
 namespace {
 
-std::string Klucz23(std::string_view strPole2, std::string_view strPole3) {
-    std::string strKlucz;
-    strKlucz.reserve(strPole2.size() + 1 + strPole3.size());
-    strKlucz.append(strPole2).append(1, '\n').append(strPole3);
-    return strKlucz;
+// FNV-1a, fed byte by byte so that a joined key hashes as the joined text would.
+constexpr std::size_t FNV_POCZATEK = 14695981039346656037ull;
+constexpr std::size_t FNV_MNOZNIK = 1099511628211ull;
+
+std::size_t Dopisz(std::size_t nHash, std::string_view str) {
+    for (const char c : str) {
+        nHash = (nHash ^ static_cast<unsigned char>(c)) * FNV_MNOZNIK;
+    }
+    return nHash;
+}
+
+std::string Polacz(std::string_view strA, char cSeparator, std::string_view strB) {
+    std::string str;
+    str.reserve(strA.size() + 1 + strB.size());
+    str.append(strA).append(1, cSeparator).append(strB);
+    return str;
 }
 
 } // namespace
 
+std::size_t CHashTekstu::operator()(std::string_view str) const {
+    return Dopisz(FNV_POCZATEK, str);
+}
+
+std::size_t CHashTekstu::operator()(const CKluczZlozony& klucz) const {
+    const std::size_t nHash = Dopisz(FNV_POCZATEK, klucz.strA);
+    return Dopisz((nHash ^ static_cast<unsigned char>(klucz.cSeparator)) * FNV_MNOZNIK, klucz.strB);
+}
+
+bool CRownyTekst::operator()(std::string_view a, const CKluczZlozony& b) const {
+    return a.size() == b.strA.size() + 1 + b.strB.size() && a.starts_with(b.strA) &&
+           a[b.strA.size()] == b.cSeparator && a.ends_with(b.strB);
+}
+
 void ListaRekordow::Dodaj(const std::string& strPole2, const std::string& strPole3,
                           const std::string& strPole4) {
-    const int nIndeks = Licznik();
     m_astrPole2.push_back(strPole2);
     m_astrPole3.push_back(strPole3);
     m_astrPole4.push_back(strPole4);
-    // emplace keeps an existing key, so each index names the first entry in list order.
-    m_indeks4.emplace(strPole4, nIndeks);
-    m_indeks23.emplace(Klucz23(strPole2, strPole3), nIndeks);
 }
 
 void ListaRekordow::Wyczysc() {
     m_astrPole2.clear();
     m_astrPole3.clear();
     m_astrPole4.clear();
-    m_indeks4.clear();
-    m_indeks23.clear();
 }
 
 void ListaRekordow::Rezerwuj(std::size_t n) {
     m_astrPole2.reserve(n);
     m_astrPole3.reserve(n);
     m_astrPole4.reserve(n);
-    m_indeks4.reserve(n);
-    m_indeks23.reserve(n);
 }
 
-int ListaRekordow::ZnajdzPole4(std::string_view strPole4) const {
-    const auto it = m_indeks4.find(std::string(strPole4));
-    return it == m_indeks4.end() ? -1 : it->second;
+void CStanPrzebiegu::Dodaj(int nLista, const std::string& strPole2, const std::string& strPole3,
+                           const std::string& strPole4) {
+    m_listy[nLista].Dodaj(strPole2, strPole3, strPole4);
+    const unsigned nBit = 1u << nLista;
+    const auto it4 = m_listyPole4.find(std::string_view(strPole4));
+    if (it4 == m_listyPole4.end()) {
+        m_listyPole4.emplace(strPole4, nBit);
+    } else {
+        it4->second |= nBit;
+    }
+    const auto it23 = m_listyPole23.find(CKluczZlozony{strPole2, '\n', strPole3});
+    if (it23 == m_listyPole23.end()) {
+        m_listyPole23.emplace(Polacz(strPole2, '\n', strPole3), nBit);
+    } else {
+        it23->second |= nBit;
+    }
 }
 
-int ListaRekordow::ZnajdzPole23(std::string_view strPole2, std::string_view strPole3) const {
-    const auto it = m_indeks23.find(Klucz23(strPole2, strPole3));
-    return it == m_indeks23.end() ? -1 : it->second;
-}
-
-bool ListaRekordow::Pasuje(std::string_view strKod, std::string_view strCel1,
-                           std::string_view strCel2) const {
-    if (strKod == "WL")
-        return ZnajdzPole4(strCel1) >= 0;
-    if (strKod == "WG")
-        return ZnajdzPole23(strCel1, strCel2) >= 0;
+bool CStanPrzebiegu::Pasuje(unsigned nListy, std::string_view strKod, std::string_view strCel1,
+                            std::string_view strCel2) const {
+    Indeks::const_iterator it;
+    if (strKod == "WL") {
+        it = m_listyPole4.find(strCel1);
+        return it != m_listyPole4.end() && (it->second & nListy) != 0;
+    }
+    if (strKod == "WG") {
+        it = m_listyPole23.find(CKluczZlozony{strCel1, '\n', strCel2});
+        return it != m_listyPole23.end() && (it->second & nListy) != 0;
+    }
     return false;
+}
+
+void CStanPrzebiegu::Rezerwuj(int nLista, std::size_t n) {
+    m_listy[nLista].Rezerwuj(n);
+    if (n > m_nRezerwaIndeksu) {
+        m_nRezerwaIndeksu = n;
+        m_listyPole4.reserve(n);
+        m_listyPole23.reserve(n);
+    }
 }
 
 void Zlicz(MapaLicznikow& mapa, const std::string& strSymbolBazowy) {
@@ -63,8 +102,11 @@ void Zlicz(MapaLicznikow& mapa, const std::string& strSymbolBazowy) {
 }
 
 void CStanPrzebiegu::WyczyscListy() {
-    for (ListaRekordow& lista : m_listy)
+    for (ListaRekordow& lista : m_listy) {
         lista.Wyczysc();
+    }
+    m_listyPole4.clear();
+    m_listyPole23.clear();
 }
 
 void CStanPrzebiegu::WyczyscMapy() {
@@ -79,4 +121,14 @@ void CStanPrzebiegu::WyczyscOdwolania() {
     m_odwolaniaGlobalne.clear();
     m_punktyGlobalne.clear();
     m_punktyLokalne.clear();
+}
+
+void DodajPare(ZbiorTekstow& zbior, std::string_view strA, std::string_view strB) {
+    if (!ZawieraPare(zbior, strA, strB)) {
+        zbior.insert(Polacz(strA, ',', strB));
+    }
+}
+
+bool ZawieraPare(const ZbiorTekstow& zbior, std::string_view strA, std::string_view strB) {
+    return zbior.find(CKluczZlozony{strA, ',', strB}) != zbior.end();
 }

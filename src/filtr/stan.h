@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -10,12 +11,35 @@
 #include <unordered_set>
 #include <vector>
 
+// Two texts joined by a separator, looked up in a hashed table of joined texts without
+// building the joined text.
+struct CKluczZlozony {
+    std::string_view strA;
+    char cSeparator;
+    std::string_view strB;
+};
+
+// Hash and equality that take a text or a joined key alike (the same bytes give the same hash).
+struct CHashTekstu {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view str) const;
+    std::size_t operator()(const CKluczZlozony& klucz) const;
+};
+struct CRownyTekst {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return a == b; }
+    bool operator()(std::string_view a, const CKluczZlozony& b) const;
+    bool operator()(const CKluczZlozony& a, std::string_view b) const { return (*this)(b, a); }
+};
+
+using ZbiorTekstow = std::unordered_set<std::string, CHashTekstu, CRownyTekst>;
+
 // Removed records: type symbol as written, identifier, second identifier (list 5 holds the
-// element code and the two targets of a relation element instead). Lookups are hashed and give
-// the first entry in list order, as a linear scan would.
+// element code and the two targets of a relation element instead), in the order of removal.
 class ListaRekordow {
 public:
-    void Dodaj(const std::string& strPole2, const std::string& strPole3, const std::string& strPole4);
+    void Dodaj(const std::string& strPole2, const std::string& strPole3,
+               const std::string& strPole4);
     void Wyczysc();
     void Rezerwuj(std::size_t n);
     int Licznik() const { return static_cast<int>(m_astrPole2.size()); }
@@ -24,18 +48,18 @@ public:
     const std::string& Pole3(int i) const { return m_astrPole3[static_cast<std::size_t>(i)]; }
     const std::string& Pole4(int i) const { return m_astrPole4[static_cast<std::size_t>(i)]; }
 
-    // First entry whose field 4 equals the text, or -1.
-    int ZnajdzPole4(std::string_view strPole4) const;
-    // First entry whose fields 2 and 3 equal the texts, or -1.
-    int ZnajdzPole23(std::string_view strPole2, std::string_view strPole3) const;
-    // A relation element matches: "WL" by field 4, "WG" by fields 2 and 3. Other codes never match.
-    bool Pasuje(std::string_view strKod, std::string_view strCel1, std::string_view strCel2) const;
-
 private:
     std::vector<std::string> m_astrPole2, m_astrPole3, m_astrPole4;
-    std::unordered_map<std::string, int> m_indeks4;   // field 4 -> first index
-    std::unordered_map<std::string, int> m_indeks23;  // field 2 + '\n' + field 3 -> first index
 };
+
+// A set of removal lists: bit n stands for list n.
+constexpr unsigned Listy(std::initializer_list<int> anListy) {
+    unsigned nMaska = 0;
+    for (const int n : anListy) {
+        nMaska |= 1u << n;
+    }
+    return nMaska;
+}
 
 // Counts per base type symbol; ordered by symbol so that the log table is stable.
 using MapaLicznikow = std::map<std::string, long>;
@@ -43,20 +67,39 @@ using MapaLicznikow = std::map<std::string, long>;
 void Zlicz(MapaLicznikow& mapa, const std::string& strSymbolBazowy);
 
 struct CStanPrzebiegu {
-    ListaRekordow m_listy[7];  // lists 1..6; index 0 unused
+    ListaRekordow m_listy[7]; // lists 1..6; index 0 unused; filled through Dodaj
     MapaLicznikow m_mapaZrodloAkt, m_mapaZrodloHist, m_mapaCelAkt, m_mapaCelHist;
 
     // Targets of the relation elements the dangling-reference pass wrote: "WL" target 1, and
     // "WG" target 1 + "," + target 2.
-    std::unordered_set<std::string> m_odwolaniaLokalne;
-    std::unordered_set<std::string> m_odwolaniaGlobalne;
+    ZbiorTekstow m_odwolaniaLokalne;
+    ZbiorTekstow m_odwolaniaGlobalne;
     // Point references of geometry blocks the dangling-reference pass wrote:
     // "P,P,<type>,<id>;" as type + "," + id, and "P,K,<idr>;" as idr.
-    std::unordered_set<std::string> m_punktyGlobalne;
-    std::unordered_set<std::string> m_punktyLokalne;
+    ZbiorTekstow m_punktyGlobalne;
+    ZbiorTekstow m_punktyLokalne;
 
-    ListaRekordow& Lista(int n) { return m_listy[n]; }
+    const ListaRekordow& Lista(int n) const { return m_listy[n]; }
+    // Adds the entry to list n (1..6).
+    void Dodaj(int nLista, const std::string& strPole2, const std::string& strPole3,
+               const std::string& strPole4);
+    // Whether one of the lists holds the target of a relation element: "WL" by field 4, "WG" by
+    // fields 2 and 3; other codes never match. One hashed lookup, whatever the number of lists.
+    bool Pasuje(unsigned nListy, std::string_view strKod, std::string_view strCel1,
+                std::string_view strCel2) const;
+    // Room for n entries in list n; the hashed index grows to the largest list reserved.
+    void Rezerwuj(int nLista, std::size_t n);
     void WyczyscListy();
     void WyczyscMapy();
     void WyczyscOdwolania();
+
+private:
+    // For each field 4, and each field 2 + "\n" + field 3, the lists that hold it.
+    using Indeks = std::unordered_map<std::string, unsigned, CHashTekstu, CRownyTekst>;
+    Indeks m_listyPole4, m_listyPole23;
+    std::size_t m_nRezerwaIndeksu = 0;
 };
+
+// Adds a + "," + b to the set unless it is there already (no text is built for a repeat).
+void DodajPare(ZbiorTekstow& zbior, std::string_view strA, std::string_view strB);
+bool ZawieraPare(const ZbiorTekstow& zbior, std::string_view strA, std::string_view strB);
