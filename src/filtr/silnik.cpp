@@ -80,19 +80,16 @@ CNazwyPary Nazwy(const CParaPlikow& para) {
 }
 
 // A pair refused before anything is written, because a file it would write is a file the run
-// reads or keeps. The log is written only when it is not one of the two files.
+// reads or keeps. The log takes the refusal only when it is safe to write.
 struct COdmowaPary {
     std::string strTekst;
     bool bLogBezpieczny;
 };
 
-COdmowaPary Odmowa(const std::string& strZapisywany, const std::string& strInny,
-                   const std::string& strLog) {
+COdmowaPary Odmowa(const std::string& strZapisywany, const std::string& strInny) {
     static const std::string strPoczatek = T("Plik nie został przetworzony: plik '");
     static const std::string strSrodek = T("', który filtrowanie by zapisało, jest plikiem '");
-    return {strPoczatek + strZapisywany + strSrodek + strInny + "'.",
-            !platforma::TenSamPlik(strZapisywany, strLog) &&
-                !platforma::TenSamPlik(strInny, strLog)};
+    return {strPoczatek + strZapisywany + strSrodek + strInny + "'.", false};
 }
 
 } // namespace
@@ -119,6 +116,7 @@ struct CSilnikFiltrowania::CStan {
     int PlanEtapow() const;
     std::vector<std::string> ZapisywanePliki(const CNazwyPary& nazwy) const;
     std::optional<COdmowaPary> SprawdzNazwy(int j, const CNazwyPary& nazwy) const;
+    std::optional<COdmowaPary> Kolizja(int j, const std::vector<std::string>& astrPliki) const;
     void FiltrujPareWPulapce(int j, bool& bPrzerwano);
     bool FiltrujPare(int j);
     bool Etap(int j, const CNazwyPary& nazwy, int i);
@@ -166,7 +164,7 @@ bool CSilnikFiltrowania::CStan::Filtruj(const std::vector<CParaPlikow>& pary,
     if (bObiekty) {
         const int nList = nEtapy == 1 ? 1 : nEtapy == 2 ? 4 : 6;
         for (int n = 1; n <= nList; ++n) {
-            stan.Lista(n).Rezerwuj(ROZMIAR_LIST);
+            stan.Rezerwuj(n, ROZMIAR_LIST);
         }
     }
     const std::int64_t nStart = platforma::Teraz();
@@ -233,10 +231,29 @@ std::vector<std::string> CSilnikFiltrowania::CStan::ZapisywanePliki(const CNazwy
 std::optional<COdmowaPary> CSilnikFiltrowania::CStan::SprawdzNazwy(int j,
                                                                    const CNazwyPary& nazwy) const {
     const std::vector<std::string> astrPliki = ZapisywanePliki(nazwy);
+    std::optional<COdmowaPary> odmowa = Kolizja(j, astrPliki);
+    if (odmowa) {
+        // astrPliki[1] is the log: it is written only when it is no source and no other output.
+        odmowa->bLogBezpieczny = true;
+        for (std::size_t i = 0; i < astrPliki.size(); ++i) {
+            odmowa->bLogBezpieczny &= i == 1 || !platforma::TenSamPlik(astrPliki[i], astrPliki[1]);
+        }
+        for (const CParaPlikow& para : *pPary) {
+            odmowa->bLogBezpieczny &=
+                !platforma::TenSamPlik(para[CParaPlikow::ZRODLO], nazwy.strLog);
+        }
+    }
+    return odmowa;
+}
+
+// The first file of the pair that would overwrite another output of the pair, a source of the
+// run, or (a temporary file) another pair's target or log.
+std::optional<COdmowaPary>
+CSilnikFiltrowania::CStan::Kolizja(int j, const std::vector<std::string>& astrPliki) const {
     for (std::size_t a = 0; a < astrPliki.size(); ++a) {
         for (std::size_t b = a + 1; b < astrPliki.size(); ++b) {
             if (platforma::TenSamPlik(astrPliki[a], astrPliki[b])) {
-                return Odmowa(astrPliki[a], astrPliki[b], nazwy.strLog);
+                return Odmowa(astrPliki[a], astrPliki[b]);
             }
         }
     }
@@ -244,7 +261,7 @@ std::optional<COdmowaPary> CSilnikFiltrowania::CStan::SprawdzNazwy(int j,
     for (const std::string& strPlik : astrPliki) {
         for (const CParaPlikow& para : pary) {
             if (platforma::TenSamPlik(strPlik, para[CParaPlikow::ZRODLO])) {
-                return Odmowa(strPlik, para[CParaPlikow::ZRODLO], nazwy.strLog);
+                return Odmowa(strPlik, para[CParaPlikow::ZRODLO]);
             }
         }
     }
@@ -256,7 +273,7 @@ std::optional<COdmowaPary> CSilnikFiltrowania::CStan::SprawdzNazwy(int j,
             for (const std::string& strInny :
                  {pary[p][CParaPlikow::CEL], NazwaLogu(pary[p][CParaPlikow::CEL])}) {
                 if (platforma::TenSamPlik(astrPliki[t], strInny)) {
-                    return Odmowa(astrPliki[t], strInny, nazwy.strLog);
+                    return Odmowa(astrPliki[t], strInny);
                 }
             }
         }
@@ -395,7 +412,7 @@ bool CSilnikFiltrowania::CStan::Przebieg(const std::string& strWejscie,
 void CSilnikFiltrowania::CStan::PrzygotujStan(std::uint64_t nDlugoscZrodla) {
     const auto nUsuniete = static_cast<std::size_t>(nDlugoscZrodla / BAJTOW_NA_USUNIETY);
     if (nUsuniete > ROZMIAR_LIST) {
-        stan.Lista(1).Rezerwuj(nUsuniete);
+        stan.Rezerwuj(1, nUsuniete);
     }
 }
 
