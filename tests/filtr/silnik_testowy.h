@@ -1,11 +1,10 @@
 // Helpers of the engine tests: a scratch folder, small SWDE files built from their object
-// sections, and one engine run with recorded notifications.
+// sections, one pass over a file, and one engine run with recorded notifications.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "filtr/przebieg.h"
 #include "filtr/silnik.h"
-#include "swde/naglowek.h"
 #include "wspolne/powiadomienia_testowe.h"
 
 namespace silnik_test {
@@ -25,14 +24,9 @@ namespace fs = std::filesystem;
 // A folder of its own for each test, removed afterwards.
 class CKatalog {
 public:
-    CKatalog() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string strNazwa = std::string("kelvor_silnik_") + info->test_suite_name() + "_" +
-                               info->name() + "_" + std::to_string(std::random_device{}());
-        for (char& c : strNazwa) {
-            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        m_sciezka = fs::temp_directory_path() / strNazwa;
+    CKatalog()
+        : m_sciezka(fs::temp_directory_path() /
+                    ("kelvor_f_" + std::to_string(std::random_device{}()))) {
         fs::create_directories(m_sciezka);
     }
     ~CKatalog() {
@@ -45,11 +39,9 @@ public:
     // Names of the files in the folder, sorted.
     std::vector<std::string> Pliki() const {
         std::vector<std::string> astr;
-        for (const auto& wpis : fs::recursive_directory_iterator(m_sciezka)) {
-            if (wpis.is_regular_file()) {
+        for (const auto& wpis : fs::recursive_directory_iterator(m_sciezka))
+            if (wpis.is_regular_file())
                 astr.push_back(fs::relative(wpis.path(), m_sciezka).generic_string());
-            }
-        }
         std::sort(astr.begin(), astr.end());
         return astr;
     }
@@ -59,8 +51,7 @@ private:
 };
 
 inline void Zapisz(const std::string& strSciezka, const std::string& strTekst) {
-    std::ofstream plik(strSciezka, std::ios::binary);
-    plik << strTekst;
+    std::ofstream(strSciezka, std::ios::binary) << strTekst;
 }
 
 inline std::string CzytajSurowo(const std::string& strSciezka) {
@@ -75,24 +66,25 @@ inline std::string Czytaj(const std::string& strSciezka) {
     return strTekst;
 }
 
+const std::string POCZATEK = "SWDE.w.2.00.(C) GUGiK 2000;\nSN;\nNS,TR,1;\nSX;\nSP;\nP1;\nSX;\n"
+                             "ST;\nRT,1,X;\nX;\nSX;\nSO;\n";
+
 // A whole SWDE file around the given object section lines.
 inline std::string PlikSWDE(const std::string& strSO) {
-    return "SWDE.w.2.00.(C) GUGiK 2000;\n"
-           "SN;\nNS,TR,1;\nSX;\n"
-           "SP;\nP1;\nSX;\n"
-           "ST;\nRT,1,X;\nX;\nSX;\n"
-           "SO;\n" +
-           strSO + "SX;\nSWDEX;\n";
+    return POCZATEK + strSO + "SX;\nSWDEX;\n";
+}
+
+// What a pass writes for an object section (CRs removed): the file end line has no line end.
+inline std::string Wynik(const std::string& strSO) {
+    return POCZATEK + strSO + "SX;\nSWDEX;";
 }
 
 // The lines of a file's object section, between "SO;" and its end line.
 inline std::string SekcjaSO(const std::string& strPlik) {
     const std::size_t nPoczatek = strPlik.find("\nSO;\n");
-    if (nPoczatek == std::string::npos) {
+    if (nPoczatek == std::string::npos)
         return "<no SO section>";
-    }
-    const std::size_t nKoniec = strPlik.find("\nSX", nPoczatek + 4);
-    return strPlik.substr(nPoczatek + 5, nKoniec - nPoczatek - 4);
+    return strPlik.substr(nPoczatek + 5, strPlik.find("\nSX", nPoczatek + 4) - nPoczatek - 4);
 }
 
 // The header lines of the records of a file's object section.
@@ -101,13 +93,34 @@ inline std::vector<std::string> NaglowkiSO(const std::string& strPlik) {
     std::istringstream wejscie(SekcjaSO(strPlik));
     bool bNaglowek = true;
     for (std::string strLinia; std::getline(wejscie, strLinia);) {
-        if (bNaglowek) {
+        if (bNaglowek)
             astr.push_back(strLinia);
-        }
         bNaglowek = !strLinia.empty() && strLinia[0] == 'X';
     }
     return astr;
 }
+
+// One pass of the chain over a file, with a run state the test may fill first.
+struct CPrzebieg {
+    CKatalog katalog;
+    CPowiadomieniaTestowe powiadomienia;
+    CStanPrzebiegu stan;
+    COpcjeFiltrowania opcje;
+
+    // Returns the output with CRs removed.
+    std::string operator()(const std::string& strTresc, void (*pPrzebieg)(CKontekstPrzebiegu&)) {
+        Zapisz(katalog("we.swd"), strTresc);
+        CCzytnikSWDE czytnik;
+        CPlikWynikowy wyjscie;
+        EXPECT_TRUE(czytnik.Otworz(katalog("we.swd")) && wyjscie.Otworz(katalog("wy.swd")));
+        CKontekstPrzebiegu k{czytnik, wyjscie, powiadomienia, stan, opcje, czytnik.m_nDlugoscPliku};
+        czytnik.m_bPrzewin = true;
+        pPrzebieg(k);
+        wyjscie.Zamknij();
+        czytnik.Zamknij();
+        return Czytaj(katalog("wy.swd"));
+    }
+};
 
 // One run over source files written into a scratch folder; targets are "<name>_wy.swd".
 struct CRun {
@@ -117,7 +130,8 @@ struct CRun {
     std::vector<CParaPlikow> pary;
     CSilnikFiltrowania silnik{powiadomienia};
 
-    CRun() {
+    CRun(int nMaska = 0) {
+        opcje.m_nMaskaObiektow = nMaska;
         opcje.m_bSumyCRC = false;
         opcje.m_bZmienione = true;
     }
@@ -127,19 +141,30 @@ struct CRun {
         CParaPlikow para;
         para[CParaPlikow::ZRODLO] = katalog(strNazwa + ".swd");
         para[CParaPlikow::CEL] = strCel.empty() ? katalog(strNazwa + "_wy.swd") : strCel;
-        if (!strTekst.empty()) {
+        if (!strTekst.empty())
             Zapisz(para[CParaPlikow::ZRODLO], strTekst);
-        }
         pary.push_back(para);
         powiadomienia.wiersze.push_back(strNazwa + ".swd");
     }
     bool Filtruj() { return silnik.Filtruj(pary, opcje); }
+    // A run over one file that must not fail.
+    std::string FiltrujJeden(const std::string& strSO) {
+        Dodaj("obreb", PlikSWDE(strSO));
+        EXPECT_TRUE(Filtruj());
+        EXPECT_EQ(silnik.LiczbaBledow(), 0)
+            << (silnik.Bledy().empty() ? "" : silnik.Bledy()[0].m_strTekst);
+        return Cel();
+    }
     std::string Cel(std::size_t i = 0) const { return Czytaj(pary.at(i)[CParaPlikow::CEL]); }
     std::string Log(const std::string& strNazwa) const { return Czytaj(katalog(strNazwa)); }
 };
 
 inline int Bit(int nGrupa) {
     return 1 << nGrupa;
+}
+
+inline bool Zawiera(const std::string& strTekst, const std::string& strCzesc) {
+    return strTekst.find(strCzesc) != std::string::npos;
 }
 
 } // namespace silnik_test

@@ -58,7 +58,7 @@ TEST(SprawdzSierote, JudgesEachTypeByItsTable) {
         CPlikWynikowy wyjscie;
         CPowiadomieniaTestowe powiadomienia;
         CStanPrzebiegu stan;
-        COpcjeFiltrowania opcje;
+        const COpcjeFiltrowania opcje;
         stan.m_odwolaniaLokalne.insert(p.lokalne.begin(), p.lokalne.end());
         stan.m_odwolaniaGlobalne.insert(p.globalne.begin(), p.globalne.end());
         stan.m_punktyLokalne.insert(p.punktyLokalne.begin(), p.punktyLokalne.end());
@@ -66,16 +66,6 @@ TEST(SprawdzSierote, JudgesEachTypeByItsTable) {
         const CKontekstPrzebiegu k{czytnik, wyjscie, powiadomienia, stan, opcje, 0};
         EXPECT_EQ(SprawdzSierote(p.rekord, k), p.bZostaje);
     }
-}
-
-TEST(MaKtorykolwiekElement, LooksAtFieldOneOfEveryLineAfterTheHeader) {
-    const Rekord rekord = {"RO,G5RADR,G5OSF,5,6,11;", "D,G5NIP,,G5RKRG;", "WL,G5RDOK,1;", "X;"};
-    EXPECT_TRUE(MaElement(rekord, "G5RDOK"));
-    EXPECT_TRUE(MaElement(rekord, "G5NIP"));
-    EXPECT_FALSE(MaElement(rekord, "G5RADR"));
-    EXPECT_FALSE(MaElement(rekord, "G5RKRG"));
-    EXPECT_TRUE(MaKtorykolwiekElement({"G5RKRG", "G5RDOK"}, rekord));
-    EXPECT_FALSE(MaKtorykolwiekElement({"G5RKRG", "G5RADR"}, rekord));
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <string>
-#include <vector>
 
 #include "silnik_testowy.h"
 #include "swde/kodowanie.h"
@@ -17,26 +15,19 @@ namespace {
 
 // Premises l1 go; the building's address relation then dangles, the building is left with no
 // relation, address a1 is referred to by nothing, a2 by the person.
-const std::string PLIK_LANCUCHA = PlikSWDE("RO,1,G5LKL,l1,l1L,11;\nX;\n"
-                                           "RO,1,G5OSF,o1,o1L,11;\nWG,G5RADR,G5ADR,a2;\nX;\n"
-                                           "RO,1,G5ADR,a1,a1L,11;\nX;\n"
-                                           "RO,1,G5ADR,a2,a2L,11;\nX;\n"
-                                           "RO,1,G5BUD,b1,b1L,11;\nWL,G5RADR,l1L;\nX;\n");
-
+const std::string PLIK_LANCUCHA =
+    PlikSWDE("RO,1,G5LKL,l1,l1L,11;\nX;\nRO,1,G5OSF,o1,o1L,11;\nWG,G5RADR,G5ADR,a2;\nX;\n"
+             "RO,1,G5ADR,a1,a1L,11;\nX;\nRO,1,G5ADR,a2,a2L,11;\nX;\n"
+             "RO,1,G5BUD,b1,b1L,11;\nWL,G5RADR,l1L;\nX;\n");
 const std::vector<std::string> PO_SLEPYCH = {"RO,1,G5OSF,o1,o1L,11;", "RO,1,G5ADR,a1,a1L,11;",
                                              "RO,1,G5ADR,a2,a2L,11;", "RO,1,G5BUD,b1,b1L,11;"};
 const std::vector<std::string> PO_SIEROTACH = {"RO,1,G5OSF,o1,o1L,11;", "RO,1,G5ADR,a2,a2L,11;"};
-
-bool Zawiera(const std::string& strTekst, const std::string& strCzesc) {
-    return strTekst.find(strCzesc) != std::string::npos;
-}
 
 class Lancuch : public ::testing::TestWithParam<std::tuple<bool, bool>> {};
 
 TEST_P(Lancuch, KazdaKombinacjaSierotISumZostawiaTylkoCelILog) {
     const auto [bSieroty, bCRC] = GetParam();
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale) | (bSieroty ? Bit(GrupaSieroty) : 0);
+    CRun run(Bit(GrupaLokale) | (bSieroty ? Bit(GrupaSieroty) : 0));
     run.opcje.m_bSumyCRC = bCRC;
     run.Dodaj("obreb", PLIK_LANCUCHA);
     ASSERT_TRUE(run.Filtruj());
@@ -57,17 +48,12 @@ TEST_P(Lancuch, KazdaKombinacjaSierotISumZostawiaTylkoCelILog) {
 INSTANTIATE_TEST_SUITE_P(SierotyICRC, Lancuch,
                          ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
-TEST(Plan, SamePrzedSierotamiRuszaFiltrowanieObiektow) {
+TEST(Plan, SameSierotyRuszajaFiltrowanieObiektowBezOpcjiOdmowa) {
+    CRun sieroty(Bit(GrupaSieroty));
+    EXPECT_EQ(
+        NaglowkiSO(sieroty.FiltrujJeden("RO,1,G5ADR,a1,a1L,11;\nX;\nRO,1,G5G_DZE,d,d,11;\nX;\n")),
+        std::vector<std::string>{"RO,1,G5G_DZE,d,d,11;"});
     CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaSieroty);
-    run.Dodaj("obreb", PlikSWDE("RO,1,G5ADR,a1,a1L,11;\nX;\nRO,1,G5G_DZE,d,d,11;\nX;\n"));
-    ASSERT_TRUE(run.Filtruj());
-    EXPECT_EQ(NaglowkiSO(run.Cel()), std::vector<std::string>{"RO,1,G5G_DZE,d,d,11;"});
-}
-
-TEST(Plan, BezOpcjiOdmowaINicNieZapisane) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = 0;
     run.Dodaj("obreb", PLIK_LANCUCHA);
     EXPECT_FALSE(run.Filtruj());
     EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Odmowa);
@@ -79,39 +65,27 @@ TEST(Plan, BezOpcjiOdmowaINicNieZapisane) {
     EXPECT_EQ(run.katalog.Pliki(), std::vector<std::string>{"obreb.swd"});
 }
 
-TEST(Run, DwaPlikiKazdyZaczynaOdPustychListIMap) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
-    run.Dodaj("pierwszy", PlikSWDE("RO,1,G5JDR,78,78L,11;\nD,G5TJR,D,3;\nX;\n"
-                                   "RO,1,G5LKL,l,l,11;\nX;\n"));
-    run.Dodaj("drugi", PlikSWDE("RO,1,G5UDZ,u,u,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n"));
-    ASSERT_TRUE(run.Filtruj());
-    EXPECT_EQ(run.silnik.LiczbaBledow(), 0);
-    EXPECT_EQ(SekcjaSO(run.Cel(1)), "RO,1,G5UDZ,u,u,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n");
-    const std::string strLog = run.Log("drugi_wy.log");
-    EXPECT_FALSE(Zawiera(strLog, "G5LKL:")) << strLog;
-    EXPECT_FALSE(Zawiera(strLog, "G5JDR:"));
-    EXPECT_TRUE(Zawiera(strLog, "G5UDZ:\t1\t0\t1\t1\t0\t1"));
-    EXPECT_EQ(run.powiadomienia.zaznaczone, (std::vector<int>{0, 1}));
-}
-
-TEST(Run, NieotwieralneZrodloLiczoneIZapisaneWLoguNastepnyPlikIdzie) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+// An unopenable source is logged and counted, and the next file starts with empty lists and maps.
+TEST(Run, NieotwieralneZrodloIDwaPlikiOdPustychListIMap) {
+    CRun run(Bit(GrupaLokale));
     run.Dodaj("brak", "");
-    run.Dodaj("obreb", PLIK_LANCUCHA);
+    run.Dodaj("pierwszy",
+              PlikSWDE("RO,1,G5JDR,78,78L,11;\nD,G5TJR,D,3;\nX;\nRO,1,G5LKL,l,l,11;\nX;\n"));
+    run.Dodaj("drugi", PlikSWDE("RO,1,G5UDZ,u,u,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n"));
     ASSERT_TRUE(run.Filtruj());
     EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Zakonczono);
     ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
     const std::string strBlad = T("Błąd nr 0: Błąd otwarcia pliku: ") + run.pary[0][0];
     EXPECT_EQ(run.silnik.Bledy()[0].m_nPara, 0);
     EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst, strBlad);
-    const std::string strLog = run.Log("brak_wy.log");
-    EXPECT_TRUE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku '") + run.pary[0][0] + "'\n\n\t" +
-                                    strBlad + "\n"))
-        << strLog;
+    EXPECT_TRUE(Zawiera(run.Log("brak_wy.log"), T("Rozpoczęto filtrowanie pliku '") +
+                                                    run.pary[0][0] + "'\n\n\t" + strBlad + "\n"));
     EXPECT_EQ(run.powiadomienia.nWyczyszczen, 1);
-    EXPECT_EQ(NaglowkiSO(run.Cel(1)), PO_SLEPYCH);
+    EXPECT_EQ(SekcjaSO(run.Cel(2)), "RO,1,G5UDZ,u,u,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n");
+    const std::string strLog = run.Log("drugi_wy.log");
+    EXPECT_FALSE(Zawiera(strLog, "G5LKL:") || Zawiera(strLog, "G5JDR:")) << strLog;
+    EXPECT_TRUE(Zawiera(strLog, "G5UDZ:\t1\t0\t1\t1\t0\t1"));
+    EXPECT_EQ(run.powiadomienia.zaznaczone, (std::vector<int>{0, 1, 2}));
     ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
     EXPECT_TRUE(std::regex_match(run.powiadomienia.komunikaty[0].strTekst,
                                  std::regex(T("Filtrowanie zakończone.\nCzas filtrowania: "
@@ -130,17 +104,14 @@ class Przerwanie : public ::testing::TestWithParam<CPrzypadekPrzerwania> {};
 
 TEST_P(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
     const CPrzypadekPrzerwania& p = GetParam();
-    CRun run;
-    run.opcje.m_nMaskaObiektow = p.nMaska;
+    CRun run(p.nMaska);
     run.opcje.m_bSumyCRC = p.bSumy;
     run.opcje.UstawMaske(12, 1);
     run.Dodaj("obreb", PLIK_LANCUCHA);
     run.Dodaj("drugi", PLIK_LANCUCHA);
     const std::string strEtap = T(p.szEtap);
     run.powiadomienia.przyEtapie = [&](const std::string& t) {
-        if (t == strEtap) {
-            run.powiadomienia.bPrzerwij = true;
-        }
+        run.powiadomienia.bPrzerwij |= t == strEtap;
     };
     EXPECT_FALSE(run.Filtruj());
     EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Przerwano);
@@ -154,6 +125,7 @@ TEST_P(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
     EXPECT_EQ(run.powiadomienia.zdarzenia.back(), "okno+");
 }
 
+// clang-format off
 const std::vector<CPrzypadekPrzerwania> PRZYPADKI_PRZERWANIA = {
     {"atrybuty_prosto_do_celu", 0, true, "Filtrowanie obiektów (1/1)"},
     {"przy_kopii_typow", Bit(GrupaLokale), false, "Filtrowanie typów"},
@@ -164,21 +136,18 @@ const std::vector<CPrzypadekPrzerwania> PRZYPADKI_PRZERWANIA = {
     {"sieroty", Bit(GrupaLokale) | Bit(GrupaSieroty), true, "Odfiltrowanie obiektów sierot"},
     {"sumy_crc", Bit(GrupaLokale) | Bit(GrupaSieroty), true, "Dodawanie sum kontrolnych CRC"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Punkty, Przerwanie, ::testing::ValuesIn(PRZYPADKI_PRZERWANIA),
                          [](const auto& info) { return std::string(info.param.szNazwa); });
 
 TEST(Nazwy, BezKropkiIZKropkaWFolderze) {
     // A failing second stage leaves the temporary files, which shows their names.
-    CRun run;
-    std::filesystem::create_directories(run.katalog("a.b"));
-    Zapisz(run.katalog("a.b/obreb"), PlikSWDE("RO,1,G5PDZ,p,p,11;\nX;\n"));
-    CParaPlikow para;
-    para[CParaPlikow::ZRODLO] = run.katalog("a.b/obreb");
-    para[CParaPlikow::CEL] = run.katalog("a.b/wynik");
-    run.pary.push_back(para);
-    run.powiadomienia.wiersze.push_back("obreb");
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale) | Bit(GrupaBudynki);
+    CRun run(Bit(GrupaLokale) | Bit(GrupaBudynki));
+    fs::create_directories(run.katalog("a.b"));
+    run.Dodaj("a.b/obreb", "", run.katalog("a.b/wynik"));
+    run.pary[0][CParaPlikow::ZRODLO] = run.katalog("a.b/obreb");
+    Zapisz(run.pary[0][CParaPlikow::ZRODLO], PlikSWDE("RO,1,G5PDZ,p,p,11;\nX;\n"));
     ASSERT_TRUE(run.Filtruj());
     EXPECT_EQ(run.silnik.LiczbaBledow(), 1);
     EXPECT_EQ(run.katalog.Pliki(),
@@ -187,8 +156,7 @@ TEST(Nazwy, BezKropkiIZKropkaWFolderze) {
 }
 
 TEST(Nazwy, CelBedacyZrodlemOdrzuconyZrodloNietkniete) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    CRun run(Bit(GrupaLokale));
     run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("./obreb.swd"));
     ASSERT_TRUE(run.Filtruj());
     ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
@@ -202,36 +170,41 @@ TEST(Nazwy, CelBedacyZrodlemOdrzuconyZrodloNietkniete) {
 }
 
 TEST(Nazwy, ParyKtoreZniszczylybyInnePlikiOdrzuconeResztaIdzie) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    CRun run(Bit(GrupaLokale));
     // 0 would write, then delete, obreb_KELVOR1.swd: the target of pair 1, which goes on.
     run.Dodaj("obreb", PLIK_LANCUCHA);
     run.Dodaj("drugi", PLIK_LANCUCHA, run.katalog("obreb_KELVOR1.swd"));
     run.Dodaj("trzeci", PLIK_LANCUCHA, run.katalog("obreb.swd"));   // source 0
     run.Dodaj("czwarty", PLIK_LANCUCHA, run.katalog("wynik.log"));  // its own log
     run.Dodaj("piaty", PLIK_LANCUCHA, run.katalog("brak/cel.swd")); // log cannot be created
-    run.powiadomienia.wiersze.push_back("nadmiarowy");              // a row beyond the pairs
+    // Its target is its source, and its log would be the source of the next pair.
+    run.Dodaj("szosty", PLIK_LANCUCHA, run.katalog("szosty.swd"));
+    run.Dodaj("siodmy", PLIK_LANCUCHA);
+    run.pary.back()[CParaPlikow::ZRODLO] = run.katalog("szosty.log");
+    fs::rename(run.katalog("siodmy.swd"), run.katalog("szosty.log"));
+    run.powiadomienia.wiersze.push_back("nadmiarowy"); // a row beyond the pairs
     ASSERT_TRUE(run.Filtruj());
     std::vector<int> anPary;
-    for (const CBladPliku& blad : run.silnik.Bledy()) {
+    for (const CBladPliku& blad : run.silnik.Bledy())
         anPary.push_back(blad.m_nPara);
-    }
-    EXPECT_EQ(anPary, (std::vector<int>{0, 2, 3, 4, 5}));
+    EXPECT_EQ(anPary, (std::vector<int>{0, 2, 3, 4, 5, 7}));
     EXPECT_EQ(run.silnik.Bledy()[3].m_strTekst,
               T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("brak/cel.log"));
-    EXPECT_TRUE(Zawiera(run.silnik.Bledy()[4].m_strTekst, T("błędy krytyczne")));
+    EXPECT_TRUE(Zawiera(run.silnik.Bledy()[5].m_strTekst, T("błędy krytyczne")));
     EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
+    EXPECT_EQ(CzytajSurowo(run.katalog("szosty.log")), PLIK_LANCUCHA);
     EXPECT_EQ(NaglowkiSO(run.Cel(1)), PO_SLEPYCH);
+    EXPECT_EQ(NaglowkiSO(run.Cel(6)), PO_SLEPYCH);
     EXPECT_EQ(run.katalog.Pliki(),
               (std::vector<std::string>{"czwarty.swd", "drugi.swd", "obreb.log", "obreb.swd",
                                         "obreb_KELVOR1.log", "obreb_KELVOR1.swd", "obreb_wy.log",
-                                        "piaty.swd", "trzeci.swd"}));
+                                        "piaty.swd", "siodmy_wy.log", "siodmy_wy.swd", "szosty.log",
+                                        "szosty.swd", "trzeci.swd"}));
 }
 
 // The whole log of a run, time stamps and the duration replaced.
 TEST(Log, CalyLogPliku) {
-    CRun run;
-    run.opcje.m_nMaskaObiektow = Bit(GrupaLokale);
+    CRun run(Bit(GrupaLokale));
     run.opcje.m_bSumyCRC = true;
     run.opcje.m_bZmienione = false;
     run.opcje.m_strPlikKonfiguracji = "C:\\konf\\KELVOR.cfg";
