@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "filtr/elementy.h"
-#include "swde/bledy.h"
 
 namespace {
 
@@ -47,25 +46,6 @@ TEST(ZnajdzElement, PierwszyWierszZSymbolemIJegoCele) {
         if (p.pozycja < 10)
             EXPECT_EQ((std::vector<std::string>{element.strKod, element.strCel1, element.strCel2}),
                       p.element);
-    }
-}
-
-TEST(UsunElementy, InnyKodZSymbolemToBlad6ZMiejscemCzytnika) {
-    for (const std::string strWiersz : {"K,G5PEW,1;", "P,G5PEW;", "IL,G5PEW,1,2;"}) {
-        CCzytnikSWDE czytnik;
-        czytnik.m_nLinia = 7;
-        czytnik.m_nPozycja = 312;
-        Rekord rekord = {"RO,a,G5DZE,12,34,11;", "D,G5DTW,,1;", strWiersz, "X;"};
-        try {
-            UsunElementy("G5PEW", rekord, czytnik);
-            ADD_FAILURE() << "no error: " << strWiersz;
-        } catch (const CSWDEException& e) {
-            EXPECT_EQ(e.m_nNumer, 6);
-            EXPECT_EQ(e.m_strKomunikat, blad::FormatDanychWRekordzie() +
-                                            " (Linia w pliku nr: 7, pozycja w pliku: 312)");
-        }
-        UsunElementy("G5DTW", rekord, czytnik); // other symbols pass over the line
-        EXPECT_EQ(rekord.size(), 3u);
     }
 }
 

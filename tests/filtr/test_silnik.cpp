@@ -219,6 +219,23 @@ TEST(Log, CalyLogPliku) {
         std::regex_replace(strLog, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "), "@ ");
     strLog = std::regex_replace(strLog, std::regex("filtrowania: \\d+:\\d\\d:\\d\\d:\\d\\d"),
                                 "filtrowania: D");
+    // The attribute block: 25 type lines, the two ticked symbols marked where they stand.
+    const std::size_t nAtrybuty = strLog.find("Filtrowane atrybuty:\n") + 21;
+    const std::size_t nKoniec = strLog.find("\n\n", nAtrybuty);
+    const std::string strAtrybuty = strLog.substr(nAtrybuty, nKoniec + 1 - nAtrybuty);
+    strLog.replace(nAtrybuty, nKoniec + 1 - nAtrybuty, "<atrybuty>\n");
+    EXPECT_EQ(std::count(strAtrybuty.begin(), strAtrybuty.end(), '\n'), 25);
+    EXPECT_EQ(strAtrybuty.find("(T)"), strAtrybuty.find("G5NOS(T)") + 5);
+    EXPECT_EQ(strAtrybuty.find("(T)", strAtrybuty.find("G5RPWL(T)") + 7), std::string::npos);
+    for (const char* szWiersz :
+         {"G5JEW(jednostka ewidencyjna): G5PEW(N), G5DTW(N), G5DTU(N), G5RKRG(N)\n",
+          "\nG5DZE(działka): G5IDR(N), G5NOS(T), G5WRT(N), G5DWR(N), G5RZN(N), G5DWW(N), "
+          "G5DTW(N), G5DTU(N), G5RPWL(N), G5RPWD(N), G5RKRG(N)\n",
+          "\nG5BUD(budynek): G5WRT(N), G5DWR(N), G5RBB(N), G5LKP(N), G5LKN(N), G5PEW(N), "
+          "G5PEU(N), G5RZN(N), G5SCN(N), G5DTW(N), G5DTU(N), G5RPWL(T), G5RPWD(N), G5RKRG(N), "
+          "G5RDOK(N)\n",
+          "\nG5PDZ(przedmiot dzierżawy): G5DTW(N), G5DTU(N)\n"})
+        EXPECT_TRUE(Zawiera(strAtrybuty, szWiersz)) << szWiersz;
     const std::string strZ = run.pary[0][0], strC = run.pary[0][1];
     const std::string strOczekiwany =
         "@ Rozpoczęcie filtrowania zgodnego z plikiem konfiguracyjnym: 'C:\\konf\\KELVOR.cfg'\n"
@@ -229,38 +246,7 @@ TEST(Log, CalyLogPliku) {
         "Dane dotyczące użytków gruntowych (N)\nDane dotyczące konturów klasyfikacyjnych (N)\n"
         "Sieroty (N)\n"
         "\nFiltrowane atrybuty:\n"
-        "G5JEW(jednostka ewidencyjna): G5PEW(N), G5DTW(N), G5DTU(N), G5RKRG(N)\n"
-        "G5OBR(obręb): G5PEW(N), G5DTW(N), G5DTU(N), G5RKRG(N)\n"
-        "G5RST(rejon statystyczny): G5DTW(N), G5DTU(N)\n"
-        "G5OSF(osoba fizyczna): G5STI(N), G5PLC(N), G5PSL(N), G5NIP(N), G5OBL(N), G5DOS(N), "
-        "G5DTW(N), G5DTU(N)\n"
-        "G5INS(instytucja): G5STI(N), G5NSK(N), G5RGN(N), G5NIP(N), G5NZR(N), G5NRR(N), "
-        "G5NSR(N), G5DTW(N), G5DTU(N)\n"
-        "G5MLZ(małżeństwo): G5DTW(N), G5DTU(N)\n"
-        "G5OSZ(podmiot złożony): G5STI(N), G5NPE(N), G5NSK(N), G5RGN(N), G5NIP(N), G5DTW(N), "
-        "G5DTU(N), G5RSZD(N), G5RADR(N)\n"
-        "G5JDR(jednostka rejestrowa): G5GSP(N), G5LPIS(N), G5RGN(N), G5DTW(N), G5DTU(N)\n"
-        "G5UDZ(udział własności): G5DTW(N), G5DTU(N)\n"
-        "G5UDW(udział władania): G5DWW(N), G5DTW(N), G5DTU(N)\n"
-        "G5JRZ(prawa związane): G5DTW(N), G5DTU(N), G5RDOK(N)\n"
-        "G5DZE(działka): G5IDR(N), G5NOS(T), G5WRT(N), G5DWR(N), G5RZN(N), G5DWW(N), G5DTW(N), "
-        "G5DTU(N), G5RPWL(N), G5RPWD(N), G5RKRG(N)\n"
-        "G5KLU(klasoużytek): G5DTW(N), G5DTU(N)\n"
-        "G5BUD(budynek): G5WRT(N), G5DWR(N), G5RBB(N), G5LKP(N), G5LKN(N), G5PEW(N), G5PEU(N), "
-        "G5RZN(N), G5SCN(N), G5DTW(N), G5DTU(N), G5RPWL(T), G5RPWD(N), G5RKRG(N), G5RDOK(N)\n"
-        "G5LKL(lokal): G5PPP(N), G5LIZ(N), G5LPP(N), G5RPP(N), G5WRT(N), G5DWR(N), G5DTW(N), "
-        "G5DTU(N), G5RPWL(N), G5RDOK(N)\n"
-        "G5UZG(kontur użytku gruntowego): G5DTW(N), G5DTU(N)\n"
-        "G5KKL(kontur użytku klasyfikacyjnego): G5DTW(N), G5DTU(N)\n"
-        "G5ZMN(zmiana): G5TPZ(N), G5RWZ(N), G5DTZ(N), G5NAZ(N), G5DTW(N), G5DTU(N), G5RPOD(N)\n"
-        "G5DOK(dokument): G5DTP(N), G5SYG(N), G5NSR(N), G5DTW(N), G5DTU(N), G5RDOK(N)\n"
-        "G5ADR(adres): G5KRJ(N), G5WJD(N), G5PWJ(N), G5GMN(N), G5KOD(N), G5PCZ(N), G5DTW(N), "
-        "G5DTU(N)\n"
-        "G5PZG(punkt załamania granicy): G5DTW(N), G5DTU(N), G5RKRG(N)\n"
-        "G5GRN(granica): G5DTW(N), G5DTU(N), G5RKRG(N)\n"
-        "G5DZW(dzierżawa rejestrowana): G5GSP(N), G5LPIS(N), G5DTW(N), G5DTU(N), G5RDOK(N)\n"
-        "G5UDD(udział w dzierżawie): G5DTW(N), G5DTU(N)\n"
-        "G5PDZ(przedmiot dzierżawy): G5DTW(N), G5DTU(N)\n"
+        "<atrybuty>\n"
         "\n@ Rozpoczęto filtrowanie pliku '" +
         strZ +
         "'\n"
