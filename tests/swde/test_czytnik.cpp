@@ -1,5 +1,6 @@
 // The reader: sections and records at every chunk size, counters, rewinds and format errors.
 #include <algorithm>
+#include <utility>
 
 #include "pomocnicze.h"
 #include "swde/czytnik.h"
@@ -8,6 +9,7 @@
 namespace {
 
 using Linie = std::vector<std::string>;
+using Rekordy = std::vector<Linie>;
 using testy::TekstBledu;
 using testy::Wiersze;
 
@@ -28,8 +30,8 @@ const std::string PLIK = Wiersze({
 // clang-format on
 
 const Linie SN = {"NS,TR,123", "NS,TN,Urz\xB1\x64"};
-const std::vector<Linie> ST = {{"RT,1,G5DZE,1,1,11;", "D,G5OPIS,D,typ", "XC,55;"}};
-const std::vector<Linie> SO = {
+const Rekordy ST = {{"RT,1,G5DZE,1,1,11;", "D,G5OPIS,D,typ", "XC,55;"}};
+const Rekordy SO = {
     {"RO,,G5DZE,3,3_d_1,11;", "GL;", "P,P,G5PZG,1;", "K,+;", "GX;", "D,G5NOS,D,5", "X;"},
     {"RO,,G5BUD,4,3_b_2,11;", "WG,G5RDZE,G5DZE,3;", "XC,1;"}};
 
@@ -45,9 +47,9 @@ Linie CzytajSekcje(CCzytnikSWDE& czytnik, const std::string& strZnacznik) {
 
 // Reads the records of a section; after each one the counters must name the true place in the
 // file: the byte just past the record's end line, and as many lines as LFs before it.
-std::vector<Linie> CzytajRekordy(CCzytnikSWDE& czytnik, const std::string& strZnacznik,
-                                 const std::string& strPlik) {
-    std::vector<Linie> rekordy;
+Rekordy CzytajRekordy(CCzytnikSWDE& czytnik, const std::string& strZnacznik,
+                      const std::string& strPlik) {
+    Rekordy rekordy;
     Linie linie = {"z poprzedniego wywolania"};
     int n = 0;
     auto itPoprzedni = strPlik.begin();
@@ -58,8 +60,7 @@ std::vector<Linie> CzytajRekordy(CCzytnikSWDE& czytnik, const std::string& strZn
         rekordy.push_back(linie);
         const auto it = strPlik.begin() + static_cast<std::ptrdiff_t>(czytnik.m_nPozycja);
         EXPECT_EQ(*(it - 1), '\n');
-        nLinie += static_cast<std::uint64_t>(std::count(itPoprzedni, it, '\n'));
-        itPoprzedni = it;
+        nLinie += static_cast<std::uint64_t>(std::count(std::exchange(itPoprzedni, it), it, '\n'));
         EXPECT_EQ(czytnik.m_nLinia, nLinie);
     }
     return rekordy;
@@ -69,47 +70,33 @@ class Czytnik : public testy::CKatalogTestu {};
 
 } // namespace
 
-TEST_F(Czytnik, ReadsEverySectionWholeWhateverTheChunkSize) {
+// Without its last line end, some chunk sizes make the last chunk end exactly where the file does.
+TEST_F(Czytnik, ReadsEverySectionWholeWhateverTheChunkSizeAndTheLastLineEnd) {
     const std::string strSciezka = Sciezka("a.swd");
-    testy::ZapiszPlik(strSciezka, PLIK);
-    std::vector<std::size_t> anPorcje = {CCzytnikSWDE::ROZMIAR_PORCJI};
-    for (std::size_t n = 1; n <= 48; ++n)
-        anPorcje.push_back(n);
-    for (std::size_t nPorcja : anPorcje) {
-        SCOPED_TRACE(nPorcja);
-        CCzytnikSWDE czytnik(nPorcja);
-        ASSERT_TRUE(czytnik.Otworz(strSciezka));
-        EXPECT_EQ(czytnik.m_nDlugoscPliku, PLIK.size());
-        EXPECT_EQ(CzytajSekcje(czytnik, "SN;"), SN);
-        EXPECT_EQ(CzytajSekcje(czytnik, "SP;"), Linie{"PS,1;"});
-        EXPECT_EQ(CzytajRekordy(czytnik, "ST;", PLIK), ST);
-        EXPECT_EQ(CzytajRekordy(czytnik, "SO;", PLIK), SO);
-        EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
-        EXPECT_EQ(czytnik.m_nPozycja, PLIK.size());
-        EXPECT_EQ(czytnik.m_nLinia, 30u);
+    for (const std::string& strTresc : {PLIK, PLIK.substr(0, PLIK.size() - 2)}) {
+        testy::ZapiszPlik(strSciezka, strTresc);
+        for (std::size_t nPorcja = 1; nPorcja <= 65; ++nPorcja) {
+            SCOPED_TRACE(nPorcja);
+            CCzytnikSWDE czytnik(nPorcja < 65 ? nPorcja : CCzytnikSWDE::ROZMIAR_PORCJI);
+            ASSERT_TRUE(czytnik.Otworz(strSciezka));
+            EXPECT_EQ(czytnik.m_nDlugoscPliku, strTresc.size());
+            EXPECT_EQ(CzytajSekcje(czytnik, "SN;"), SN);
+            EXPECT_EQ(CzytajSekcje(czytnik, "SP;"), Linie{"PS,1;"});
+            EXPECT_EQ(CzytajRekordy(czytnik, "ST;", strTresc), ST);
+            EXPECT_EQ(CzytajRekordy(czytnik, "SO;", strTresc), SO);
+            EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
+            EXPECT_EQ(czytnik.m_nPozycja, strTresc.size());
+            EXPECT_EQ(czytnik.m_nLinia, 30u);
+            EXPECT_EQ(TekstBledu([&] { czytnik.CzytajWiersz(); }), BLAD_9);
+        }
     }
 }
 
-TEST_F(Czytnik, UnterminatedLastLineIsReadOnceThenTheDataEnds) {
-    const std::string strTresc = PLIK.substr(0, PLIK.size() - 2);
-    const std::string strSciezka = Sciezka("a.swd");
-    testy::ZapiszPlik(strSciezka, strTresc);
-    // Some of these sizes make the last chunk end exactly where the file does.
-    for (std::size_t nPorcja = 1; nPorcja <= 64; ++nPorcja) {
-        SCOPED_TRACE(nPorcja);
-        CCzytnikSWDE czytnik(nPorcja);
-        ASSERT_TRUE(czytnik.Otworz(strSciezka));
-        EXPECT_EQ(CzytajRekordy(czytnik, "SO;", strTresc), SO);
-        EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
-        EXPECT_EQ(czytnik.m_nPozycja, strTresc.size());
-        EXPECT_EQ(TekstBledu([&] { czytnik.CzytajWiersz(); }), BLAD_9);
-    }
-}
-
-TEST_F(Czytnik, AbsentSectionsMakeTheNextReadStartFromTheTop) {
-    const std::string strBezSP =
-        Wiersze({"SWDE.w.2.00.(C) GUGiK 2000;", "SN;", "NS,TR,1", "SX;", "ST;", "RT,1;", "X;",
-                 "SX;", "SO;", "RO,1;", "X;", "SX;"});
+// An absent section makes the next read start from the top; a failed open changes nothing and
+// a successful one starts afresh.
+TEST_F(Czytnik, RewindsAndReopening) {
+    const std::string strBezSP = NAGLOWEK + "SN;\r\nNS,TR,1\r\nSX;\r\nST;\r\nRT,1;\r\nX;\r\nSX;\r\n"
+                                            "SO;\r\nRO,1;\r\nX;\r\nSX;\r\n";
     const std::string strSciezka = Sciezka("a.swd");
     testy::ZapiszPlik(strSciezka, strBezSP);
     CCzytnikSWDE czytnik(7);
@@ -122,15 +109,21 @@ TEST_F(Czytnik, AbsentSectionsMakeTheNextReadStartFromTheTop) {
     EXPECT_EQ(n, 0);
     EXPECT_TRUE(czytnik.m_bPrzewin);
     // The line counter restarts with the rewind (checked inside CzytajRekordy).
-    EXPECT_EQ(CzytajRekordy(czytnik, "ST;", strBezSP), (std::vector<Linie>{{"RT,1;", "X;"}}));
-    EXPECT_EQ(CzytajRekordy(czytnik, "SO;", strBezSP), (std::vector<Linie>{{"RO,1;", "X;"}}));
+    EXPECT_EQ(CzytajRekordy(czytnik, "ST;", strBezSP), (Rekordy{{"RT,1;", "X;"}}));
+    EXPECT_EQ(CzytajRekordy(czytnik, "SO;", strBezSP), (Rekordy{{"RO,1;", "X;"}}));
 
-    const std::string strBezST = NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSX;\r\n";
+    const std::string strBezST = NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSX;\r\nSWDEX;\r\n";
     testy::ZapiszPlik(strSciezka, strBezST);
     ASSERT_TRUE(czytnik.Otworz(strSciezka));
     EXPECT_TRUE(CzytajRekordy(czytnik, "ST;", strBezST).empty());
     EXPECT_TRUE(czytnik.m_bPrzewin);
-    EXPECT_EQ(CzytajRekordy(czytnik, "SO;", strBezST), (std::vector<Linie>{{"RO,1;", "X;"}}));
+    EXPECT_EQ(CzytajRekordy(czytnik, "SO;", strBezST), (Rekordy{{"RO,1;", "X;"}}));
+    EXPECT_FALSE(czytnik.Otworz(Sciezka("brak.swd")));
+    EXPECT_FALSE(czytnik.Otworz(m_katalog.string()));
+    EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
+    ASSERT_TRUE(czytnik.Otworz(strSciezka));
+    EXPECT_EQ(czytnik.m_nLinia + czytnik.m_nPozycja, 0u);
+    EXPECT_EQ(czytnik.CzytajWiersz(), "SWDE.w.2.00.(C) GUGiK 2000;");
 }
 
 TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
@@ -172,38 +165,20 @@ TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
 // A stray file end line before the section must not stop the loading at the first chunk.
 TEST_F(Czytnik, FileLargerThanAChunkIsReadRecordByRecord) {
     std::string strTresc = NAGLOWEK + "SWDEX;\r\nSWDEXC,1;\r\nSO;\r\n";
-    int nRekordy = 0;
-    while (strTresc.size() < 3 * CCzytnikSWDE::ROZMIAR_PORCJI + 12345) {
-        strTresc += "RO,,G5DZE," + std::to_string(nRekordy) + ",3_d_1,11;\r\nD,G5OPIS,D," +
-                    std::string(static_cast<std::size_t>(nRekordy % 97), 'a') + "\nX;\n";
-        ++nRekordy;
-    }
+    std::size_t nRekordy = 0;
+    for (; strTresc.size() < 3 * CCzytnikSWDE::ROZMIAR_PORCJI + 12345; ++nRekordy)
+        strTresc += "RO," + std::to_string(nRekordy) + ";\r\nD,G5OPIS,D," +
+                    std::string(nRekordy % 97, 'a') + "\nX;\n";
     strTresc += "SX;\r\nSWDEX;";
-    const std::string strSciezka = Sciezka("duzy.swd");
-    testy::ZapiszPlik(strSciezka, strTresc);
+    testy::ZapiszPlik(Sciezka("duzy.swd"), strTresc);
     CCzytnikSWDE czytnik;
-    ASSERT_TRUE(czytnik.Otworz(strSciezka));
-    const std::vector<Linie> rekordy = CzytajRekordy(czytnik, "SO;", strTresc);
-    ASSERT_EQ(rekordy.size(), static_cast<std::size_t>(nRekordy));
-    for (int i = 0; i < nRekordy; ++i)
-        ASSERT_EQ(rekordy[static_cast<std::size_t>(i)][0],
-                  "RO,,G5DZE," + std::to_string(i) + ",3_d_1,11;");
+    ASSERT_TRUE(czytnik.Otworz(Sciezka("duzy.swd")));
+    const Rekordy rekordy = CzytajRekordy(czytnik, "SO;", strTresc);
+    ASSERT_EQ(rekordy.size(), nRekordy);
+    for (std::size_t i = 0; i < nRekordy; ++i)
+        ASSERT_EQ(rekordy[i][0], "RO," + std::to_string(i) + ";");
     EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
     EXPECT_EQ(czytnik.m_nPozycja, strTresc.size());
-}
-
-TEST_F(Czytnik, AFailedOpenChangesNothingAndASuccessfulOneStartsAfresh) {
-    const std::string strSciezka = Sciezka("a.swd");
-    testy::ZapiszPlik(strSciezka, PLIK);
-    CCzytnikSWDE czytnik(8);
-    ASSERT_TRUE(czytnik.Otworz(strSciezka));
-    CzytajRekordy(czytnik, "SO;", PLIK);
-    EXPECT_FALSE(czytnik.Otworz(Sciezka("brak.swd")));
-    EXPECT_FALSE(czytnik.Otworz(m_katalog.string()));
-    EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
-    ASSERT_TRUE(czytnik.Otworz(strSciezka));
-    EXPECT_EQ(czytnik.m_nLinia + czytnik.m_nPozycja, 0u);
-    EXPECT_EQ(CzytajSekcje(czytnik, "SN;"), SN);
 }
 
 TEST(CzytnikElementy, RecordEndAndElementCodes) {
