@@ -13,40 +13,31 @@ using Symbole = std::vector<std::string>;
 
 Strony WylaczoneStrony(const COpcjeFiltrowania& opcje) {
     Strony strony;
-    for (int n = 1; n <= LICZBA_TYPOW; ++n) {
+    for (int n = 1; n <= LICZBA_TYPOW; ++n)
         if (!opcje.CzyStronaWlaczona(n))
             strony.insert(n);
-    }
     return strony;
 }
-
-const Strony WSZYSTKIE_WYLACZANE = {3, 10, 14, 15, 16, 17, 21, 22, 23, 24, 25};
 
 int BitDaty(int nTyp, int nKontrolka) {
     return 1 << COpcjeFiltrowania::IndeksKontrolki(nTyp, nKontrolka);
 }
 
-TEST(Opcje, MasksKeepOnlyExistingBits) {
+// Masks keep only the bits that exist; any group alone, buildings and orphans included, starts
+// object filtering.
+TEST(Opcje, MasksAndObjectFiltering) {
     struct {
         int n;
         std::int32_t nUstaw, nOdczyt;
-    } przypadki[] = {{1, 255, 15},     {14, -1, 32767}, {3, -1, 3}, {0, -1, 0x7FF},
-                     {12, 1 << 11, 0}, {26, 1, 0},      {-1, 1, 0}, {25, INT32_MIN, 0}};
+    } przypadki[] = {{3, -1, 3}, {12, 1 << 11, 0}, {26, 1, 0}, {-1, 1, 0}, {25, INT32_MIN, 0}};
     for (const auto& p : przypadki) {
         COpcjeFiltrowania opcje;
         opcje.UstawMaske(p.n, p.nUstaw);
         EXPECT_EQ(opcje.Maska(p.n), p.nOdczyt) << p.n;
     }
     COpcjeFiltrowania opcje;
-    opcje.UstawMaske(20, (1 << 6) | 1);
-    EXPECT_EQ(opcje.ZaznaczoneAtrybuty(20), (Symbole{"G5KRJ", "G5DTW"}));
     opcje.UstawMaske(12, (1 << 10) | (1 << 8));
     EXPECT_EQ(opcje.ZaznaczoneAtrybuty(12), (Symbole{"G5RPW\xA3", "G5RKRG"}));
-}
-
-// Every group alone starts object filtering, buildings and orphans included.
-TEST(Opcje, AnyGroupFiltersObjects) {
-    COpcjeFiltrowania opcje;
     EXPECT_FALSE(opcje.CzyFiltrowacObiekty());
     for (int nBit = 0; nBit < LICZBA_GRUP; ++nBit) {
         opcje.UstawMaske(0, 1 << nBit);
@@ -62,8 +53,8 @@ TEST(Opcje, AttributesOfTypesRemovedWholeDoNotCount) {
         bool bLiczySie;
     } przypadki[] = {
         {15, GrupaLokale, false},    {14, GrupaBudynki, false},   {10, GrupaWladanie, false},
-        {23, GrupaDzierzawa, false}, {24, GrupaDzierzawa, false}, {25, GrupaDzierzawa, false},
-        {15, GrupaBudynki, true},    {21, GrupaGraficzne, true},  {3, GrupaRejony, true},
+        {23, GrupaDzierzawa, false}, {25, GrupaDzierzawa, false}, {15, GrupaBudynki, true},
+        {21, GrupaGraficzne, true},  {3, GrupaRejony, true},
     };
     for (const auto& p : przypadki) {
         COpcjeFiltrowania opcje;
@@ -80,52 +71,49 @@ TEST(Opcje, AttributesOfTypesRemovedWholeDoNotCount) {
         EXPECT_FALSE(opcje.CzyFiltrowacAtrybutyTypu(szSymbol)) << szSymbol;
 }
 
-TEST(Opcje, BuildingsAndPremisesAreCoupledOnClicks) {
-    COpcjeFiltrowania opcje;
-    EXPECT_TRUE(opcje.KliknijGrupe(GrupaBudynki, true));
-    EXPECT_EQ(opcje.Maska(0), 3);
-    EXPECT_EQ(WylaczoneStrony(opcje), (Strony{14, 15}));
-    EXPECT_FALSE(opcje.KliknijGrupe(GrupaBudynki, true));
-    EXPECT_EQ(opcje.Maska(0), 1);
-    EXPECT_EQ(WylaczoneStrony(opcje), (Strony{15}));
-
-    opcje.KliknijGrupe(GrupaBudynki, true);
-    EXPECT_FALSE(opcje.KliknijGrupe(GrupaLokale, true));
-    EXPECT_EQ(opcje.Maska(0), 0);
-    EXPECT_TRUE(WylaczoneStrony(opcje).empty());
+// Clicks on the object tab: ticking buildings ticks premises, unticking premises unticks
+// buildings; every group disables its own pages while ticked.
+TEST(Opcje, GroupClicksSetTicksAndPages) {
+    const int B = GrupaBudynki, L = GrupaLokale, D = GrupaDzierzawa;
+    // clang-format off
+    const struct {
+        std::vector<int> klikniecia;
+        std::int32_t nMaska;
+        Strony strony;
+    } przypadki[] = {
+        {{B}, 3, {14, 15}}, {{B, B}, 1, {15}}, {{B, L}, 0, {}}, {{L}, 1, {15}},
+        {{GrupaWladanie}, 4, {10}}, {{D}, 8, {23, 24, 25}}, {{D, D}, 0, {}},
+        {{GrupaHistoryczne}, 16, {}}, {{GrupaGraficzne}, 32, {21, 22}},
+        {{GrupaNiestandardowe}, 64, {}}, {{GrupaRejony}, 128, {3}}, {{GrupaUzytki}, 256, {16}},
+        {{GrupaKontury}, 512, {17}}, {{GrupaSieroty}, 1024, {}},
+    };
+    // clang-format on
+    for (const auto& p : przypadki) {
+        COpcjeFiltrowania opcje;
+        bool bStan = false;
+        for (int nBit : p.klikniecia)
+            bStan = opcje.KliknijGrupe(nBit, false);
+        SCOPED_TRACE(p.nMaska);
+        EXPECT_EQ(bStan, ((p.nMaska >> p.klikniecia.back()) & 1) == 1);
+        EXPECT_EQ(opcje.Maska(0), p.nMaska);
+        EXPECT_EQ(WylaczoneStrony(opcje), p.strony);
+    }
 }
 
-// Clicks on the other groups, the tab's all/none buttons, and the "Obiekty" value of a file.
-TEST(Opcje, PageStatesFollowTheGroups) {
-    struct {
-        int nBit;
-        Strony strony;
-    } klikniecia[] = {
-        {GrupaWladanie, {10}},      {GrupaDzierzawa, {23, 24, 25}}, {GrupaHistoryczne, {}},
-        {GrupaGraficzne, {21, 22}}, {GrupaNiestandardowe, {}},      {GrupaRejony, {3}},
-        {GrupaUzytki, {16}},        {GrupaKontury, {17}},           {GrupaSieroty, {}},
-    };
-    for (const auto& p : klikniecia) {
-        COpcjeFiltrowania opcje;
-        EXPECT_TRUE(opcje.KliknijGrupe(p.nBit, false));
-        EXPECT_EQ(WylaczoneStrony(opcje), p.strony) << p.nBit;
-        EXPECT_FALSE(opcje.KliknijGrupe(p.nBit, false));
-        EXPECT_TRUE(WylaczoneStrony(opcje).empty()) << p.nBit;
-    }
+// The tab's all/none buttons, and the "Obiekty" value of a file, which sets the pages from its
+// bits without changing a tick.
+TEST(Opcje, ButtonsAndFileValuesSetThePages) {
+    const Strony WSZYSTKIE = {3, 10, 14, 15, 16, 17, 21, 22, 23, 24, 25};
     COpcjeFiltrowania opcje;
     EXPECT_TRUE(opcje.ZaznaczWszystkie(0, true));
     EXPECT_EQ(opcje.Maska(0), 0x7FF);
-    EXPECT_EQ(WylaczoneStrony(opcje), WSZYSTKIE_WYLACZANE);
-
-    struct {
-        std::int32_t nWartosc;
-        Strony strony;
-    } wartosci[] = {
-        {0, {}}, {1, {15}}, {2, {14, 15}}, {8, {23, 24, 25}}, {-1, WSZYSTKIE_WYLACZANE}};
-    for (const auto& p : wartosci) {
-        opcje.UstawStronyWedlugObiektow(p.nWartosc);
-        EXPECT_EQ(WylaczoneStrony(opcje), p.strony) << p.nWartosc;
-        EXPECT_EQ(opcje.Maska(0), 0x7FF); // no tick changes
+    EXPECT_EQ(WylaczoneStrony(opcje), WSZYSTKIE);
+    const std::pair<std::int32_t, Strony> wartosci[] = {
+        {0, {}}, {1, {15}}, {2, {14, 15}}, {8, {23, 24, 25}}, {-1, WSZYSTKIE}};
+    for (const auto& [nWartosc, strony] : wartosci) {
+        opcje.UstawStronyWedlugObiektow(nWartosc);
+        EXPECT_EQ(WylaczoneStrony(opcje), strony) << nWartosc;
+        EXPECT_EQ(opcje.Maska(0), 0x7FF);
     }
     EXPECT_TRUE(opcje.ZaznaczWszystkie(0, false));
     EXPECT_EQ(opcje.Maska(0), 0);
@@ -156,28 +144,23 @@ TEST(Opcje, DateTicksPropagateToEveryPage) {
     }
 }
 
-// Mouse ticks and the all/none buttons mark a change; keyboard ticks, menu toggles and
-// propagation do not.
+// Mouse ticks and the all/none buttons mark a change; keyboard ticks (a date's propagation
+// included) and menu toggles do not.
 TEST(Opcje, WhatMarksTheOptionsChanged) {
-    struct {
-        const char* szOpis;
-        std::function<void(COpcjeFiltrowania&)> akcja;
-        bool bZmienione;
-    } przypadki[] = {
-        {"mouse group", [](auto& o) { o.KliknijGrupe(GrupaHistoryczne, true); }, true},
-        {"keyboard group", [](auto& o) { o.KliknijGrupe(GrupaHistoryczne, false); }, false},
-        {"mouse attribute", [](auto& o) { o.KliknijAtrybut(4, 2, true); }, true},
-        {"keyboard date", [](auto& o) { o.KliknijAtrybut(4, 6, false); }, false},
-        {"all on a page", [](auto& o) { o.ZaznaczWszystkie(7, true); }, true},
-        {"none on the tab", [](auto& o) { o.ZaznaczWszystkie(0, false); }, true},
-        {"CRC menu", [](auto& o) { o.PrzelaczSumyCRC(); }, false},
-        {"propagation menu", [](auto& o) { o.PrzelaczPropagacje(); }, false},
-        {"propagation", [](auto& o) { o.Propaguj(1, true); }, false},
+    const std::pair<std::function<void(COpcjeFiltrowania&)>, bool> przypadki[] = {
+        {[](auto& o) { o.KliknijGrupe(GrupaHistoryczne, true); }, true},
+        {[](auto& o) { o.KliknijGrupe(GrupaHistoryczne, false); }, false},
+        {[](auto& o) { o.KliknijAtrybut(4, 2, true); }, true},
+        {[](auto& o) { o.KliknijAtrybut(4, 6, false); }, false},
+        {[](auto& o) { o.ZaznaczWszystkie(7, true); }, true},
+        {[](auto& o) { o.ZaznaczWszystkie(0, false); }, true},
+        {[](auto& o) { o.PrzelaczSumyCRC(); }, false},
+        {[](auto& o) { o.PrzelaczPropagacje(); }, false},
     };
-    for (const auto& p : przypadki) {
+    for (std::size_t i = 0; i < std::size(przypadki); ++i) {
         COpcjeFiltrowania opcje;
-        p.akcja(opcje);
-        EXPECT_EQ(opcje.m_bZmienione, p.bZmienione) << p.szOpis;
+        przypadki[i].first(opcje);
+        EXPECT_EQ(opcje.m_bZmienione, przypadki[i].second) << i;
     }
 }
 
