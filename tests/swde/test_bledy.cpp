@@ -16,28 +16,17 @@ TEST(Bledy, FullTextNamesNumberMessageAndWhereKnownTheLocation) {
         {11, blad::NaglowekRekordu(), 7, 312,
          "B\xB3\xB9\x64 nr 11: Nieprawid\xB3owy nag\xB3\xF3wek rekordu (Linia w pliku nr: 7, "
          "pozycja w pliku: 312)"},
-        {1, blad::FormatPliku(), 12, 0,
-         "B\xB3\xB9\x64 nr 1: Nieprawid\xB3owy format pliku! (Linia w pliku nr: 12)"},
         // Only the position known: the parenthesis opens straight onto it.
         {6, blad::FormatDanychWRekordzie(), 0, 5,
          "B\xB3\xB9\x64 nr 6: Nieprawid\xB3owy format danych w rekordzie (, pozycja w pliku: 5)"},
         // Counters beyond 32 bits print in full.
-        {8, blad::UzycieWiazania(), 1ull << 32, (1ull << 32) + 17,
-         "B\xB3\xB9\x64 nr 8: Nieprawid\xB3owe u\xBFycie wi\xB9zania (Linia w pliku nr: "
-         "4294967296, pozycja w pliku: 4294967313)"},
-        {0, blad::OtwarciePliku() + "C:\\dane\\a.swd", 0, 0,
-         "B\xB3\xB9\x64 nr 0: B\xB3\xB9\x64 otwarcia pliku: C:\\dane\\a.swd"},
-        {0, blad::OtwarciePlikuZrodlowego(), 0, 0,
-         "B\xB3\xB9\x64 nr 0: B\xB3\xB9\x64 otwarcia pliku \x9Fr\xF3\x64\xB3owego: "},
-        {8, blad::UzycieWiazaniaRWLS(), 0, 0,
-         "B\xB3\xB9\x64 nr 8: Nieprawid\xB3owe u\xBFycie wi\xB9zania G5RW\xA3S w obiekcie G5UDZ"},
+        {8, blad::UzycieWiazaniaRWLS(), 1ull << 32, (1ull << 32) + 17,
+         "B\xB3\xB9\x64 nr 8: Nieprawid\xB3owe u\xBFycie wi\xB9zania G5RW\xA3S w obiekcie G5UDZ "
+         "(Linia w pliku nr: 4294967296, pozycja w pliku: 4294967313)"},
+        {0, blad::OtwarciePlikuZrodlowego() + "C:\\a.swd", 0, 0,
+         "B\xB3\xB9\x64 nr 0: B\xB3\xB9\x64 otwarcia pliku \x9Fr\xF3\x64\xB3owego: C:\\a.swd"},
     };
     for (const auto& p : przypadki)
         EXPECT_EQ(CSWDEException(p.nNumer, p.strKomunikat, p.nLinia, p.nPozycja).PelnyKomunikat(),
                   p.strPelny);
-}
-
-TEST(Bledy, ConfigurationFormatErrorText) {
-    EXPECT_EQ(CStandardException(blad::TytulFormatu(), blad::KomunikatFormatu()).Tekst(),
-              "B\xB3\xEA\x64ny format pliku: Plik konfiguracji ma nieprawid\xB3owy format");
 }

@@ -27,32 +27,24 @@ TEST_F(PlikWynikowy, LinesLandWithCrLfAndTheLastOneMayHaveNoEnd) {
     EXPECT_FALSE(plik.Otworz(Sciezka("brak/a.swd")));
 }
 
+// The buffer goes to the file just before it would fill; a text longer than the buffer keeps
+// its place between the others.
 TEST_F(PlikWynikowy, BufferGoesToTheFileJustBeforeItWouldFill) {
     const std::string strSciezka = Sciezka("a.swd");
     const std::size_t nBufor = CPlikWynikowy::ROZMIAR_BUFORA;
+    const std::string strDlugi(3 * nBufor + 7, 'x');
     CPlikWynikowy plik;
     ASSERT_TRUE(plik.Otworz(strSciezka));
-    plik.Zapisz(std::string(nBufor - 10, 'a'));
-    plik.Zapisz(std::string(9, 'b'));
+    plik.Zapisz(std::string(nBufor - 2, 'a'));
+    plik.Zapisz("\n");
     EXPECT_EQ(testy::CzytajPlik(strSciezka).size(), 0u);
-    // This one would bring the buffer to its full size: what was there goes first.
-    plik.Zapisz("c");
-    EXPECT_EQ(testy::CzytajPlik(strSciezka).size(), nBufor - 1);
-    plik.Zamknij();
-    EXPECT_EQ(testy::CzytajPlik(strSciezka),
-              std::string(nBufor - 10, 'a') + std::string(9, 'b') + "c");
-}
-
-TEST_F(PlikWynikowy, TextLongerThanTheBufferKeepsItsPlace) {
-    const std::string strSciezka = Sciezka("a.swd");
-    const std::string strDlugi(3 * CPlikWynikowy::ROZMIAR_BUFORA + 7, 'x');
-    CPlikWynikowy plik;
-    ASSERT_TRUE(plik.Otworz(strSciezka));
-    plik.Zapisz("przed\n");
+    plik.Zapisz("b"); // would fill the buffer: what was there goes first
+    EXPECT_EQ(testy::CzytajPlik(strSciezka).size(), nBufor);
     plik.Zapisz(strDlugi + "\n");
     plik.Zapisz("po");
     plik.Zamknij();
-    EXPECT_EQ(testy::CzytajPlik(strSciezka), "przed\r\n" + strDlugi + "\r\npo");
+    EXPECT_EQ(testy::CzytajPlik(strSciezka),
+              std::string(nBufor - 2, 'a') + "\r\nb" + strDlugi + "\r\npo");
 }
 
 TEST_F(PlikWynikowy, FilesAndFolders) {
