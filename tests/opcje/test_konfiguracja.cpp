@@ -123,15 +123,10 @@ TEST_F(Konfiguracja, ReadingRules) {
 // No mask and no flag of a malformed file applies; the page states of an "Obiekty" pair and
 // the folders met before the fault stay.
 TEST_F(Konfiguracja, FormatErrors) {
-    const std::string teksty[] = {
-        "jew 3",
-        "JEW",
-        "JEW 3 OBR",
-        std::string("\x01\x02\xFF\x00", 4),
-        "Obiekty 8 X 2",
-        "JEW 3 \"JEW 4\"",
-        ParyLiczbowe() + "JEW C:\\x\\ zle 1",
-    };
+    // clang-format off
+    const std::string teksty[] = {"jew 3", "JEW", "JEW 3 OBR", std::string("\x01\x02\xFF\x00", 4),
+                                  "Obiekty 8 X 2", "JEW 3 \"JEW 4\"", ParyLiczbowe() + "JEW C:\\x\\ zle 1"};
+    // clang-format on
     for (const std::string& strTekst : teksty) {
         COpcjeFiltrowania opcje = Ustawione();
         EXPECT_EQ(testy::TekstBledu([&] { ZastosujTekstKonfiguracji(opcje, strTekst); }),
@@ -214,14 +209,10 @@ TEST_F(Konfiguracja, StartUpLoadAndSave) {
     std::vector<std::pair<std::string, ERodzajKomunikatu>> komunikaty;
     for (const auto& k : m_powiadomienia.komunikaty)
         komunikaty.emplace_back(k.strTekst, k.eRodzaj);
-    EXPECT_EQ(komunikaty, (decltype(komunikaty){{strBrak, W},
-                                                {BLAD_FORMATU, Z},
-                                                {BLAD_FORMATU, Z},
-                                                {strBrak, W},
-                                                {strBrak, W},
-                                                {strOdmowa, W},
-                                                {strOdmowa, W}}));
-
+    // clang-format off
+    EXPECT_EQ(komunikaty, (decltype(komunikaty){{strBrak, W}, {BLAD_FORMATU, Z}, {BLAD_FORMATU, Z},
+        {strBrak, W}, {strBrak, W}, {strOdmowa, W}, {strOdmowa, W}}));
+    // clang-format on
     opcje.m_strKatalogKonfiguracji = "K:\\";
     EXPECT_TRUE(ZapiszKonfiguracjeDoPliku(opcje, Sciezka("zapis.cfg"), m_powiadomienia));
     EXPECT_EQ(opcje.m_strPlikKonfiguracji + opcje.m_strKatalogKonfiguracji,
