@@ -87,34 +87,39 @@ void CPowiadomieniaKonsoli::UstawPostep(int nPozycja) {
     m_bPasekWidoczny = true;
 }
 
-bool CPowiadomieniaKonsoli::Zapytaj(const std::string& strPytanie) const {
+terminal::EOdpowiedz CPowiadomieniaKonsoli::Pytaj(const std::string& strPytanie,
+                                                  int nPrzerwania) const {
     ZakonczPasek();
     std::cerr << kodowanie::Cp1250DoUtf8(strPytanie) << " [t/N] ";
     std::cerr.flush();
     if (!m_bInteraktywny) {
         std::cerr << "(nie)\n";
-        return false;
+        return terminal::EOdpowiedz::Nie;
     }
-    return terminal::CzytajTakNie() == terminal::EOdpowiedz::Tak;
+    const terminal::EOdpowiedz eOdpowiedz = terminal::CzytajTakNie(nPrzerwania);
+    if (eOdpowiedz == terminal::EOdpowiedz::Przerwano)
+        std::cerr << '\n';
+    return eOdpowiedz;
+}
+
+bool CPowiadomieniaKonsoli::Zapytaj(const std::string& strPytanie) const {
+    return Pytaj(strPytanie, terminal::LiczbaPrzerwan()) == terminal::EOdpowiedz::Tak;
 }
 
 bool CPowiadomieniaKonsoli::CzyPrzerwac() const {
-    if (m_bPrzerwano || terminal::LiczbaPrzerwan() == 0)
+    const int nPrzerwania = terminal::LiczbaPrzerwan();
+    if (m_bPrzerwano || nPrzerwania == 0)
         return m_bPrzerwano;
     // Without a terminal, or after a second Ctrl+C before the question was even shown.
-    if (!m_bInteraktywny || terminal::LiczbaPrzerwan() > 1) {
+    if (!m_bInteraktywny || nPrzerwania > 1) {
         m_bPrzerwano = true;
         return true;
     }
-    // The run waits here, inside its own check, until the question is answered.
-    static const std::string strPytanie = kodowanie::T("Czy na pewno chcesz przerwać filtrowanie?");
-    ZakonczPasek();
-    std::cerr << '\n' << kodowanie::Cp1250DoUtf8(strPytanie) << " [t/N] ";
-    std::cerr.flush();
-    const terminal::EOdpowiedz eOdpowiedz = terminal::CzytajTakNie();
-    if (eOdpowiedz == terminal::EOdpowiedz::Przerwano)
-        std::cerr << '\n';
-    if (eOdpowiedz == terminal::EOdpowiedz::Nie)
+    // The run waits here, inside its own check, until the question is answered; a Ctrl+C from
+    // now on cancels.
+    static const std::string strPytanie =
+        kodowanie::T("\nCzy na pewno chcesz przerwać filtrowanie?");
+    if (Pytaj(strPytanie, nPrzerwania) == terminal::EOdpowiedz::Nie)
         terminal::ZerujPrzerwania();
     else
         m_bPrzerwano = true;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "swde/powiadomienia.h"
+#include "terminal.h"
 
 class CPowiadomieniaKonsoli : public CPowiadomienia {
 public:
@@ -41,6 +42,10 @@ public:
     bool Komunikat(const std::string& strTekst, ERodzajKomunikatu eRodzaj) override;
 
 private:
+    // Shows the question with "[t/N]" and waits for the answer; nPrzerwania: the Ctrl+C count
+    // before it was shown.
+    terminal::EOdpowiedz Pytaj(const std::string& strPytanie, int nPrzerwania) const;
+
     bool m_bCicho, m_bInteraktywny, m_bPasek;
     std::vector<std::string> m_astrWiersze;
     std::string m_strPlik;

@@ -94,8 +94,7 @@ void WylaczPrzerwania() {
     SetConsoleCtrlHandler(ObsluzCtrlC, FALSE);
 }
 
-EOdpowiedz CzytajTakNie() {
-    const int nPrzed = g_nPrzerwania;
+EOdpowiedz CzytajTakNie(int nPrzed) {
     std::string strOdpowiedz;
     const bool bWczytano = static_cast<bool>(std::getline(std::cin, strOdpowiedz));
     // Ctrl+C ends the console read before its handler, which runs on a thread of its own, has
@@ -142,14 +141,13 @@ void WylaczPrzerwania() {
     sigaction(SIGINT, &g_poprzednia, nullptr);
 }
 
-EOdpowiedz CzytajTakNie() {
-    // Ctrl+C is held back except inside pselect, so a press can never fall between the look at
+EOdpowiedz CzytajTakNie(int nPrzed) {
+    // Ctrl+C is held back except inside pselect, so a press can never fall between a look at
     // the counter and the wait and leave the question waiting for a line.
     sigset_t sigint, poprzednia;
     sigemptyset(&sigint);
     sigaddset(&sigint, SIGINT);
     sigprocmask(SIG_BLOCK, &sigint, &poprzednia);
-    const int nPrzed = g_nPrzerwania;
     std::string strOdpowiedz;
     bool bKoniec = false;
     while (!bKoniec && g_nPrzerwania == nPrzed) {

@@ -25,7 +25,8 @@ int LiczbaPrzerwan();
 void ZerujPrzerwania();
 
 // Reads one line from the terminal: "t", "tak", "y", "yes" (any case) are yes, anything else
-// and the end of input are no. A Ctrl+C while waiting gives Przerwano.
-EOdpowiedz CzytajTakNie();
+// and the end of input are no. Przerwano when Ctrl+C has been counted beyond nPrzed, the count
+// taken before the question was shown (so a press while it is being shown counts too).
+EOdpowiedz CzytajTakNie(int nPrzed);
 
 } // namespace terminal
