@@ -1,89 +1,208 @@
-// kelvor-cli as a user runs it: whole runs on the example and on small files, the target
-// checks, the header options and every kind of misuse.
+// kelvor-cli as a user runs it: whole runs, the target checks, the header options, misuse, and
+// Ctrl+C or vanished output during a run. Processes are started with fork (POSIX only).
+#ifndef _WIN32
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "konsola_testowa.h"
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
-using namespace cli_test;
+namespace fs = std::filesystem;
+using Lista = std::vector<std::string>;
 
-// A small file: a person with a PESEL attribute and one premises record.
-std::string MalyPlik(bool bData, const std::string& strElement = "") {
-    return Wiersze({"SWDE.w.2.00.(C) GUGiK 2000;", "SN;", "NS,TR,146599_9", "NS,TN,Urz\261d"}) +
-           (bData ? "NS,DN,2020-01-01\r\n" : "") +
-           Wiersze({"SX;", "SP;", "SX;", "ST;", "SX;", "SO;", "RO,,G5OSF,1,1_osf,11;",
-                    "D,G5PSL,D,00000000000;", "D,G5NZW,D,Testowa;"}) +
-           (strElement.empty() ? "" : strElement + "\r\n") +
-           Wiersze({"X;", "RO,,G5LKL,2,2_lkl,11;", "D,G5LIZ,D,3;", "X;", "SX;", "SWDEX;"});
+const fs::path PROGRAM = fs::path(KELVOR_BIN_DIR) / "kelvor-cli";
+const fs::path PRZYKLAD = fs::path(KELVOR_SRC_DIR) / "examples" / "obreb_przykladowy.swd";
+const std::string PRZYKLAD_CFG = (fs::path(KELVOR_SRC_DIR) / "examples" / "przyklad.cfg").string();
+const std::string PESEL_CFG = "Obiekty 0\r\nOSF 4\r\nCRC 1\r\n"; // one attribute, CRC asked
+
+std::string Czytaj(const fs::path& sciezka) {
+    std::ifstream plik(sciezka, std::ios::binary);
+    return {std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>()};
 }
 
-const std::string KONFIGURACJA_PESEL = Konfiguracja(0, {{"OSF", 4}}, true);
+void Zapisz(const fs::path& sciezka, const std::string& strTresc) {
+    fs::create_directories(sciezka.parent_path());
+    std::ofstream(sciezka, std::ios::binary) << strTresc;
+}
 
 bool Zawiera(const std::string& strTekst, const std::string& strSzukany) {
     return strTekst.find(strSzukany) != std::string::npos;
 }
 
+// A person with a PESEL attribute and one premises record; strWstawka goes into the person.
+std::string MalyPlik(bool bData = true, const std::string& strWstawka = "") {
+    std::string strWynik;
+    for (char c : std::string("SWDE.w.2.00.(C) GUGiK 2000;\nSN;\nNS,TR,146599_9\n") +
+                      (bData ? "NS,DN,2020-01-01\n" : "") +
+                      "SX;\nSP;\nSX;\nST;\nSX;\nSO;\nRO,,G5OSF,1,1_osf,11;\nD,G5PSL,D,0000000;\n"
+                      "D,G5NZW,D,Testowa;\n" +
+                      strWstawka + "X;\nRO,,G5LKL,2,2_lkl,11;\nD,G5LIZ,D,3;\nX;\nSX;\nSWDEX;\n")
+        strWynik += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return strWynik;
+}
+
+// The example with its object section repeated to about 40 MB, so that a run takes a while.
+const std::string& DuzyPlik() {
+    static const std::string strWynik = [] {
+        const std::string strPrzyklad = Czytaj(PRZYKLAD);
+        const std::size_t nPoczatek = strPrzyklad.find("SO;\r\n") + 5;
+        const std::string strObiekty =
+            strPrzyklad.substr(nPoczatek, strPrzyklad.rfind("SX;\r\n") - nPoczatek);
+        std::string str = strPrzyklad.substr(0, nPoczatek);
+        while (str.size() < (40u << 20))
+            str += strObiekty;
+        return str + "SX;\r\nSWDEX;\r\n";
+    }();
+    return strWynik;
+}
+
+struct CWynik {
+    int nKod = -1;
+    std::string strWyjscie, strBledy; // stdout, stderr
+};
+
+enum class EWyjscie { Pliki, ZamknietaRura, Terminal };
+
+// A folder of its own for each test: the data in dane/, where the program runs.
+class CKatalog {
+public:
+    CKatalog() { fs::create_directories(Dane()); }
+    ~CKatalog() {
+        std::error_code blad;
+        fs::remove_all(m_sciezka, blad);
+    }
+
+    fs::path Dane() const { return m_sciezka / "dane"; }
+    fs::path operator/(const std::string& strNazwa) const { return Dane() / strNazwa; }
+
+    // Every file under dane/, relative and sorted.
+    Lista Pliki() const {
+        Lista astrPliki;
+        for (const auto& wpis : fs::recursive_directory_iterator(Dane()))
+            if (wpis.is_regular_file())
+                astrPliki.push_back(fs::relative(wpis.path(), Dane()).generic_string());
+        std::sort(astrPliki.begin(), astrPliki.end());
+        return astrPliki;
+    }
+
+    // Starts the program: stdin from the null device and the output into files beside dane/,
+    // or stderr a pipe nobody reads, or everything on a new terminal (its other side in
+    // m_nTerminal).
+    pid_t Start(const Lista& astrArgumenty, EWyjscie eWyjscie = EWyjscie::Pliki,
+                const fs::path& program = PROGRAM) {
+        int anRura[2] = {-1, -1};
+        if (eWyjscie == EWyjscie::ZamknietaRura && pipe(anRura) == 0)
+            close(anRura[0]);
+        const pid_t pid = eWyjscie == EWyjscie::Terminal
+                              ? forkpty(&m_nTerminal, nullptr, nullptr, nullptr)
+                              : fork();
+        if (pid != 0) {
+            close(anRura[1]);
+            return pid;
+        }
+        if (chdir(Dane().c_str()) != 0)
+            _exit(127);
+        if (eWyjscie != EWyjscie::Terminal) {
+            dup2(open("/dev/null", O_RDONLY), 0);
+            dup2(open((m_sciezka / "stdout.txt").c_str(), O_WRONLY | O_CREAT, 0644), 1);
+            dup2(anRura[1] >= 0
+                     ? anRura[1]
+                     : open((m_sciezka / "stderr.txt").c_str(), O_WRONLY | O_CREAT, 0644),
+                 2);
+        }
+        std::vector<char*> argv{const_cast<char*>("kelvor-cli")};
+        for (const std::string& strArgument : astrArgumenty)
+            argv.push_back(const_cast<char*>(strArgument.c_str()));
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+
+    CWynik Koniec(pid_t pid) const {
+        int nStatus = 0;
+        waitpid(pid, &nStatus, 0);
+        CWynik wynik{WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1,
+                     Czytaj(m_sciezka / "stdout.txt"), Czytaj(m_sciezka / "stderr.txt")};
+        fs::remove(m_sciezka / "stdout.txt");
+        fs::remove(m_sciezka / "stderr.txt");
+        return wynik;
+    }
+
+    CWynik Uruchom(const Lista& astrArgumenty, const fs::path& program = PROGRAM) {
+        return Koniec(Start(astrArgumenty, EWyjscie::Pliki, program));
+    }
+
+    const fs::path m_sciezka =
+        fs::temp_directory_path() / ("kelvor_cli_" + std::to_string(std::random_device{}()));
+    int m_nTerminal = -1;
+};
+
 TEST(Konsola, SameAtrybutyJedenEtapWprostDoCelu) {
     CKatalog katalog;
-    Zapisz(katalog / "osoby.swd", MalyPlik(true));
-    Zapisz(katalog / "pesel.cfg", KONFIGURACJA_PESEL);
+    Zapisz(katalog / "osoby.swd", MalyPlik());
+    Zapisz(katalog / "osoby_nowy.swd", "stary wynik");
+    Zapisz(katalog / "pesel.cfg", PESEL_CFG);
 
-    const CWynik wynik = katalog.Uruchom({"-c", "pesel.cfg", "osoby.swd"});
+    const CWynik wynik = katalog.Uruchom({"-y", "-c", "pesel.cfg", "osoby.swd"});
 
     EXPECT_EQ(wynik.nKod, 0) << wynik.strBledy;
-    EXPECT_EQ(katalog.Pliki(), (std::vector<std::string>{"osoby.swd", "osoby_nowy.log",
-                                                         "osoby_nowy.swd", "pesel.cfg"}));
+    EXPECT_EQ(katalog.Pliki(),
+              (Lista{"osoby.swd", "osoby_nowy.log", "osoby_nowy.swd", "pesel.cfg"}));
     const std::string strCel = Czytaj(katalog / "osoby_nowy.swd");
     EXPECT_FALSE(Zawiera(strCel, "G5PSL"));
-    EXPECT_TRUE(Zawiera(strCel, "D,G5NZW,D,Testowa;\r\n"));
-    EXPECT_TRUE(Zawiera(strCel, "RO,,G5LKL,2,2_lkl,11;")); // no object removed
+    EXPECT_TRUE(Zawiera(strCel, "D,G5NZW,D,Testowa;\r\nX;\r\nRO,,G5LKL,2,2_lkl,11;"));
     EXPECT_FALSE(Zawiera(strCel, "SXC,")); // no CRC in a run that only removes attributes
     const std::string strLog = Czytaj(katalog / "osoby_nowy.log");
     EXPECT_TRUE(
         Zawiera(strLog, "plikiem konfiguracyjnym: '" + (katalog / "pesel.cfg").string() + "'\r\n"));
     EXPECT_TRUE(Zawiera(strLog, "Rozpocz\xeato etap 1 z 1 filtrowania pliku..."));
-    EXPECT_TRUE(Zawiera(wynik.strWyjscie, "Filtrowanie zakończone.\nCzas filtrowania: "));
+    EXPECT_TRUE(Zawiera(wynik.strWyjscie, "Filtrowanie zakończone.\nCzas filtrowania: 0:00:00:0"));
     EXPECT_TRUE(Zawiera(wynik.strWyjscie, "Ilość błędów filtrowania: 0\n"));
-    EXPECT_TRUE(Zawiera(wynik.strBledy, "osoby.swd: Filtrowanie obiektów (1/1)"));
+    EXPECT_TRUE(Zawiera(wynik.strBledy, "osoby.swd: Filtrowanie obiektów (1/1)\n"));
 }
 
+// Also: stderr is a pipe nobody reads, which must not stop the run halfway.
 TEST(Konsola, PrzykladCzteryEtapySierotyICrc) {
     CKatalog katalog;
-    fs::copy_file(Przyklad("obreb_przykladowy.swd"), katalog / "obreb.swd");
-    const std::string strZrodlo = Czytaj(katalog / "obreb.swd");
+    fs::copy_file(PRZYKLAD, katalog / "obreb.swd");
     fs::create_directories(katalog / "wyniki");
 
-    const CWynik wynik = katalog.Uruchom(
-        {"-q", "-c", Przyklad("przyklad.cfg").string(), "-d", "wyniki", "obreb.swd"});
+    const pid_t pid =
+        katalog.Start({"-c", PRZYKLAD_CFG, "-d", "wyniki", "obreb.swd"}, EWyjscie::ZamknietaRura);
 
-    ASSERT_EQ(wynik.nKod, 0) << wynik.strBledy;
-    EXPECT_EQ(wynik.strBledy, ""); // quiet
-    EXPECT_EQ(katalog.Pliki(), (std::vector<std::string>{"obreb.swd", "wyniki/obreb_nowy.log",
-                                                         "wyniki/obreb_nowy.swd"}));
-    EXPECT_EQ(Czytaj(katalog / "obreb.swd"), strZrodlo);
+    ASSERT_EQ(katalog.Koniec(pid).nKod, 0);
+    EXPECT_EQ(katalog.Pliki(),
+              (Lista{"obreb.swd", "wyniki/obreb_nowy.log", "wyniki/obreb_nowy.swd"}));
+    EXPECT_EQ(Czytaj(katalog / "obreb.swd"), Czytaj(PRZYKLAD));
     const std::string strLog = Czytaj(katalog / "wyniki/obreb_nowy.log");
     for (const char* szWiersz :
-         {"Rozpocz\352to etap 4 z 4 filtrowania pliku...",
-          "Zako\361czono odfiltrowywanie obiekt\363w sierot...",
+         {"etap 4 z 4 filtrowania", "Zako\361czono odfiltrowywanie obiekt\363w sierot...",
           "Zako\361czono obliczanie sum CRC...", "Utworzono wynikowy plik '"})
         EXPECT_TRUE(Zawiera(strLog, szWiersz)) << szWiersz;
-
     const std::string strCel = Czytaj(katalog / "wyniki/obreb_nowy.swd");
     const std::pair<const char*, bool> oczekiwane[] = {
-        {"RO,,G5LKL,", false},
-        {"RO,,G5BUD,", false},      // premises and buildings
-        {"G5BUD,300", false},       // and every relation to them
-        {"RO,,G5DZW,1201,", false}, // a lease of a building only
-        {"RO,,G5ADR,8012,", false}, // an orphan address
-        {"RO,,G5OSF,7001,", true},
-        {"D,G5PSL,", false}, // personal attributes gone
-        {"SXC,", true},
-        {"\nC;", false}, // checksums, no label lines
+        {"RO,,G5LKL,", false},      {"RO,,G5BUD,", false}, // premises and buildings
+        {"G5BUD,300", false},                              // and every relation to them
+        {"RO,,G5DZW,1201,", false},                        // a lease of a building only
+        {"RO,,G5ADR,8012,", false},                        // an orphan address
+        {"RO,,G5OSF,7001,", true},  {"D,G5PSL,", false},   {"SXC,", true},
     };
     for (const auto& [szTekst, bJest] : oczekiwane)
         EXPECT_EQ(Zawiera(strCel, szTekst), bJest) << szTekst;
@@ -91,41 +210,30 @@ TEST(Konsola, PrzykladCzteryEtapySierotyICrc) {
 
 TEST(Konsola, ZlyPlikWsrodDobrychPozostaleZapisane) {
     CKatalog katalog;
-    Zapisz(katalog / "a.swd", MalyPlik(true));
-    Zapisz(katalog / "zly.swd", MalyPlik(true, "ZZ,1;"));
+    Zapisz(katalog / "a.swd", MalyPlik());
+    Zapisz(katalog / "zly.swd", MalyPlik(true, "ZZ,1;\n"));
     Zapisz(katalog / "tekst.txt", "to nie jest plik SWDE\r\n");
     Zapisz(katalog / "b.swd", MalyPlik(false));
-    Zapisz(katalog / "pesel.cfg", KONFIGURACJA_PESEL);
+    Zapisz(katalog / "pesel.cfg", PESEL_CFG);
     fs::create_directories(katalog / "wyniki");
 
     const CWynik wynik = katalog.Uruchom(
         {"-c", "pesel.cfg", "-d", "wyniki", "a.swd", "zly.swd", "tekst.txt", "b.swd"});
 
     EXPECT_EQ(wynik.nKod, 1);
-    const std::vector<std::string> astrPliki = katalog.Pliki();
-    for (const char* szPlik : {"wyniki/a_nowy.swd", "wyniki/b_nowy.swd", "wyniki/zly_nowy.log"})
-        EXPECT_NE(std::find(astrPliki.begin(), astrPliki.end(), szPlik), astrPliki.end()) << szPlik;
     // The file that is no SWDE file is skipped before anything is written for it.
-    for (const char* szPlik : {"wyniki/tekst_nowy.txt", "wyniki/tekst_nowy.log"})
-        EXPECT_EQ(std::find(astrPliki.begin(), astrPliki.end(), szPlik), astrPliki.end()) << szPlik;
+    EXPECT_EQ(katalog.Pliki(),
+              (Lista{"a.swd", "b.swd", "pesel.cfg", "tekst.txt", "wyniki/a_nowy.log",
+                     "wyniki/a_nowy.swd", "wyniki/b_nowy.log", "wyniki/b_nowy.swd",
+                     "wyniki/zly_nowy.log", "wyniki/zly_nowy.swd", "zly.swd"}));
     EXPECT_TRUE(Zawiera(Czytaj(katalog / "wyniki/zly_nowy.log"), "\tB\263\271d nr 4: "));
     EXPECT_TRUE(Zawiera(wynik.strWyjscie, "Ilość błędów filtrowania: 2\n"));
     EXPECT_TRUE(Zawiera(wynik.strBledy, (katalog / "zly.swd").string() + ": Błąd nr 4: "));
     EXPECT_TRUE(Zawiera(wynik.strBledy, (katalog / "tekst.txt").string() + ": Błąd nr 1: "));
-}
 
-TEST(Konsola, IstniejacyCelZastepowanyZaZgoda) {
-    CKatalog katalog;
-    Zapisz(katalog / "a.swd", MalyPlik(true));
-    Zapisz(katalog / "a_nowy.swd", "stary wynik");
-    Zapisz(katalog / "pesel.cfg", KONFIGURACJA_PESEL);
-
-    const CWynik odmowa = katalog.Uruchom({"-c", "pesel.cfg", "a.swd"});
-    EXPECT_EQ(odmowa.nKod, 2);
-    EXPECT_EQ(Czytaj(katalog / "a_nowy.swd"), "stary wynik");
-    const CWynik zgoda = katalog.Uruchom({"-y", "-c", "pesel.cfg", "a.swd"});
-    EXPECT_EQ(zgoda.nKod, 0) << zgoda.strBledy;
-    EXPECT_TRUE(Zawiera(Czytaj(katalog / "a_nowy.swd"), "SWDE.w.2.00.(C) GUGiK 2000;\r\n"));
+    const CWynik pominiete = katalog.Uruchom({"-c", "pesel.cfg", "tekst.txt"});
+    EXPECT_EQ(pominiete.nKod, 1);
+    EXPECT_TRUE(Zawiera(pominiete.strWyjscie, "Ilość błędów filtrowania: 1\n"));
 }
 
 TEST(Konsola, NaglowekCeluZPolskimiLiterami) {
@@ -134,29 +242,24 @@ TEST(Konsola, NaglowekCeluZPolskimiLiterami) {
     std::strftime(szDzis, sizeof szDzis, "%Y-%m-%d", std::localtime(&nTeraz));
     const struct {
         bool bDataWZrodle;
-        std::vector<std::string> astrOpcje;
+        std::string strData;     // --date, when given
         std::string strDataCelu; // the DN line of the target
     } przypadki[] = {
-        {true, {}, std::string("NS,DN,") + szDzis + "\r\n"}, // the window's initial date
-        {false, {}, "NS,DN,\r\n"},                           // only with a DN line in the source
-        {false, {"--date", "2024-02-29"}, "NS,DN,2024-02-29\r\n"},
-        {true, {"--date", "2023-12-31"}, "NS,DN,2023-12-31\r\n"},
+        {true, "", std::string("NS,DN,") + szDzis + "\r\n"}, // the window's initial date
+        {false, "", "NS,DN,\r\n"},                           // only with a DN line in the source
+        {false, "--date=2024-02-29", "NS,DN,2024-02-29\r\n"},
     };
     for (const auto& p : przypadki) {
         CKatalog katalog;
         Zapisz(katalog / "a.swd", MalyPlik(p.bDataWZrodle));
-        Zapisz(katalog / "pesel.cfg", KONFIGURACJA_PESEL);
-        std::vector<std::string> astrArgumenty{"-c",
-                                               "pesel.cfg",
-                                               "--header=TN=Śląsk, Biuro Źródeł",
-                                               "--header",
-                                               "OO=Zażółć gęślą jaźń",
-                                               "a.swd"};
-        astrArgumenty.insert(astrArgumenty.begin(), p.astrOpcje.begin(), p.astrOpcje.end());
+        Zapisz(katalog / "pesel.cfg", PESEL_CFG);
 
-        const CWynik wynik = katalog.Uruchom(astrArgumenty);
+        const CWynik wynik = katalog.Uruchom(
+            {"-q", "-c", "pesel.cfg", "--header=TN=Śląsk, Biuro Źródeł", "--header",
+             "OO=Zażółć gęślą jaźń", p.strData.empty() ? "--" : p.strData, "a.swd"});
 
         ASSERT_EQ(wynik.nKod, 0) << p.strDataCelu << wynik.strBledy;
+        EXPECT_EQ(wynik.strBledy, ""); // quiet
         const std::string strCel = Czytaj(katalog / "a_nowy.swd");
         EXPECT_TRUE(
             Zawiera(strCel, "NS,TR,146599_9\r\nNS,TN,\246l\261sk, Biuro \254r\363de\263\r\n"));
@@ -167,25 +270,22 @@ TEST(Konsola, NaglowekCeluZPolskimiLiterami) {
 
 TEST(Konsola, DomyslnaKonfiguracjaObokProgramu) {
     CKatalog katalog;
-    const fs::path program = katalog.m_sciezka / "bin" / Program().filename();
+    const fs::path program = katalog.m_sciezka / "bin" / "kelvor-cli";
     fs::create_directories(program.parent_path());
-    fs::copy_file(Program(), program);
-    Zapisz(program.parent_path() / "KELVOR.cfg", KONFIGURACJA_PESEL);
-    Zapisz(katalog / "a.swd", MalyPlik(true));
+    fs::copy_file(PROGRAM, program);
+    Zapisz(program.parent_path() / "KELVOR.cfg", PESEL_CFG);
+    Zapisz(katalog / "a.swd", MalyPlik());
 
-    const CWynik wynik = katalog.Uruchom({"a.swd"}, program);
-
-    ASSERT_EQ(wynik.nKod, 0) << wynik.strBledy;
+    ASSERT_EQ(katalog.Uruchom({"a.swd"}, program).nKod, 0);
     EXPECT_FALSE(Zawiera(Czytaj(katalog / "a_nowy.swd"), "G5PSL"));
     EXPECT_TRUE(Zawiera(Czytaj(katalog / "a_nowy.log"),
-                        "plikiem konfiguracyjnym: '" +
-                            (program.parent_path() / "KELVOR.cfg").string() + "'"));
+                        "konfiguracyjnym: '" + (program.parent_path() / "KELVOR.cfg").string()));
 }
 
 TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
     CKatalog katalog;
     const struct {
-        std::vector<std::string> astrArgumenty;
+        Lista astrArgumenty;
         std::string strKomunikat;
     } przypadki[] = {
         {{}, "nie podano żadnego pliku źródłowego"},
@@ -199,6 +299,7 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
         {{"--header", "DN=2024-01-01", "a.swd"}, "nieznany kod nagłówka 'DN'"},
         {{"--header", "TN", "a.swd"}, "KOD=WARTOŚĆ"},
         {{"--header", "TN=a\nb", "a.swd"}, "nie może zawierać końca wiersza"},
+        {{"--header", "ON=Biuro „Szkic”", "a.swd"}, "nie da się zapisać w pliku SWDE"},
         {{"-o", "x.swd", "a.swd", "b.swd"}, "dokładnie jednego pliku źródłowego"},
         {{"-o", "x.swd", "-d", "wyniki", "a.swd"}, "nie można łączyć"},
         {{"-c", "brak.cfg", "a.swd"}, "nie można odczytać pliku konfiguracji"},
@@ -210,25 +311,91 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
         {{"-c", "pesel.cfg", "a.swd", "b.swd"}, // without a terminal and without -y
          "Poniższe pliki docelowe już istnieją:\n" + (katalog / "b_nowy.swd").string() + "."},
     };
-    Zapisz(katalog / "a.swd", MalyPlik(true));
-    Zapisz(katalog / "b.swd", MalyPlik(true));
+    Zapisz(katalog / "a.swd", MalyPlik());
+    Zapisz(katalog / "b.swd", MalyPlik());
     Zapisz(katalog / "b_nowy.swd", "stary wynik");
-    Zapisz(katalog / "x/a.swd", MalyPlik(true));
-    Zapisz(katalog / "pusta.cfg", Konfiguracja(0, {}, true));
-    Zapisz(katalog / "pesel.cfg", KONFIGURACJA_PESEL);
+    Zapisz(katalog / "x/a.swd", MalyPlik());
+    Zapisz(katalog / "pusta.cfg", "Obiekty 0\r\n");
+    Zapisz(katalog / "pesel.cfg", PESEL_CFG);
     Zapisz(katalog / "zla.cfg", "Obiekty 1\r\nNieznany 3\r\n");
     fs::create_directories(katalog / "wyniki");
-    const std::vector<std::string> astrPrzed = katalog.Pliki();
+    const Lista astrPrzed = katalog.Pliki();
     for (const auto& p : przypadki) {
-        std::string strOpis;
-        for (const std::string& s : p.astrArgumenty)
-            strOpis += s + " ";
         const CWynik wynik = katalog.Uruchom(p.astrArgumenty);
-        EXPECT_EQ(wynik.nKod, 2) << strOpis;
-        EXPECT_TRUE(Zawiera(wynik.strBledy, p.strKomunikat)) << strOpis << "\n" << wynik.strBledy;
-        EXPECT_EQ(katalog.Pliki(), astrPrzed) << strOpis; // nothing written
+        EXPECT_EQ(wynik.nKod, 2) << p.strKomunikat;
+        EXPECT_TRUE(Zawiera(wynik.strBledy, p.strKomunikat)) << wynik.strBledy;
+        EXPECT_EQ(katalog.Pliki(), astrPrzed) << p.strKomunikat; // nothing written
     }
     EXPECT_EQ(Czytaj(katalog / "b_nowy.swd"), "stary wynik");
+    EXPECT_EQ(katalog.Uruchom({"--bogus", "--help"}).nKod, 0); // help whatever else is wrong
+}
+
+bool CzekajNaPlik(const fs::path& sciezka) {
+    for (int i = 0; i < 60000 && !fs::exists(sciezka); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return fs::exists(sciezka);
+}
+
+// The cancelled run left the source and its log ending with the cancel line, nothing else.
+void SprawdzPrzerwany(const CKatalog& katalog, const CWynik& wynik) {
+    EXPECT_EQ(wynik.nKod, 130);
+    EXPECT_EQ(katalog.Pliki(), (Lista{"duzy.swd", "duzy_nowy.log"}));
+    EXPECT_TRUE(Czytaj(katalog / "duzy.swd") == DuzyPlik());
+    const std::string strLog = Czytaj(katalog / "duzy_nowy.log");
+    EXPECT_EQ(strLog.substr(strLog.size() - 24), "Przerwano filtrowanie.\r\n");
+    EXPECT_FALSE(Zawiera(wynik.strWyjscie, "Filtrowanie zako")); // no summary
+}
+
+TEST(KonsolaPrzerwanie, SigintBezTerminalaKonczyPrzebiegOdRazu) {
+    // Stopped in the first stage and in the pass before the checksums.
+    for (const char* szTymczasowy : {"duzy_KELVOR1.swd", "duzy_KELVOR_SIEROTY.swd"}) {
+        CKatalog katalog;
+        Zapisz(katalog / "duzy.swd", DuzyPlik());
+        const pid_t pid = katalog.Start({"-c", PRZYKLAD_CFG, "duzy.swd"});
+        ASSERT_TRUE(CzekajNaPlik(katalog / szTymczasowy)) << szTymczasowy;
+        kill(pid, SIGINT);
+        const CWynik wynik = katalog.Koniec(pid);
+        SprawdzPrzerwany(katalog, wynik);
+        EXPECT_TRUE(Zawiera(wynik.strBledy, "Przerwano filtrowanie.")) << szTymczasowy;
+    }
+}
+
+// What the terminal shows until the text has appeared, or 60 s have passed without it.
+std::string Ekran(int nTerminal, const std::string& strTekst) {
+    std::string strEkran;
+    const auto koniec = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!Zawiera(strEkran, strTekst) && std::chrono::steady_clock::now() < koniec) {
+        pollfd opis{nTerminal, POLLIN, 0};
+        char szBufor[4096];
+        const ssize_t n = poll(&opis, 1, 100) > 0 ? read(nTerminal, szBufor, sizeof szBufor) : 0;
+        if (n < 0)
+            break;
+        strEkran.append(szBufor, static_cast<std::size_t>(n));
+    }
+    return strEkran;
+}
+
+TEST(KonsolaPrzerwanie, NaTerminaluPytaDrugiCtrlCPodczasPytaniaPrzerywa) {
+    CKatalog katalog;
+    Zapisz(katalog / "duzy.swd", DuzyPlik());
+    const pid_t pid = katalog.Start({"-c", PRZYKLAD_CFG, "duzy.swd"}, EWyjscie::Terminal);
+    ASSERT_TRUE(CzekajNaPlik(katalog / "duzy_KELVOR1.swd"));
+    // No goes on (the bar is drawn again); the next Ctrl+C asks again, one while asking cancels.
+    const std::string strPytanie = "Czy na pewno chcesz przerwać filtrowanie? [t/N] ";
+    const std::pair<std::string, std::string> kroki[] = {{"\x03", strPytanie},
+                                                         {"n\n", "%"},
+                                                         {"\x03", strPytanie},
+                                                         {"\x03", "Przerwano filtrowanie."}};
+    for (const auto& [strKlawisze, strEkranPo] : kroki) {
+        ASSERT_EQ(write(katalog.m_nTerminal, strKlawisze.data(), strKlawisze.size()),
+                  static_cast<ssize_t>(strKlawisze.size()));
+        const std::string strEkran = Ekran(katalog.m_nTerminal, strEkranPo);
+        ASSERT_TRUE(Zawiera(strEkran, strEkranPo)) << strEkranPo << "\n" << strEkran;
+    }
+    SprawdzPrzerwany(katalog, katalog.Koniec(pid));
+    close(katalog.m_nTerminal);
 }
 
 } // namespace
+
+#endif

@@ -25,15 +25,11 @@ TEST(NazwaCelu, DopisekPrzedRozszerzeniemPlikuNigdyWNazwieFolderu) {
     };
     for (const auto& [szZrodlo, szCel] : przypadki)
         EXPECT_EQ(NazwaCelu(szZrodlo), szCel) << szZrodlo;
-}
-
-TEST(CelWKatalogu, ZachowujeNazwePlikuCelu) {
     const std::string strSep(1, platforma::Separator());
     EXPECT_EQ(CelWKatalogu("/wyniki", "/dane/obreb_nowy.swd"),
               "/wyniki" + strSep + "obreb_nowy.swd");
     EXPECT_EQ(CelWKatalogu("/wyniki/", "obreb_nowy.swd"), "/wyniki/obreb_nowy.swd");
     EXPECT_EQ(KatalogPliku("/plik.swd"), "/"); // the root keeps its separator
-    EXPECT_EQ(KatalogPliku("plik.swd"), "");
 }
 
 TEST(TekstyCelow, SciezkiRozdzielonePrzecinkiemIKoncemWiersza) {
@@ -46,52 +42,37 @@ TEST(TekstyCelow, SciezkiRozdzielonePrzecinkiemIKoncemWiersza) {
                            "nowymi plikami o tej samej nazwie?"));
 }
 
-class SprawdzanieCelow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fs::remove_all(m_katalog);
-        fs::create_directories(m_katalog / "wyniki");
-        std::ofstream(m_katalog / "istniejacy.swd") << "x";
+TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
+    const fs::path katalog = fs::temp_directory_path() / "kelvor_test_cele";
+    fs::remove_all(katalog);
+    fs::create_directories(katalog / "wyniki");
+    std::ofstream(katalog / "istniejacy.swd") << "x";
+    const auto S = [&](const char* szNazwa) { return (katalog / szNazwa).string(); };
+    std::vector<CParaPlikow> pary;
+    for (const char* szCel : {
+             "brak/a_nowy.swd",         // missing folder
+             "istniejacy.swd",          // existing file
+             "wyniki",                  // a folder cannot be a target
+             "brak/istniejacy.swd",     // missing folder, never also "existing"
+             "wyniki/obreb_nowy.swd",   // the same target three times, listed once
+             "wyniki/./obreb_nowy.swd", // spelt differently
+             "wyniki/obreb_nowy.swd",
+             "wyniki/inny_nowy.swd", // fine
+         }) {
+        pary.emplace_back();
+        pary.back()[CParaPlikow::CEL] = S(szCel);
     }
-    void TearDown() override { fs::remove_all(m_katalog); }
 
-    std::string S(const std::string& strNazwa) const { return (m_katalog / strNazwa).string(); }
-    CParaPlikow Para(const std::string& strCel) const {
-        CParaPlikow para;
-        para[CParaPlikow::ZRODLO] = S("zrodlo.swd");
-        para[CParaPlikow::CEL] = S(strCel);
-        return para;
-    }
+    const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe(pary);
 
-    const fs::path m_katalog = fs::temp_directory_path() / "kelvor_test_cele";
-};
-
-TEST_F(SprawdzanieCelow, BrakujacyFolderIstniejacyPlikIFolderZamiastPliku) {
-    const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe({
-        Para("brak/a_nowy.swd"),     // missing folder
-        Para("istniejacy.swd"),      // existing file
-        Para("wyniki/c_nowy.swd"),   // fine
-        Para("wyniki"),              // a folder cannot be a target
-        Para("brak/istniejacy.swd"), // missing folder, never also "existing"
-    });
     EXPECT_EQ(wynik.m_astrBledneFoldery,
               (Lista{S("brak/a_nowy.swd"), S("wyniki"), S("brak/istniejacy.swd")}));
     EXPECT_EQ(wynik.m_astrIstniejace, Lista{S("istniejacy.swd")});
-    EXPECT_TRUE(wynik.m_astrPowtorzone.empty());
-    EXPECT_TRUE(wynik.CzyBlokuje());
-    // An existing target alone asks, it does not block.
-    EXPECT_FALSE(SprawdzPlikiDocelowe({Para("istniejacy.swd")}).CzyBlokuje());
-}
-
-TEST_F(SprawdzanieCelow, WspolnyCelKilkuParWymienionyRaz) {
-    const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe({
-        Para("wyniki/obreb_nowy.swd"),
-        Para("wyniki/obreb_nowy.swd"),
-        Para("wyniki/./obreb_nowy.swd"), // the same file, spelt differently
-        Para("wyniki/inny_nowy.swd"),
-    });
     EXPECT_EQ(wynik.m_astrPowtorzone, Lista{S("wyniki/obreb_nowy.swd")});
-    EXPECT_TRUE(wynik.CzyBlokuje());
+    // An existing target alone asks, it does not block.
+    EXPECT_FALSE(SprawdzPlikiDocelowe({pary[1]}).CzyBlokuje());
+    EXPECT_TRUE(SprawdzPlikiDocelowe({pary[0]}).CzyBlokuje());
+    fs::remove_all(katalog);
 }
 
 } // namespace
