@@ -125,7 +125,8 @@ TEST_F(Konfiguracja, ReadingRules) {
 TEST_F(Konfiguracja, FormatErrors) {
     // clang-format off
     const std::string teksty[] = {"jew 3", "JEW", "JEW 3 OBR", std::string("\x01\x02\xFF\x00", 4),
-                                  "Obiekty 8 X 2", "JEW 3 \"JEW 4\"", ParyLiczbowe() + "JEW C:\\x\\ zle 1"};
+                                  "Obiekty 8 X 2", "JEW 3 \"JEW 4\"",
+                                  ParyLiczbowe() + "JEW C:\\x\\ zle 1"};
     // clang-format on
     for (const std::string& strTekst : teksty) {
         COpcjeFiltrowania opcje = Ustawione();

@@ -45,14 +45,6 @@ inline std::string CzytajPlik(const std::string& strSciezka) {
     return std::string(std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>());
 }
 
-// The lines, each ended by CR LF.
-inline std::string Wiersze(std::initializer_list<std::string_view> linie) {
-    std::string str;
-    for (std::string_view strLinia : linie)
-        (str += strLinia) += "\r\n";
-    return str;
-}
-
 // The full text of the error the call raises, or "no error".
 template <class F> std::string TekstBledu(F f) {
     try {

@@ -11,23 +11,18 @@ namespace {
 using Linie = std::vector<std::string>;
 using Rekordy = std::vector<Linie>;
 using testy::TekstBledu;
-using testy::Wiersze;
 
 const std::string NAGLOWEK = "SWDE.w.2.00.(C) GUGiK 2000;\r\n";
 const std::string BLAD_9 = kodowanie::T(
     "Błąd nr 9: Błąd w pliku przy pobieraniu kolejnej porcji danych. Niespodziewany koniec pliku.");
 
-// Blank and comment lines, blanks around lines, checksum end lines.
-// clang-format off
-const std::string PLIK = Wiersze({
-    " SWDE.w.2.00.(C) GUGiK 2000; ",
-    "SN;", "NS,TR,123", "  NS,TN,Urz\xB1\x64 \t", "C; komentarz", "", "SX;",
-    "SP;", "PS,1;", "SXC,123;",
-    "ST;", "RT,1,G5DZE,1,1,11;", "D,G5OPIS,D,typ", "XC,55;", "SX;",
-    "SO;", "RO,,G5DZE,3,3_d_1,11;", "GL;", "P,P,G5PZG,1;", "K,+;", "GX;", "", "C;x", "D,G5NOS,D,5 ",
-    "X;", "RO,,G5BUD,4,3_b_2,11;", "WG,G5RDZE,G5DZE,3;", "XC,1;", "SX;",
-    "SWDEX;"});
-// clang-format on
+// Blank and comment lines, blanks around lines, checksum end lines, LF and CR LF line ends.
+const std::string PLIK =
+    " SWDE.w.2.00.(C) GUGiK 2000; \r\nSN;\r\nNS,TR,123\n  NS,TN,Urz\xB1\x64 \t\r\nC; uwaga\r\n\r\n"
+    "SX;\r\nSP;\r\nPS,1;\r\nSXC,123;\r\nST;\r\nRT,1,G5DZE,1,1,11;\r\nD,G5OPIS,D,typ\r\nXC,55;\r\n"
+    "SX;\r\nSO;\r\nRO,,G5DZE,3,3_d_1,11;\r\nGL;\r\nP,P,G5PZG,1;\nK,+;\r\nGX;\r\n\r\nC;x\r\n"
+    "D,G5NOS,D,5 "
+    "\r\nX;\r\nRO,,G5BUD,4,3_b_2,11;\r\nWG,G5RDZE,G5DZE,3;\r\nXC,1;\r\nSX;\r\nSWDEX;\r\n";
 
 const Linie SN = {"NS,TR,123", "NS,TN,Urz\xB1\x64"};
 const Rekordy ST = {{"RT,1,G5DZE,1,1,11;", "D,G5OPIS,D,typ", "XC,55;"}};
