@@ -8,7 +8,6 @@
 #include <iterator>
 #include <random>
 #include <string>
-#include <string_view>
 
 #include "swde/bledy.h"
 

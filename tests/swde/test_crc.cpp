@@ -1,6 +1,5 @@
 // CRC-32 values and the checksum stage: coverage, idempotence, cancel and failures.
 #include "pomocnicze.h"
-#include "swde/bledy.h"
 #include "swde/crc.h"
 #include "swde/kodowanie.h"
 #include "wspolne/powiadomienia_testowe.h"
@@ -59,10 +58,9 @@ TEST_F(Crc, EverySectionAndTheFileGetTheirChecksums) {
         strSO + "\r\nSWDEXC," + std::to_string(Crc32(strPlik + "SWDEXC,")) + ";";
     EXPECT_EQ(Przetworz(WEJSCIE), strOczekiwany);
     EXPECT_EQ(m_powiadomienia.etapy, std::vector<std::string>{": Dodawanie sum kontrolnych CRC"});
-    ASSERT_FALSE(m_powiadomienia.postep.empty());
-    EXPECT_EQ(m_powiadomienia.postep.front(), 0);
-    EXPECT_EQ(m_powiadomienia.postep.back(), 1000);
-    EXPECT_TRUE(std::is_sorted(m_powiadomienia.postep.begin(), m_powiadomienia.postep.end()));
+    const std::vector<int>& postep = m_powiadomienia.postep; // from 0 to 1000, never back
+    EXPECT_TRUE(postep.size() > 2 && postep.front() == 0 && postep.back() == 1000 &&
+                std::is_sorted(postep.begin(), postep.end()));
     EXPECT_EQ(m_powiadomienia.zdarzenia, std::vector<std::string>{"ukryj"});
     // Its own output comes back byte for byte.
     EXPECT_EQ(Przetworz(strOczekiwany), strOczekiwany);

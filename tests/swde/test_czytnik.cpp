@@ -184,6 +184,4 @@ TEST(CzytnikElementy, RecordEndAndElementCodes) {
         EXPECT_FALSE(CCzytnikSWDE::JestKoncemRekordu(sz)) << sz;
     for (const char* sz : {"ZZ", "K;", "x;", "S", "D;", "PX", "OP", "WX"})
         EXPECT_THROW(CCzytnikSWDE::JestKoncemRekordu(sz), CSWDEException) << sz;
-    EXPECT_TRUE(CCzytnikSWDE::JestKoncemSekcji("SXC,5;"));
-    EXPECT_FALSE(CCzytnikSWDE::JestKoncemSekcji("SWDEX;"));
 }

@@ -7,14 +7,6 @@
 
 using namespace kodowanie;
 
-namespace {
-
-std::string Bajt(int b) {
-    return std::string(1, static_cast<char>(b));
-}
-
-} // namespace
-
 // Each text through one conversion; what the target lacks, and malformed UTF-8, become "?".
 TEST(Kodowanie, ConversionsByteForByte) {
     using Konwersja = std::function<std::string(std::string_view)>;
@@ -23,7 +15,6 @@ TEST(Kodowanie, ConversionsByteForByte) {
         const char* szWe;
         const char* szWy;
     } przypadki[] = {
-        {T, "Błąd nr ", "B\xB3\xB9\x64 nr "},
         {T, "ĄĆĘŁŃÓŚŹŻąćęłńóśźż",
          "\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF"},
         {T, "€ „…” – ©", "\x80 \x84\x85\x94 \x96 \xA9"},
@@ -37,7 +28,6 @@ TEST(Kodowanie, ConversionsByteForByte) {
         // The six letters that differ between ISO-8859-2 and code page 1250, both ways.
         {Iso88592DoCp1250, "\xA1\xA6\xAC\xB1\xB6\xBC", "\xA5\x8C\x8F\xB9\x9C\x9F"},
         {Cp1250DoIso88592, "\xA5\x8C\x8F\xB9\x9C\x9F", "\xA1\xA6\xAC\xB1\xB6\xBC"},
-        {Iso88592DoCp1250, "\xA3\xAF\xB3\xBF\xD3\xF3", "\xA3\xAF\xB3\xBF\xD3\xF3"},
         {Cp1250DoIso88592, "\x80 \x84 \xA9 \x81", "? ? ? ?"}, // euro, quote, copyright, hole
         {Iso88592DoCp1250, "\x85\x9F", "??"},                 // control characters
     };
@@ -50,12 +40,12 @@ TEST(Kodowanie, ConversionsByteForByte) {
 // ISO-8859-2 byte survives a read and rewrite of a header value.
 TEST(Kodowanie, RoundTripsOverAllBytes) {
     for (int b = 0; b < 256; ++b) {
+        const std::string strBajt(1, static_cast<char>(b));
         const bool bDziura = b == 0x81 || b == 0x83 || b == 0x88 || b == 0x90 || b == 0x98;
-        const std::string strUtf8 = Cp1250DoUtf8(Bajt(b));
-        EXPECT_EQ(Utf8DoCp1250(strUtf8), bDziura ? "?" : Bajt(b)) << b;
-        if (bDziura)
-            EXPECT_EQ(strUtf8, "\xEF\xBF\xBD") << b;
-        if (b < 0x80 || b >= 0xA0)
-            EXPECT_EQ(Cp1250DoIso88592(Iso88592DoCp1250(Bajt(b))), Bajt(b)) << b;
+        const std::string strUtf8 = Cp1250DoUtf8(strBajt);
+        EXPECT_EQ(Utf8DoCp1250(strUtf8), bDziura ? "?" : strBajt) << b;
+        EXPECT_TRUE(!bDziura || strUtf8 == "\xEF\xBF\xBD") << b;
+        const bool bSterujacy = b >= 0x80 && b < 0xA0; // no ISO-8859-2 character
+        EXPECT_TRUE(bSterujacy || Cp1250DoIso88592(Iso88592DoCp1250(strBajt)) == strBajt) << b;
     }
 }

@@ -1,6 +1,5 @@
 // The header section: reading a source header into the pair and writing the target header.
 #include "pomocnicze.h"
-#include "swde/bledy.h"
 #include "swde/kodowanie.h"
 #include "swde/naglowek.h"
 #include "swde/plik_wynikowy.h"

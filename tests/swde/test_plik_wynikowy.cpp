@@ -1,12 +1,9 @@
 // The buffered output file and the platform files under it.
 #include "pomocnicze.h"
-#include "swde/bledy.h"
 #include "swde/platforma.h"
 #include "swde/plik_wynikowy.h"
 
-namespace {
-class PlikWynikowy : public testy::CKatalogTestu {};
-} // namespace
+using PlikWynikowy = testy::CKatalogTestu;
 
 TEST_F(PlikWynikowy, LinesLandWithCrLfAndTheLastOneMayHaveNoEnd) {
     const std::string strSciezka = Sciezka("a.swd");
