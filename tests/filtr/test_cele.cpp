@@ -8,7 +8,6 @@
 
 #include "filtr/cele.h"
 #include "swde/kodowanie.h"
-#include "swde/platforma.h"
 
 namespace {
 
@@ -25,10 +24,6 @@ TEST(NazwaCelu, DopisekPrzedRozszerzeniemPlikuNigdyWNazwieFolderu) {
     };
     for (const auto& [szZrodlo, szCel] : przypadki)
         EXPECT_EQ(NazwaCelu(szZrodlo), szCel) << szZrodlo;
-    const std::string strSep(1, platforma::Separator());
-    EXPECT_EQ(CelWKatalogu("/wyniki", "/dane/obreb_nowy.swd"),
-              "/wyniki" + strSep + "obreb_nowy.swd");
-    EXPECT_EQ(CelWKatalogu("/wyniki/", "obreb_nowy.swd"), "/wyniki/obreb_nowy.swd");
     EXPECT_EQ(KatalogPliku("/plik.swd"), "/"); // the root keeps its separator
 }
 
@@ -44,11 +39,10 @@ TEST(TekstyCelow, SciezkiRozdzielonePrzecinkiemIKoncemWiersza) {
 
 TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
     const fs::path katalog = fs::temp_directory_path() / "kelvor_test_cele";
-    fs::remove_all(katalog);
     fs::create_directories(katalog / "wyniki");
     std::ofstream(katalog / "istniejacy.swd") << "x";
-    const auto S = [&](const char* szNazwa) { return (katalog / szNazwa).string(); };
     std::vector<CParaPlikow> pary;
+    Lista astrCele;
     for (const char* szCel : {
              "brak/a_nowy.swd",         // missing folder
              "istniejacy.swd",          // existing file
@@ -59,20 +53,17 @@ TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
              "wyniki/obreb_nowy.swd",
              "wyniki/inny_nowy.swd", // fine
          }) {
-        pary.emplace_back();
-        pary.back()[CParaPlikow::CEL] = S(szCel);
+        astrCele.push_back((katalog / szCel).string());
+        pary.emplace_back()[CParaPlikow::CEL] = astrCele.back();
     }
 
     const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe(pary);
-
-    EXPECT_EQ(wynik.m_astrBledneFoldery,
-              (Lista{S("brak/a_nowy.swd"), S("wyniki"), S("brak/istniejacy.swd")}));
-    EXPECT_EQ(wynik.m_astrIstniejace, Lista{S("istniejacy.swd")});
-    EXPECT_EQ(wynik.m_astrPowtorzone, Lista{S("wyniki/obreb_nowy.swd")});
-    // An existing target alone asks, it does not block.
-    EXPECT_FALSE(SprawdzPlikiDocelowe({pary[1]}).CzyBlokuje());
-    EXPECT_TRUE(SprawdzPlikiDocelowe({pary[0]}).CzyBlokuje());
     fs::remove_all(katalog);
+
+    EXPECT_EQ(wynik.m_astrBledneFoldery, (Lista{astrCele[0], astrCele[2], astrCele[3]}));
+    EXPECT_EQ(wynik.m_astrIstniejace, Lista{astrCele[1]});
+    EXPECT_EQ(wynik.m_astrPowtorzone, Lista{astrCele[4]});
+    EXPECT_TRUE(wynik.CzyBlokuje());
 }
 
 } // namespace
