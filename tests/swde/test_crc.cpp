@@ -84,18 +84,17 @@ TEST_F(Crc, CancelStopsAtTheStartOrAfterASection) {
 
 TEST_F(Crc, FailuresNameTheFileAndClearTheHeaderTabs) {
     using kodowanie::T;
-    EXPECT_EQ(testy::TekstBledu(
-                  [&] { DodajSumyCRC(Sciezka("brak.swd"), Sciezka("wy.swd"), m_powiadomienia); }),
+    const auto Blad = [&](const std::string& strWe, const std::string& strWy) {
+        return testy::TekstBledu(
+            [&] { DodajSumyCRC(Sciezka(strWe), Sciezka(strWy), m_powiadomienia); });
+    };
+    EXPECT_EQ(Blad("brak.swd", "wy.swd"),
               T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") + Sciezka("brak.swd"));
-    EXPECT_EQ(m_powiadomienia.nWyczyszczen, 1);
     testy::ZapiszPlik(Sciezka("we.swd"), WEJSCIE);
-    EXPECT_EQ(testy::TekstBledu([&] {
-                  DodajSumyCRC(Sciezka("we.swd"), Sciezka("brak/wy.swd"), m_powiadomienia);
-              }),
+    EXPECT_EQ(Blad("we.swd", "brak/wy.swd"),
               T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + Sciezka("brak/wy.swd"));
     EXPECT_EQ(m_powiadomienia.nWyczyszczen, 2);
-    EXPECT_EQ(testy::TekstBledu([&] {
-                  Przetworz("SWDE.w.2.00.(C) GUGiK 2000;\r\nSN;\r\nSX;\r\n");
-              }).substr(0, 10),
-              T("Błąd nr 9:"));
+    // A file that ends without its end line.
+    testy::ZapiszPlik(Sciezka("we.swd"), "SWDE.w.2.00.(C) GUGiK 2000;\r\nSN;\r\nSX;\r\n");
+    EXPECT_EQ(Blad("we.swd", "wy.swd").substr(0, 10), T("Błąd nr 9:"));
 }
