@@ -120,8 +120,8 @@ TEST_F(Konfiguracja, ReadingRules) {
     }
 }
 
-// No mask and no flag of a malformed file applies; the page states of an "Obiekty" pair and
-// the folders met before the fault stay.
+// No mask and no flag of a malformed file applies; the page states of an "Obiekty" pair
+// ("Obiekty 8" disables pages 23 to 25 at once) and the folders met before the fault stay.
 TEST_F(Konfiguracja, FormatErrors) {
     // clang-format off
     const std::string teksty[] = {"jew 3", "JEW", "JEW 3 OBR", std::string("\x01\x02\xFF\x00", 4),
@@ -133,20 +133,17 @@ TEST_F(Konfiguracja, FormatErrors) {
         EXPECT_EQ(testy::TekstBledu([&] { ZastosujTekstKonfiguracji(opcje, strTekst); }),
                   BLAD_FORMATU)
             << strTekst;
-        EXPECT_EQ(opcje.CzyStronaWlaczona(23), strTekst != "Obiekty 8 X 2");
+        for (int n = 1; n <= LICZBA_TYPOW; ++n)
+            EXPECT_EQ(opcje.CzyStronaWlaczona(n), n < 23 || strTekst != "Obiekty 8 X 2") << n;
         EXPECT_EQ(std::exchange(opcje.m_strZrodloDanych, "C:\\Zrodla\\") == "C:\\x\\",
                   strTekst.find("zle") != std::string::npos);
         EXPECT_EQ(TekstKonfiguracji(opcje), TekstKonfiguracji(Ustawione()));
     }
 }
 
-// "Obiekty 8" disables pages 23 to 25 at once; a file that unticks the groups without naming
-// "Obiekty" enables every page.
-TEST_F(Konfiguracja, ObjectValueSetsThePages) {
+// A file that unticks the groups without naming "Obiekty" enables every page.
+TEST_F(Konfiguracja, UntickedGroupsLeaveNoPageDisabled) {
     COpcjeFiltrowania opcje;
-    ZastosujTekstKonfiguracji(opcje, "Obiekty 8");
-    for (int n = 1; n <= LICZBA_TYPOW; ++n)
-        EXPECT_EQ(opcje.CzyStronaWlaczona(n), n < 23) << n;
     opcje.ZaznaczWszystkie(0, true);
     ZastosujTekstKonfiguracji(opcje, "JEW 3");
     for (int n = 1; n <= LICZBA_TYPOW; ++n)

@@ -141,6 +141,7 @@ TEST(Opcje, DateTicksPropagateToEveryPage) {
 // Mouse ticks and the all/none buttons mark a change; keyboard ticks (a date's propagation
 // included) and menu toggles do not.
 TEST(Opcje, WhatMarksTheOptionsChanged) {
+    // clang-format off
     const std::pair<std::function<void(COpcjeFiltrowania&)>, bool> przypadki[] = {
         {[](auto& o) { o.KliknijGrupe(GrupaHistoryczne, true); }, true},
         {[](auto& o) { o.KliknijGrupe(GrupaHistoryczne, false); }, false},
@@ -148,9 +149,8 @@ TEST(Opcje, WhatMarksTheOptionsChanged) {
         {[](auto& o) { o.KliknijAtrybut(4, 6, false); }, false},
         {[](auto& o) { o.ZaznaczWszystkie(7, true); }, true},
         {[](auto& o) { o.ZaznaczWszystkie(0, false); }, true},
-        {[](auto& o) { o.PrzelaczSumyCRC(); }, false},
-        {[](auto& o) { o.PrzelaczPropagacje(); }, false},
-    };
+        {[](auto& o) { o.PrzelaczSumyCRC(); }, false}, {[](auto& o) { o.PrzelaczPropagacje(); }, false}};
+    // clang-format on
     for (std::size_t i = 0; i < std::size(przypadki); ++i) {
         COpcjeFiltrowania opcje;
         przypadki[i].first(opcje);
