@@ -32,7 +32,6 @@ protected:
 
 TEST(ObliczCRC, StandardCheckValuesAndAnySplitOfTheInput) {
     EXPECT_EQ(Crc32("123456789"), 3421780262u);
-    EXPECT_EQ(Crc32(""), 0u);
     EXPECT_EQ(ObliczCRC(0x12345678u, ""), 0x12345678u);
     // Feeding a text in two pieces gives the register of feeding it whole, at every split.
     std::string str;

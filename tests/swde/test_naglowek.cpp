@@ -36,19 +36,21 @@ TEST_F(Naglowek, ValuesAreConvertedOnTheWayInAndOutAndKeptInTheFixedOrder) {
         strWartosc += static_cast<char>(b);
     // clang-format off
     const CParaPlikow para = Czytaj(NAGLOWEK + "SN;\r\nNS,OO,Osoba\r\nNS,TN,\xA6wi\xEAtokrzyska\r\n"
-        "NS,TA,ul. D\xB3uga 5, 26-680 Wierzbica\r\nNS,DN,2001-01-01\r\nNS,NX,nx,1\r\n"
+        "NS,TA,ul. D\xB3uga 5, 26-680 Wierzbica\r\nNS,DN,2001-01-01\r\n"
+        "NS,UX,1\nNS,OS,2\nNS,NX,nx,1\nNS,NY,3\nNS,NZ,4\nNS,UH,5\nNS,HZ,6\r\n"
         "NS,XX,usuwany\r\nNS,ZD," + strWartosc + "\r\nNU\tUZ  tekst, dalej\r\n"
         "NS,TN,\xA1\xB1\xAC\xBC\xB6 \r\nSX;\r\nSWDEX;\r\n");
     // clang-format on
     EXPECT_EQ(para[3], "\xA5\xB9\x8F\x9F\x9C"); // a repeated code overwrites
     EXPECT_EQ(para[6], "2001-01-01");
     EXPECT_NE(para[9], strWartosc);
-    EXPECT_EQ(para[CParaPlikow::ZACHOWANE], "NS,NX,nx,1\nNU,UZ, tekst, dalej\n");
+    // Kept lines in the order read, the date line last among the shown ones.
     // clang-format off
     EXPECT_EQ(Zapisz(para), NAGLOWEK + "SN;\r\nNS,TR,\r\nNS,TN,\xA1\xB1\xAC\xBC\xB6\r\n"
         "NS,TA,ul. D\xB3uga 5, 26-680 Wierzbica\r\nNS,TO,\r\nNS,ZN,\r\nNS,ZR,\r\n"
         "NS,ZD," + strWartosc + "\r\nNS,OP,\r\nNS,OR,\r\nNS,ON,\r\nNS,OA,\r\nNS,OO,Osoba\r\n"
-        "NS,DN,2024-03-05\r\nNS,NX,nx,1\r\nNU,UZ, tekst, dalej\r\nSX;\r\n");
+        "NS,DN,2024-03-05\r\nNS,UX,1\r\nNS,OS,2\r\nNS,NX,nx,1\r\nNS,NY,3\r\nNS,NZ,4\r\nNS,UH,5\r\n"
+        "NS,HZ,6\r\nNU,UZ, tekst, dalej\r\nSX;\r\n");
     // clang-format on
 }
 

@@ -46,7 +46,6 @@ TEST_F(PlikWynikowy, BufferGoesToTheFileJustBeforeItWouldFill) {
 
 TEST_F(PlikWynikowy, FilesAndFolders) {
     const std::string strSciezka = Sciezka("a.txt");
-    EXPECT_FALSE(platforma::Istnieje(strSciezka));
     EXPECT_FALSE(platforma::Usun(strSciezka));
     testy::ZapiszPlik(strSciezka, "x");
     EXPECT_TRUE(platforma::Istnieje(strSciezka));
