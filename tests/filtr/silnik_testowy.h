@@ -1,5 +1,5 @@
-// Helpers of the engine tests: a scratch folder, small SWDE files built from their object
-// sections, one pass over a file, and one engine run with recorded notifications.
+// Helpers of the engine tests: a scratch folder, small SWDE files written in a short form, one
+// pass over a file, and one engine run with recorded notifications.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,24 +9,25 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "filtr/przebieg.h"
 #include "filtr/silnik.h"
+#include "swde/kodowanie.h"
 #include "wspolne/powiadomienia_testowe.h"
 
 namespace silnik_test {
 
 namespace fs = std::filesystem;
+using kodowanie::T;
 
 // A folder of its own for each test, removed afterwards.
 class CKatalog {
 public:
-    CKatalog()
-        : m_sciezka(fs::temp_directory_path() /
-                    ("kelvor_f_" + std::to_string(std::random_device{}()))) {
+    CKatalog() : m_sciezka(fs::temp_directory_path() / ("kelvor_f_" + Los())) {
         fs::create_directories(m_sciezka);
     }
     ~CKatalog() {
@@ -36,7 +37,7 @@ public:
     std::string operator()(const std::string& strNazwa) const {
         return (m_sciezka / strNazwa).string();
     }
-    // Names of the files in the folder, sorted.
+    // Names of the files in the folder and below, sorted.
     std::vector<std::string> Pliki() const {
         std::vector<std::string> astr;
         for (const auto& wpis : fs::recursive_directory_iterator(m_sciezka))
@@ -47,6 +48,7 @@ public:
     }
 
 private:
+    static std::string Los() { return std::to_string(std::random_device{}()); }
     fs::path m_sciezka;
 };
 
@@ -66,17 +68,42 @@ inline std::string Czytaj(const std::string& strSciezka) {
     return strTekst;
 }
 
+// Object records in a short form: records are split by " / ", the lines of a record by " " and
+// written as they stand, except that a header "G5DZE:7" stands for "RO,1,G5DZE,7,7L,11;" and
+// the end line "X;" is added unless the last line starts with "X".
+inline std::string SO(const std::string& strSkrot) {
+    std::istringstream wejscie(strSkrot + " /");
+    std::string strSO, strRekord, strSlowo;
+    bool bKoniec = false;
+    while (wejscie >> strSlowo) {
+        if (strSlowo == "/") {
+            strSO += strRekord + (bKoniec ? "" : "X;\n");
+            strRekord.clear();
+            continue;
+        }
+        const std::size_t n = strSlowo.find(':');
+        if (strRekord.empty() && n != std::string::npos) {
+            const std::string strId = strSlowo.substr(n + 1);
+            strSlowo = "RO,1," + strSlowo.substr(0, n) + "," + strId + "," + strId + "L,11;";
+        }
+        strRekord += strSlowo + "\n";
+        bKoniec = strRekord.size() > strSlowo.size() + 1 && strSlowo[0] == 'X';
+    }
+    return strSO;
+}
+
 const std::string POCZATEK = "SWDE.w.2.00.(C) GUGiK 2000;\nSN;\nNS,TR,1;\nSX;\nSP;\nP1;\nSX;\n"
                              "ST;\nRT,1,X;\nX;\nSX;\nSO;\n";
 
-// A whole SWDE file around the given object section lines.
-inline std::string PlikSWDE(const std::string& strSO) {
-    return POCZATEK + strSO + "SX;\nSWDEX;\n";
+// A whole SWDE file around object records in the short form.
+inline std::string Plik(const std::string& strSkrot) {
+    return POCZATEK + SO(strSkrot) + "SX;\nSWDEX;\n";
 }
 
-// What a pass writes for an object section (CRs removed): the file end line has no line end.
-inline std::string Wynik(const std::string& strSO) {
-    return POCZATEK + strSO + "SX;\nSWDEX;";
+// What a pass writes around object records in the short form (CRs removed): the file end line
+// has no line end.
+inline std::string Wynik(const std::string& strSkrot) {
+    return POCZATEK + SO(strSkrot) + "SX;\nSWDEX;";
 }
 
 // The lines of a file's object section, between "SO;" and its end line.
@@ -87,17 +114,19 @@ inline std::string SekcjaSO(const std::string& strPlik) {
     return strPlik.substr(nPoczatek + 5, strPlik.find("\nSX", nPoczatek + 4) - nPoczatek - 4);
 }
 
-// The header lines of the records of a file's object section.
-inline std::vector<std::string> NaglowkiSO(const std::string& strPlik) {
-    std::vector<std::string> astr;
+// The headers of a file's object records, in the short form where one fits, joined by " ".
+inline std::string Naglowki(const std::string& strPlik) {
+    static const std::regex krotki("RO,1,(\\w+),(\\w+),\\2L,11;");
+    std::string strWynik;
     std::istringstream wejscie(SekcjaSO(strPlik));
     bool bNaglowek = true;
     for (std::string strLinia; std::getline(wejscie, strLinia);) {
         if (bNaglowek)
-            astr.push_back(strLinia);
+            strWynik +=
+                (strWynik.empty() ? "" : " ") + std::regex_replace(strLinia, krotki, "$1:$2");
         bNaglowek = !strLinia.empty() && strLinia[0] == 'X';
     }
-    return astr;
+    return strWynik;
 }
 
 // One pass of the chain over a file, with a run state the test may fill first.
@@ -122,6 +151,10 @@ struct CPrzebieg {
     }
 };
 
+inline int Bit(int nGrupa) {
+    return 1 << nGrupa;
+}
+
 // One run over source files written into a scratch folder; targets are "<name>_wy.swd".
 struct CRun {
     CKatalog katalog;
@@ -130,9 +163,9 @@ struct CRun {
     std::vector<CParaPlikow> pary;
     CSilnikFiltrowania silnik{powiadomienia};
 
-    CRun(int nMaska = 0) {
+    CRun(int nMaska = 0, bool bSumy = false) {
         opcje.m_nMaskaObiektow = nMaska;
-        opcje.m_bSumyCRC = false;
+        opcje.m_bSumyCRC = bSumy;
         opcje.m_bZmienione = true;
     }
     // Adds a pair; an empty text leaves the source unwritten.
@@ -147,9 +180,9 @@ struct CRun {
         powiadomienia.wiersze.push_back(strNazwa + ".swd");
     }
     bool Filtruj() { return silnik.Filtruj(pary, opcje); }
-    // A run over one file that must not fail.
-    std::string FiltrujJeden(const std::string& strSO) {
-        Dodaj("obreb", PlikSWDE(strSO));
+    // A run over one file (object records in the short form) that must not fail; the target.
+    std::string FiltrujJeden(const std::string& strSkrot) {
+        Dodaj("obreb", Plik(strSkrot));
         EXPECT_TRUE(Filtruj());
         EXPECT_EQ(silnik.LiczbaBledow(), 0)
             << (silnik.Bledy().empty() ? "" : silnik.Bledy()[0].m_strTekst);
@@ -158,10 +191,6 @@ struct CRun {
     std::string Cel(std::size_t i = 0) const { return Czytaj(pary.at(i)[CParaPlikow::CEL]); }
     std::string Log(const std::string& strNazwa) const { return Czytaj(katalog(strNazwa)); }
 };
-
-inline int Bit(int nGrupa) {
-    return 1 << nGrupa;
-}
 
 inline bool Zawiera(const std::string& strTekst, const std::string& strCzesc) {
     return strTekst.find(strCzesc) != std::string::npos;

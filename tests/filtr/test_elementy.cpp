@@ -43,18 +43,11 @@ TEST(ZnajdzElement, PierwszyWierszZSymbolemIJegoCele) {
         int nPozycja = p.start;
         EXPECT_EQ(ZnajdzElement(p.symbol, DZIALKA, element, nPozycja, czytnik), p.pozycja < 10);
         EXPECT_EQ(nPozycja, p.pozycja);
-        if (p.pozycja < 10)
+        if (p.pozycja < 10) {
             EXPECT_EQ((std::vector<std::string>{element.strKod, element.strCel1, element.strCel2}),
                       p.element);
+        }
     }
-}
-
-TEST(UsunElementy, UsuwaSasiadowAleNigdyNaglowkaAniKonca) {
-    CCzytnikSWDE czytnik;
-    Rekord rekord = {"RO,G5PEW,G5DZE,12,34,11;", "D,G5PEW,,1;", "WL,G5PEW,2;", "D,G5DTW,,x;",
-                     "WG,G5PEW,G5JDR,3;",        "X,G5PEW;"};
-    UsunElementy("G5PEW", rekord, czytnik);
-    EXPECT_EQ(rekord, (Rekord{"RO,G5PEW,G5DZE,12,34,11;", "D,G5DTW,,x;", "X,G5PEW;"}));
 }
 
 } // namespace

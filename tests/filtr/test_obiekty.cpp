@@ -3,49 +3,40 @@
 #include <gtest/gtest.h>
 
 #include "silnik_testowy.h"
-#include "swde/kodowanie.h"
 
 using namespace silnik_test;
-using kodowanie::T;
 
 namespace {
 
 struct CPrzypadekGrupy {
     const char* szNazwa;
     int nMaska;
-    std::vector<std::string> astrRekordy; // without their end lines
-    std::vector<std::string> astrZostaja; // headers of the kept records, in order
+    const char* szRekordy; // short form
+    const char* szZostaja; // headers of the kept records
     int nEtapy;
 };
 
 // clang-format off
-const std::vector<CPrzypadekGrupy> PRZYPADKI_GRUP = {
-    {"lokale", Bit(GrupaLokale),
-     {"RO,1,G5LKL,a,a,11;", "RO,1,G5G_LKL,b,b,11;", "RO,1,G5JDR,c,c,11;\nD,G5TJR,D,3;", "RO,1,G5JDR,d,d,11;\nD,G5TJR,D,3",
-      "RO,1,G5JDR,e,e,11;\nD,G5TJR,,3;", "RO,1,G5JDR,f,f,11;\nD,G5TJR,D,2;", "RO,1,G5DZE,g,g,11;"},
-     {"RO,1,G5JDR,e,e,11;", "RO,1,G5JDR,f,f,11;", "RO,1,G5DZE,g,g,11;"}, 2},
+const CPrzypadekGrupy PRZYPADKI_GRUP[] = {
+    {"lokale", Bit(GrupaLokale), "G5LKL:a / G5G_LKL:b / G5JDR:c D,G5TJR,D,3; / G5JDR:d D,G5TJR,D,3 / "
+     "G5JDR:e D,G5TJR,,3; / G5JDR:f D,G5TJR,D,2; / G5DZE:g", "G5JDR:e G5JDR:f G5DZE:g", 2},
     {"lokale_i_budynki", Bit(GrupaLokale) | Bit(GrupaBudynki),
-     {"RO,1,G5BUD,a,a,11;", "RO,1,G5O_BUD,b,b,11;", "RO,1,G5JDR,c,c,11;\nD,G5TJR,D,2;", "RO,1,G5JRZ,d,d,11;",
-      "RO,1,G5JDR,e,e,11;\nD,G5TJR,D,1;"}, {"RO,1,G5JDR,e,e,11;"}, 4},
-    {"budynki_bez_lokali", Bit(GrupaBudynki), {"RO,1,G5BUD,a,a,11;", "RO,1,G5DZE,b,b,11;"}, {"RO,1,G5DZE,b,b,11;"}, 1},
+     "G5BUD:a / G5O_BUD:b / G5JDR:c D,G5TJR,D,2; / G5JRZ:d / G5JDR:e D,G5TJR,D,1;", "G5JDR:e", 4},
+    {"budynki_bez_lokali", Bit(GrupaBudynki), "G5BUD:a / G5DZE:b", "G5DZE:b", 1},
     {"dzierzawa_trzyma_dwa_etapy", Bit(GrupaLokale) | Bit(GrupaBudynki) | Bit(GrupaDzierzawa),
-     {"RO,1,G5DZW,a,a,11;", "RO,1,G5UDD,b,b,11;", "RO,1,G5PDZ,c,c,11;", "RO,1,G5O_PDZ,d,d,11;"}, {"RO,1,G5O_PDZ,d,d,11;"}, 2},
-    {"historyczne", Bit(GrupaHistoryczne),
-     {"RO,1,G5DZE,a,a,12;", "RO,1,G5DZE,b,b,11;", "RO,1,G5DZE,c,c,1;", "RO,1,G5DZE,d,d,22;"},
-     {"RO,1,G5DZE,b,b,11;", "RO,1,G5DZE,c,c,1;"}, 1},
-    {"rejony", Bit(GrupaRejony), {"RO,1,G5RST,a,a,11;", "RO,1,G5G_RST,b,b,11;", "RO,1,G5DZE,c,c,11;"}, {"RO,1,G5DZE,c,c,11;"}, 1},
-    {"uzytki", Bit(GrupaUzytki), {"RO,1,G5UZG,a,a,11;", "RO,1,G5G_UZG,b,b,11;", "RO,1,G5KKL,c,c,11;"}, {"RO,1,G5KKL,c,c,11;"}, 1},
-    {"kontury", Bit(GrupaKontury), {"RO,1,G5KKL,a,a,11;", "RO,1,G5G_KKL,b,b,11;", "RO,1,G5UZG,c,c,11;"}, {"RO,1,G5UZG,c,c,11;"}, 1},
-    {"niestandardowe", Bit(GrupaNiestandardowe),
-     {"RO,1,G5O_LKL,a,a,11;", "RO,1,G5O_DZE,b,b,11;", "RO,1,G5XYZ,c,c,11;", "RO,1,G5G_DZE,d,d,11;"},
-     {"RO,1,G5O_DZE,b,b,11;", "RO,1,G5G_DZE,d,d,11;"}, 1},
-    {"graficzne", Bit(GrupaGraficzne),
-     {"RP,1,G5DZE,a,a,11;", "RL,1,G5DZE,b,b,11;", "RO,1,G5PZG,c,c,11;", "RO,1,G5GRN,d,d,11;", "RO,1,G5RST,e,e,11;",
-      "RO,1,G5G_DZE,f,f,11;", "RD,1,G5DZE,g,g,11;", "RO,1,G5DZE,h,h,11;"},
-     {"RD,1,G5DZE,g,g,11;", "RD,1,G5O_DZE,h,h,11;"}, 1},
+     "G5DZW:a / G5UDD:b / G5PDZ:c / G5O_PDZ:d", "G5O_PDZ:d", 2},
+    {"historyczne", Bit(GrupaHistoryczne), "RO,1,G5DZE,a,a,12; / G5DZE:b / RO,1,G5DZE,c,c,1; / "
+     "RO,1,G5DZE,d,d,22;", "G5DZE:b RO,1,G5DZE,c,c,1;", 1},
+    {"rejony", Bit(GrupaRejony), "G5RST:a / G5G_RST:b / G5DZE:c", "G5DZE:c", 1},
+    {"uzytki", Bit(GrupaUzytki), "G5UZG:a / G5G_UZG:b / G5KKL:c", "G5KKL:c", 1},
+    {"kontury", Bit(GrupaKontury), "G5KKL:a / G5G_KKL:b / G5UZG:c", "G5UZG:c", 1},
+    {"niestandardowe", Bit(GrupaNiestandardowe), "G5O_LKL:a / G5O_DZE:b / G5XYZ:c / G5G_DZE:d",
+     "G5O_DZE:b G5G_DZE:d", 1},
+    {"graficzne", Bit(GrupaGraficzne), "RP,1,G5DZE,a,a,11; / RL,1,G5DZE,b,b,11; / G5PZG:c / G5GRN:d / "
+     "G5RST:e / G5G_DZE:f / RD,1,G5DZE,g,g,11; / G5DZE:h", "RD,1,G5DZE,g,g,11; RD,1,G5O_DZE,h,hL,11;", 1},
     {"graficzne_po_niestandardowych", Bit(GrupaGraficzne) | Bit(GrupaNiestandardowe),
-     {"RO,1,G5G_DZE,a,a,11;", "RO,1,G5O_LKL,b,b,11;", "RO,1,G5OSF,c,c,11;"}, {"RD,1,G5O_OSF,c,c,11;"}, 1},
-    {"wladanie", Bit(GrupaWladanie), {"RO,1,G5UDW,a,a,11;", "RO,1,G5UDZ,b,b,11;"}, {"RO,1,G5UDZ,b,b,11;"}, 1},
+     "G5G_DZE:a / G5O_LKL:b / G5OSF:c", "RD,1,G5O_OSF,c,cL,11;", 1},
+    {"wladanie", Bit(GrupaWladanie), "G5UDW:a / G5UDZ:b", "G5UDZ:b", 1},
 };
 // clang-format on
 
@@ -54,10 +45,7 @@ class GrupyObiektow : public ::testing::TestWithParam<CPrzypadekGrupy> {};
 TEST_P(GrupyObiektow, UsuwaRekordyGrupyIWybieraPlan) {
     const CPrzypadekGrupy& p = GetParam();
     CRun run(p.nMaska);
-    std::string strSO;
-    for (const std::string& strRekord : p.astrRekordy)
-        strSO += strRekord + "\nX;\n";
-    EXPECT_EQ(NaglowkiSO(run.FiltrujJeden(strSO)), p.astrZostaja);
+    EXPECT_EQ(Naglowki(run.FiltrujJeden(p.szRekordy)), p.szZostaja);
     const std::string strLog = run.Log("obreb_wy.log");
     const std::string strN = std::to_string(p.nEtapy);
     EXPECT_TRUE(Zawiera(strLog, T("Zakończono etap ") + strN + " z " + strN));
@@ -69,12 +57,11 @@ INSTANTIATE_TEST_SUITE_P(Etap1, GrupyObiektow, ::testing::ValuesIn(PRZYPADKI_GRU
 
 TEST(ObiektyGraficzne, ZamianaUsuwaBlokiZaNaglowkiemANiezamknietyBlokToBladKrytyczny) {
     CRun run(Bit(GrupaGraficzne));
-    run.Dodaj("dobry", PlikSWDE("RO,a,G5DZE,12,34,11;\nGL;\nP,1,2;\nGX;\nGL;\nP,3,4;\nGX;\nD,G5NOS,"
-                                ",5;\nGL;\nP,5,6;\nGX;\nXC,77;\n"));
-    run.Dodaj("zly",
-              PlikSWDE("RO,a,G5DZE,12,34,11;\nGL;\nP,1,2;\nX;\nRO,b,G5DZE,1,2,11;\nGX;\nX;\n"));
+    run.Dodaj("dobry",
+              Plik("G5DZE:a GL; P,1,2; GX; GL; P,3,4; GX; D,G5NOS,,5; GL; P,5,6; GX; XC,7;"));
+    run.Dodaj("zly", Plik("G5DZE:a GL; P,1,2; / G5DZE:b GX;"));
     ASSERT_TRUE(run.Filtruj());
-    EXPECT_EQ(SekcjaSO(run.Cel(0)), "RD,a,G5O_DZE,12,34,11;\nD,G5NOS,,5;\nGL;\nP,5,6;\nGX;\nX;\n");
+    EXPECT_EQ(SekcjaSO(run.Cel(0)), SO("RD,1,G5O_DZE,a,aL,11; D,G5NOS,,5; GL; P,5,6; GX;"));
     ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
     const std::string strKrytyczny =
         T("Plik SWDE zawiera błędy krytyczne, po usunięciu błędów uruchom ponownie aplikację.");
@@ -82,16 +69,17 @@ TEST(ObiektyGraficzne, ZamianaUsuwaBlokiZaNaglowkiemANiezamknietyBlokToBladKryty
     EXPECT_TRUE(Zawiera(run.Log("zly_wy.log"), "\n\t" + strKrytyczny + "\n"));
 }
 
+// Ticked attributes go wherever they stand, never the header or end line that carries the
+// symbol; an attribute-only run writes the target in one stage without checksums.
 TEST(Atrybuty, UsuwaZaznaczoneWJednymEtapieProstoDoCelu) {
-    CRun run;
-    run.opcje.m_bSumyCRC = true;             // an attribute-only run never gets checksums
+    CRun run(0, true);
     run.opcje.UstawMaske(12, 0b10 | 1 << 8); // G5DZE: G5NOS, G5RPWŁ
     run.opcje.UstawMaske(15, 0b10);          // G5LKL: G5LIZ
-    const std::string strCel = run.FiltrujJeden(
-        "RO,1,G5O_DZE,a,a,11;\nD,G5NOS,,1;\nD,G5NOS,,2;\nWL,G5RPW\xA3,9;\nD,G5IDR,,3;\nX;\n"
-        "RO,1,G5LKL,b,b,11;\nD,G5LIZ,,4;\nX;\nRO,1,G5OSF,c,c,11;\nD,G5NOS,,5;\nX;\n");
-    EXPECT_EQ(SekcjaSO(strCel), "RO,1,G5O_DZE,a,a,11;\nD,G5IDR,,3;\nX;\nRO,1,G5LKL,b,b,11;\nX;\nRO,"
-                                "1,G5OSF,c,c,11;\nD,G5NOS,,5;\nX;\n");
+    const std::string strCel =
+        run.FiltrujJeden("RO,G5NOS,G5O_DZE,a,a,11; D,G5NOS,,1; D,G5NOS,,2; WL,G5RPW\xA3,9; "
+                         "D,G5IDR,,3; X,G5NOS; / G5LKL:b D,G5LIZ,,4; / G5OSF:c D,G5NOS,,5;");
+    EXPECT_EQ(SekcjaSO(strCel), SO("RO,G5NOS,G5O_DZE,a,a,11; D,G5IDR,,3; / G5LKL:b / "
+                                   "G5OSF:c D,G5NOS,,5;"));
     EXPECT_TRUE(strCel.ends_with("\nSX;\nSWDEX;"));
     EXPECT_EQ(run.katalog.Pliki(),
               (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
@@ -102,78 +90,60 @@ TEST(Atrybuty, UsuwaZaznaczoneWJednymEtapieProstoDoCelu) {
 // of removed premises instead.
 TEST(EtapyZalezne, UsuwajaToCoZalezaloOdUsunietych) {
     CRun run(Bit(GrupaLokale) | Bit(GrupaBudynki));
-    const std::string strZostaje = "RO,1,G5JDR,79,79L,11;\nD,G5TJR,D,1;\nX;\n";
     const std::string strCel = run.FiltrujJeden(
-        "RO,1,G5JDR,77,77L,11;\nD,G5TJR,D,2;\nX;\nRO,1,G5JDR,78,78L,11;\nD,G5TJR,D,3;\nX;\n" +
-        strZostaje +
-        "RO,1,G5BUD,b1,b1L,11;\nX;\nRO,1,G5UDZ,u1,u1L,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n"
-        "RO,1,G5UDZ,u2,u2L,11;\nWG,G5RW\xA3S,G5JDR,79;\nWL,G5RW\xA3S,78L;\nX;\nRO,1,G5UDW,w1,w1L,"
-        "11;\nWL,G5RW\xA3"
-        "D,77L;\nX;\n"
-        "RO,1,G5PDZ,p1,p1L,11;\nWG,G5REPZ,G5BUD,b1;\nWL,G5RPRZ,d1L;\nX;\n"
-        "RO,1,G5PDZ,p2,p2L,11;\nWG,G5REPZ,G5BUD,b1;\nWG,G5REPZ,G5DZE,z1;\nWL,G5RPRZ,d2L;\nX;\n"
-        "RO,1,G5DZW,d1,d1L,11;\nX;\nRO,1,G5DZW,d2,d2L,11;\nX;\n"
-        "RO,1,G5UDD,ud1,ud1L,11;\nWG,G5RWPZ,G5DZW,d1;\nX;\nRO,1,G5UDD,ud2,ud2L,11;\nWG,G5RWPZ,"
-        "G5DZW,d2;\nX;\n");
+        "G5JDR:77 D,G5TJR,D,2; / G5JDR:78 D,G5TJR,D,3; / G5JDR:79 D,G5TJR,D,1; / G5BUD:b1 / "
+        "G5UDZ:u1 WG,G5RW\xA3S,G5JDR,78; / G5UDZ:u2 WG,G5RW\xA3S,G5JDR,79; WL,G5RW\xA3S,78L; / "
+        "G5UDW:w1 WL,G5RW\xA3"
+        "D,77L; / G5PDZ:p1 WG,G5REPZ,G5BUD,b1; WL,G5RPRZ,d1L; / "
+        "G5PDZ:p2 WG,G5REPZ,G5BUD,b1; WG,G5REPZ,G5DZE,z1; WL,G5RPRZ,d2L; / G5DZW:d1 / G5DZW:d2 / "
+        "G5UDD:ud1 WG,G5RWPZ,G5DZW,d1; / G5UDD:ud2 WG,G5RWPZ,G5DZW,d2;");
     EXPECT_EQ(SekcjaSO(strCel),
-              strZostaje +
-                  "RO,1,G5UDZ,u2,u2L,11;\nWG,G5RW\xA3S,G5JDR,79;\nX;\n"
-                  "RO,1,G5PDZ,p2,p2L,11;\nWG,G5REPZ,G5DZE,z1;\nWL,G5RPRZ,d2L;\nX;\n"
-                  "RO,1,G5DZW,d2,d2L,11;\nX;\nRO,1,G5UDD,ud2,ud2L,11;\nWG,G5RWPZ,G5DZW,d2;\nX;\n");
+              SO("G5JDR:79 D,G5TJR,D,1; / G5UDZ:u2 WG,G5RW\xA3S,G5JDR,79; / G5PDZ:p2 "
+                 "WG,G5REPZ,G5DZE,z1; WL,G5RPRZ,d2L; / G5DZW:d2 / G5UDD:ud2 WG,G5RWPZ,G5DZW,d2;"));
     CRun lokale(Bit(GrupaLokale));
-    EXPECT_EQ(NaglowkiSO(lokale.FiltrujJeden("RO,1,G5JDR,78,78L,11;\nD,G5TJR,D,3;\nX;\n"
-                                             "RO,1,G5JRZ,r1,r1L,11;\nWG,G5RJRW,G5JDR,78;\nX;\n"
-                                             "RO,1,G5JRZ,r2,r2L,11;\nWG,G5RJRW,G5JDR,79;\nX;\n")),
-              std::vector<std::string>{"RO,1,G5JRZ,r2,r2L,11;"});
+    EXPECT_EQ(Naglowki(lokale.FiltrujJeden("G5JDR:78 D,G5TJR,D,3; / G5JRZ:r1 WG,G5RJRW,G5JDR,78; "
+                                           "/ G5JRZ:r2 WG,G5RJRW,G5JDR,79;")),
+              "G5JRZ:r2");
 }
 
 struct CPrzypadekBledu {
-    std::string strSO;
-    int nNumer;
-    std::string strKomunikat;
+    const char* szRekordy;
+    int nNumer; // 0: no error
+    const char* szKomunikat;
 };
 
+// Lease d1 is named by the first lease subject, before an entry with a "D" code: no error. Lease
+// d2 is reached only after the bad entry and fails the file, as walking list 5 in order would.
 // clang-format off
-const std::vector<CPrzypadekBledu> PRZYPADKI_BLEDOW = {
-    {"RO,x,G5DZE,12,34;\nX;\n", 11, "Nieprawidłowy nagłówek rekordu"},
-    {"RO,1,G5UDZ,u,u,11;\nD,G5RW\xA3S,,78;\nX;\n", 8, "Nieprawidłowe użycie wiązania G5RWŁS w obiekcie G5UDZ"},
-    {"RO,1,G5UDW,u,u,11;\nD,G5RW\xA3" "D,,78;\nX;\n", 8, "Nieprawidłowe użycie wiązania G5RWŁD w obiekcie G5UDW"},
-    {"RO,1,G5PDZ,p,p,11;\nD,G5DTW,,1;\nX;\n", 7, "Brak wiązania G5RPRZ w obiekcie G5PDZ"},
-    {"RO,1,G5PDZ,p,p,11;\nD,G5REPZ,,1;\nX;\n", 8, "Nieprawidłowe użycie wiązania G5REPZ w obiekcie G5PDZ"},
-    {"RO,1,G5PDZ,p,p,11;\nD,G5RPRZ,,d1L;\nX;\nRO,1,G5DZW,d1,d1L,11;\nX;\n", 8, "Nieprawidłowe użycie wiązania G5RPRZ w obiekcie G5PDZ"},
-    {"RO,1,G5UDD,u,u,11;\nD,G5RWPZ,,1;\nX;\n", 8, "Nieprawidłowe użycie wiązania G5RWPZ w obiekcie G5UDD"},
-    {"RO,1,G5UDZ,u,u,11;\nK,G5RW\xA3S,1;\nX;\n", 6, "Nieprawidłowy format danych w rekordzie"},
+const CPrzypadekBledu PRZYPADKI_BLEDOW[] = {
+    {"RO,x,G5DZE,12,34;", 11, "Nieprawidłowy nagłówek rekordu"},
+    {"G5UDZ:u D,G5RW\xA3S,,78;", 8, "Nieprawidłowe użycie wiązania G5RWŁS w obiekcie G5UDZ"},
+    {"G5UDW:u D,G5RW\xA3" "D,,78;", 8, "Nieprawidłowe użycie wiązania G5RWŁD w obiekcie G5UDW"},
+    {"G5PDZ:p D,G5DTW,,1;", 7, "Brak wiązania G5RPRZ w obiekcie G5PDZ"},
+    {"G5PDZ:p D,G5REPZ,,1;", 8, "Nieprawidłowe użycie wiązania G5REPZ w obiekcie G5PDZ"},
+    {"G5UDD:u D,G5RWPZ,,1;", 8, "Nieprawidłowe użycie wiązania G5RWPZ w obiekcie G5UDD"},
+    {"G5UDZ:u K,G5RW\xA3S,1;", 6, "Nieprawidłowy format danych w rekordzie"},
+    {"G5PDZ:p1 WL,G5RPRZ,d1L; / G5PDZ:p2 D,G5RPRZ,,zz; / G5PDZ:p3 WG,G5RPRZ,G5DZW,d2; / G5DZW:d1", 0, ""},
+    {"G5PDZ:p1 WL,G5RPRZ,d1L; / G5PDZ:p2 D,G5RPRZ,,zz; / G5PDZ:p3 WG,G5RPRZ,G5DZW,d2; / G5DZW:d1 / "
+     "G5DZW:d2", 8, "Nieprawidłowe użycie wiązania G5RPRZ w obiekcie G5PDZ"},
 };
 // clang-format on
 
-TEST(BledyEtapow, KonczaPlikNumerowanymBledemZMiejscem) {
+TEST(EtapyZalezne, BledyKonczaPlikNumerowanymBledemZMiejscem) {
     for (const CPrzypadekBledu& p : PRZYPADKI_BLEDOW) {
+        SCOPED_TRACE(p.szRekordy);
         CRun run(Bit(GrupaLokale) | Bit(GrupaBudynki));
-        run.Dodaj("obreb", PlikSWDE(p.strSO));
+        run.Dodaj("obreb", Plik(p.szRekordy));
         ASSERT_TRUE(run.Filtruj());
-        ASSERT_EQ(run.silnik.LiczbaBledow(), 1) << p.strSO;
-        EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst.rfind(T("Błąd nr ") + std::to_string(p.nNumer) +
-                                                             ": " + T(p.strKomunikat) +
-                                                             " (Linia w pliku nr: ",
-                                                         0),
-                  0u)
-            << run.silnik.Bledy()[0].m_strTekst;
-        EXPECT_EQ(CzytajSurowo(run.pary[0][CParaPlikow::ZRODLO]), PlikSWDE(p.strSO));
-    }
-}
-
-TEST(EtapyZalezne, Lista5SprawdzanaWKolejnosciJakLiniowo) {
-    // Lease d1 is named correctly by the first lease subject, before an entry with a "D" code:
-    // no error. Lease d2 is reached only after the bad entry and fails the file.
-    const std::string strPoczatek =
-        "RO,1,G5PDZ,p1,p1L,11;\nWL,G5RPRZ,d1L;\nX;\nRO,1,G5PDZ,p2,p2L,11;\nD,G5RPRZ,,zz;\nX;\n"
-        "RO,1,G5PDZ,p3,p3L,11;\nWG,G5RPRZ,G5DZW,d2;\nX;\nRO,1,G5DZW,d1,d1L,11;\nX;\n";
-    for (const bool bZD2 : {false, true}) {
-        CRun run(Bit(GrupaLokale) | Bit(GrupaBudynki));
-        run.Dodaj("obreb", PlikSWDE(strPoczatek + (bZD2 ? "RO,1,G5DZW,d2,d2L,11;\nX;\n" : "")));
-        ASSERT_TRUE(run.Filtruj());
-        EXPECT_EQ(run.silnik.LiczbaBledow(), bZD2 ? 1 : 0);
-        EXPECT_EQ(SekcjaSO(run.Cel()), bZD2 ? "<no SO section>" : "");
+        ASSERT_EQ(run.silnik.LiczbaBledow(), p.nNumer ? 1 : 0);
+        if (p.nNumer == 0)
+            EXPECT_EQ(SekcjaSO(run.Cel()), "");
+        else
+            EXPECT_TRUE(run.silnik.Bledy()[0].m_strTekst.starts_with(
+                T("Błąd nr ") + std::to_string(p.nNumer) + ": " + T(p.szKomunikat) +
+                " (Linia w pliku nr: "))
+                << run.silnik.Bledy()[0].m_strTekst;
+        EXPECT_EQ(CzytajSurowo(run.pary[0][CParaPlikow::ZRODLO]), Plik(p.szRekordy));
     }
 }
 

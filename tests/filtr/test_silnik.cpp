@@ -3,56 +3,40 @@
 // and the exact log.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "silnik_testowy.h"
-#include "swde/kodowanie.h"
 
 using namespace silnik_test;
-using kodowanie::T;
 
 namespace {
 
 // Premises l1 go; the building's address relation then dangles, the building is left with no
 // relation, address a1 is referred to by nothing, a2 by the person.
-const std::string PLIK_LANCUCHA =
-    PlikSWDE("RO,1,G5LKL,l1,l1L,11;\nX;\nRO,1,G5OSF,o1,o1L,11;\nWG,G5RADR,G5ADR,a2;\nX;\n"
-             "RO,1,G5ADR,a1,a1L,11;\nX;\nRO,1,G5ADR,a2,a2L,11;\nX;\n"
-             "RO,1,G5BUD,b1,b1L,11;\nWL,G5RADR,l1L;\nX;\n");
-const std::vector<std::string> PO_SLEPYCH = {"RO,1,G5OSF,o1,o1L,11;", "RO,1,G5ADR,a1,a1L,11;",
-                                             "RO,1,G5ADR,a2,a2L,11;", "RO,1,G5BUD,b1,b1L,11;"};
-const std::vector<std::string> PO_SIEROTACH = {"RO,1,G5OSF,o1,o1L,11;", "RO,1,G5ADR,a2,a2L,11;"};
+const std::string LANCUCH =
+    "G5LKL:l1 / G5OSF:o1 WG,G5RADR,G5ADR,a2; / G5ADR:a1 / G5ADR:a2 / G5BUD:b1 WL,G5RADR,l1L;";
+const std::string PLIK_LANCUCHA = Plik(LANCUCH);
+const std::string PO_SLEPYCH = "G5OSF:o1 G5ADR:a1 G5ADR:a2 G5BUD:b1";
 
-class Lancuch : public ::testing::TestWithParam<std::tuple<bool, bool>> {};
-
-TEST_P(Lancuch, KazdaKombinacjaSierotISumZostawiaTylkoCelILog) {
-    const auto [bSieroty, bCRC] = GetParam();
-    CRun run(Bit(GrupaLokale) | (bSieroty ? Bit(GrupaSieroty) : 0));
-    run.opcje.m_bSumyCRC = bCRC;
-    run.Dodaj("obreb", PLIK_LANCUCHA);
-    ASSERT_TRUE(run.Filtruj());
-    ASSERT_EQ(run.silnik.LiczbaBledow(), 0) << run.silnik.Bledy()[0].m_strTekst;
-    const std::string strCel = run.Cel();
-    EXPECT_EQ(NaglowkiSO(strCel), bSieroty ? PO_SIEROTACH : PO_SLEPYCH);
-    EXPECT_FALSE(Zawiera(strCel, "l1L"));
-    EXPECT_EQ(std::regex_search(strCel, std::regex("SWDEXC,[0-9]+;$")), bCRC);
-    EXPECT_EQ(Zawiera(strCel, "\nSXC,"), bCRC);
-    EXPECT_EQ(run.katalog.Pliki(),
-              (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
-    const std::string strLog = run.Log("obreb_wy.log");
-    EXPECT_TRUE(Zawiera(strLog, T("Zakończono odfiltrowywanie ślepych odwołań.")));
-    EXPECT_EQ(Zawiera(strLog, T("Zakończono odfiltrowywanie obiektów sierot...")), bSieroty);
-    EXPECT_EQ(Zawiera(strLog, T("Zakończono obliczanie sum CRC...")), bCRC);
+TEST(Lancuch, KazdaKombinacjaSierotISumZostawiaTylkoCelILog) {
+    for (const auto& [bSieroty, bCRC] :
+         {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
+        SCOPED_TRACE(bSieroty * 10 + bCRC);
+        CRun run(Bit(GrupaLokale) | (bSieroty ? Bit(GrupaSieroty) : 0), bCRC);
+        const std::string strCel = run.FiltrujJeden(LANCUCH);
+        EXPECT_EQ(Naglowki(strCel), bSieroty ? "G5OSF:o1 G5ADR:a2" : PO_SLEPYCH);
+        EXPECT_FALSE(Zawiera(strCel, "l1L"));
+        EXPECT_EQ(std::regex_search(strCel, std::regex("SWDEXC,[0-9]+;$")), bCRC);
+        EXPECT_EQ(Zawiera(strCel, "\nSXC,"), bCRC);
+        EXPECT_EQ(run.katalog.Pliki(),
+                  (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
+        const std::string strLog = run.Log("obreb_wy.log");
+        EXPECT_EQ(Zawiera(strLog, T("Zakończono odfiltrowywanie obiektów sierot...")), bSieroty);
+        EXPECT_EQ(Zawiera(strLog, T("Zakończono obliczanie sum CRC...")), bCRC);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(SierotyICRC, Lancuch,
-                         ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
 TEST(Plan, SameSierotyRuszajaFiltrowanieObiektowBezOpcjiOdmowa) {
     CRun sieroty(Bit(GrupaSieroty));
-    EXPECT_EQ(
-        NaglowkiSO(sieroty.FiltrujJeden("RO,1,G5ADR,a1,a1L,11;\nX;\nRO,1,G5G_DZE,d,d,11;\nX;\n")),
-        std::vector<std::string>{"RO,1,G5G_DZE,d,d,11;"});
+    EXPECT_EQ(Naglowki(sieroty.FiltrujJeden("G5ADR:a1 / G5G_DZE:d")), "G5G_DZE:d");
     CRun run;
     run.Dodaj("obreb", PLIK_LANCUCHA);
     EXPECT_FALSE(run.Filtruj());
@@ -69,9 +53,8 @@ TEST(Plan, SameSierotyRuszajaFiltrowanieObiektowBezOpcjiOdmowa) {
 TEST(Run, NieotwieralneZrodloIDwaPlikiOdPustychListIMap) {
     CRun run(Bit(GrupaLokale));
     run.Dodaj("brak", "");
-    run.Dodaj("pierwszy",
-              PlikSWDE("RO,1,G5JDR,78,78L,11;\nD,G5TJR,D,3;\nX;\nRO,1,G5LKL,l,l,11;\nX;\n"));
-    run.Dodaj("drugi", PlikSWDE("RO,1,G5UDZ,u,u,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n"));
+    run.Dodaj("pierwszy", Plik("G5JDR:78 D,G5TJR,D,3; / G5LKL:l"));
+    run.Dodaj("drugi", Plik("G5UDZ:u WG,G5RW\xA3S,G5JDR,78;"));
     ASSERT_TRUE(run.Filtruj());
     EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Zakonczono);
     ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
@@ -81,7 +64,7 @@ TEST(Run, NieotwieralneZrodloIDwaPlikiOdPustychListIMap) {
     EXPECT_TRUE(Zawiera(run.Log("brak_wy.log"), T("Rozpoczęto filtrowanie pliku '") +
                                                     run.pary[0][0] + "'\n\n\t" + strBlad + "\n"));
     EXPECT_EQ(run.powiadomienia.nWyczyszczen, 1);
-    EXPECT_EQ(SekcjaSO(run.Cel(2)), "RO,1,G5UDZ,u,u,11;\nWG,G5RW\xA3S,G5JDR,78;\nX;\n");
+    EXPECT_EQ(SekcjaSO(run.Cel(2)), SO("G5UDZ:u WG,G5RW\xA3S,G5JDR,78;"));
     const std::string strLog = run.Log("drugi_wy.log");
     EXPECT_FALSE(Zawiera(strLog, "G5LKL:") || Zawiera(strLog, "G5JDR:")) << strLog;
     EXPECT_TRUE(Zawiera(strLog, "G5UDZ:\t1\t0\t1\t1\t0\t1"));
@@ -93,53 +76,41 @@ TEST(Run, NieotwieralneZrodloIDwaPlikiOdPustychListIMap) {
     EXPECT_EQ(run.powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Informacja);
 }
 
-struct CPrzypadekPrzerwania {
-    const char* szNazwa;
-    int nMaska;
-    bool bSumy;
-    const char* szEtap; // the stage text at which cancel is requested
-};
-
-class Przerwanie : public ::testing::TestWithParam<CPrzypadekPrzerwania> {};
-
-TEST_P(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
-    const CPrzypadekPrzerwania& p = GetParam();
-    CRun run(p.nMaska);
-    run.opcje.m_bSumyCRC = p.bSumy;
-    run.opcje.UstawMaske(12, 1);
-    run.Dodaj("obreb", PLIK_LANCUCHA);
-    run.Dodaj("drugi", PLIK_LANCUCHA);
-    const std::string strEtap = T(p.szEtap);
-    run.powiadomienia.przyEtapie = [&](const std::string& t) {
-        run.powiadomienia.bPrzerwij |= t == strEtap;
+TEST(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
+    struct {
+        int nMaska;
+        bool bSumy;
+        const char* szEtap; // the stage text at which cancel is requested
+    } const przypadki[] = {
+        {0, true, "Filtrowanie obiektów (1/1)"}, // attributes only, straight to the target
+        {Bit(GrupaLokale), false, "Filtrowanie typów"},
+        {Bit(GrupaLokale) | Bit(GrupaBudynki), false, "Filtrowanie obiektów (1/4)"},
+        {Bit(GrupaLokale) | Bit(GrupaBudynki), false, "Filtrowanie obiektów (3/4)"},
+        {Bit(GrupaLokale), false, "Filtrowanie ślepych odwołań"},
+        {Bit(GrupaLokale), true, "Filtrowanie ślepych odwołań"},
+        {Bit(GrupaLokale) | Bit(GrupaSieroty), true, "Odfiltrowanie obiektów sierot"},
+        {Bit(GrupaLokale) | Bit(GrupaSieroty), true, "Dodawanie sum kontrolnych CRC"},
     };
-    EXPECT_FALSE(run.Filtruj());
-    EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Przerwano);
-    EXPECT_EQ(run.katalog.Pliki(),
-              (std::vector<std::string>{"drugi.swd", "obreb.swd", "obreb_wy.log"}));
-    EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
-    const std::string strLog = run.Log("obreb_wy.log");
-    EXPECT_TRUE(std::regex_search(strLog, std::regex("\n\n[-0-9: ]+Przerwano filtrowanie.\n$")))
-        << strLog;
-    EXPECT_TRUE(run.powiadomienia.komunikaty.empty());
-    EXPECT_EQ(run.powiadomienia.zdarzenia.back(), "okno+");
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(std::string(p.szEtap) + (p.bSumy ? " CRC" : ""));
+        CRun run(p.nMaska, p.bSumy);
+        run.opcje.UstawMaske(12, 1);
+        run.Dodaj("obreb", PLIK_LANCUCHA);
+        run.Dodaj("drugi", PLIK_LANCUCHA);
+        run.powiadomienia.przyEtapie = [&, strEtap = T(p.szEtap)](const std::string& t) {
+            run.powiadomienia.bPrzerwij |= t == strEtap;
+        };
+        EXPECT_FALSE(run.Filtruj());
+        EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Przerwano);
+        EXPECT_EQ(run.katalog.Pliki(),
+                  (std::vector<std::string>{"drugi.swd", "obreb.swd", "obreb_wy.log"}));
+        EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
+        EXPECT_TRUE(std::regex_search(run.Log("obreb_wy.log"),
+                                      std::regex("\n\n[-0-9: ]+Przerwano filtrowanie.\n$")));
+        EXPECT_TRUE(run.powiadomienia.komunikaty.empty());
+        EXPECT_EQ(run.powiadomienia.zdarzenia.back(), "okno+");
+    }
 }
-
-// clang-format off
-const std::vector<CPrzypadekPrzerwania> PRZYPADKI_PRZERWANIA = {
-    {"atrybuty_prosto_do_celu", 0, true, "Filtrowanie obiektów (1/1)"},
-    {"przy_kopii_typow", Bit(GrupaLokale), false, "Filtrowanie typów"},
-    {"etap_1_z_4", Bit(GrupaLokale) | Bit(GrupaBudynki), false, "Filtrowanie obiektów (1/4)"},
-    {"etap_3_z_4", Bit(GrupaLokale) | Bit(GrupaBudynki), false, "Filtrowanie obiektów (3/4)"},
-    {"slepe_odwolania", Bit(GrupaLokale), false, "Filtrowanie ślepych odwołań"},
-    {"slepe_przed_sumami", Bit(GrupaLokale), true, "Filtrowanie ślepych odwołań"},
-    {"sieroty", Bit(GrupaLokale) | Bit(GrupaSieroty), true, "Odfiltrowanie obiektów sierot"},
-    {"sumy_crc", Bit(GrupaLokale) | Bit(GrupaSieroty), true, "Dodawanie sum kontrolnych CRC"},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Punkty, Przerwanie, ::testing::ValuesIn(PRZYPADKI_PRZERWANIA),
-                         [](const auto& info) { return std::string(info.param.szNazwa); });
 
 TEST(Nazwy, BezKropkiIZKropkaWFolderze) {
     // A failing second stage leaves the temporary files, which shows their names.
@@ -147,7 +118,7 @@ TEST(Nazwy, BezKropkiIZKropkaWFolderze) {
     fs::create_directories(run.katalog("a.b"));
     run.Dodaj("a.b/obreb", "", run.katalog("a.b/wynik"));
     run.pary[0][CParaPlikow::ZRODLO] = run.katalog("a.b/obreb");
-    Zapisz(run.pary[0][CParaPlikow::ZRODLO], PlikSWDE("RO,1,G5PDZ,p,p,11;\nX;\n"));
+    Zapisz(run.pary[0][CParaPlikow::ZRODLO], Plik("G5PDZ:p"));
     ASSERT_TRUE(run.Filtruj());
     EXPECT_EQ(run.silnik.LiczbaBledow(), 1);
     EXPECT_EQ(run.katalog.Pliki(),
@@ -155,26 +126,12 @@ TEST(Nazwy, BezKropkiIZKropkaWFolderze) {
                                         "a.b/wynik.log"}));
 }
 
-TEST(Nazwy, CelBedacyZrodlemOdrzuconyZrodloNietkniete) {
-    CRun run(Bit(GrupaLokale));
-    run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("./obreb.swd"));
-    ASSERT_TRUE(run.Filtruj());
-    ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
-    const std::string strBlad = run.silnik.Bledy()[0].m_strTekst;
-    EXPECT_TRUE(Zawiera(strBlad, run.katalog("obreb.swd"))) << strBlad;
-    EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
-    EXPECT_EQ(run.katalog.Pliki(), (std::vector<std::string>{"obreb.log", "obreb.swd"}));
-    const std::string strLog = run.Log("obreb.log");
-    EXPECT_TRUE(Zawiera(strLog, "\n\t" + strBlad + "\n"));
-    EXPECT_FALSE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku")));
-}
-
 TEST(Nazwy, ParyKtoreZniszczylybyInnePlikiOdrzuconeResztaIdzie) {
     CRun run(Bit(GrupaLokale));
     // 0 would write, then delete, obreb_KELVOR1.swd: the target of pair 1, which goes on.
     run.Dodaj("obreb", PLIK_LANCUCHA);
     run.Dodaj("drugi", PLIK_LANCUCHA, run.katalog("obreb_KELVOR1.swd"));
-    run.Dodaj("trzeci", PLIK_LANCUCHA, run.katalog("obreb.swd"));   // source 0
+    run.Dodaj("trzeci", PLIK_LANCUCHA, run.katalog("./obreb.swd")); // source 0
     run.Dodaj("czwarty", PLIK_LANCUCHA, run.katalog("wynik.log"));  // its own log
     run.Dodaj("piaty", PLIK_LANCUCHA, run.katalog("brak/cel.swd")); // log cannot be created
     // Its target is its source, and its log would be the source of the next pair.
@@ -191,10 +148,15 @@ TEST(Nazwy, ParyKtoreZniszczylybyInnePlikiOdrzuconeResztaIdzie) {
     EXPECT_EQ(run.silnik.Bledy()[3].m_strTekst,
               T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("brak/cel.log"));
     EXPECT_TRUE(Zawiera(run.silnik.Bledy()[5].m_strTekst, T("błędy krytyczne")));
+    const std::string strOdmowa = run.silnik.Bledy()[1].m_strTekst;
+    EXPECT_TRUE(Zawiera(strOdmowa, run.katalog("obreb.swd"))) << strOdmowa;
+    const std::string strLog = run.Log("obreb.log"); // the refused pair's log
+    EXPECT_TRUE(Zawiera(strLog, "\n\t" + strOdmowa + "\n"));
+    EXPECT_FALSE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku")));
     EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
     EXPECT_EQ(CzytajSurowo(run.katalog("szosty.log")), PLIK_LANCUCHA);
-    EXPECT_EQ(NaglowkiSO(run.Cel(1)), PO_SLEPYCH);
-    EXPECT_EQ(NaglowkiSO(run.Cel(6)), PO_SLEPYCH);
+    EXPECT_EQ(Naglowki(run.Cel(1)), PO_SLEPYCH);
+    EXPECT_EQ(Naglowki(run.Cel(6)), PO_SLEPYCH);
     EXPECT_EQ(run.katalog.Pliki(),
               (std::vector<std::string>{"czwarty.swd", "drugi.swd", "obreb.log", "obreb.swd",
                                         "obreb_KELVOR1.log", "obreb_KELVOR1.swd", "obreb_wy.log",
@@ -204,21 +166,22 @@ TEST(Nazwy, ParyKtoreZniszczylybyInnePlikiOdrzuconeResztaIdzie) {
 
 // The whole log of a run, time stamps and the duration replaced.
 TEST(Log, CalyLogPliku) {
-    CRun run(Bit(GrupaLokale));
-    run.opcje.m_bSumyCRC = true;
+    CRun run(Bit(GrupaLokale), true);
     run.opcje.m_bZmienione = false;
     run.opcje.m_strPlikKonfiguracji = "C:\\konf\\KELVOR.cfg";
     run.opcje.UstawMaske(12, 0b10);    // G5DZE: G5NOS
     run.opcje.UstawMaske(14, 1 << 11); // G5BUD: G5RPWŁ
-    run.Dodaj("obreb", PlikSWDE("RO,1,G5LKL,l,l,11;\nX;\nRO,1,G5O_DZE,a,a,11;\nX;\n"
-                                "RO,1,G5DZE,b,b,11;\nX;\nRO,1,G5G_DZE,c,c,12;\nX;\n"
-                                "RO,1,G5ADR,d,d,11;\nX;\nRO,1,G5OSF,e,e,02;\nX;\n"));
+    run.Dodaj("obreb", Plik("G5LKL:l / G5O_DZE:a / G5DZE:b / RO,1,G5G_DZE,c,c,12; / G5ADR:d / "
+                            "RO,1,G5OSF,e,e,02;"));
     ASSERT_TRUE(run.Filtruj());
     std::string strLog = kodowanie::Cp1250DoUtf8(run.Log("obreb_wy.log"));
-    strLog =
-        std::regex_replace(strLog, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "), "@ ");
-    strLog = std::regex_replace(strLog, std::regex("filtrowania: \\d+:\\d\\d:\\d\\d:\\d\\d"),
-                                "filtrowania: D");
+    for (const auto& [strCo, szNa] : {std::pair{run.pary[0][0], "<Z>"}, {run.pary[0][1], "<C>"}})
+        for (std::size_t n; (n = strLog.find(strCo)) != std::string::npos;)
+            strLog.replace(n, strCo.size(), szNa);
+    for (const auto& [szWzor, szNa] :
+         {std::pair{"\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d ", "@ "},
+          {"filtrowania: \\d+:\\d\\d:\\d\\d:\\d\\d", "filtrowania: D"}})
+        strLog = std::regex_replace(strLog, std::regex(szWzor), szNa);
     // The attribute block: 25 type lines, the two ticked symbols marked where they stand.
     const std::size_t nAtrybuty = strLog.find("Filtrowane atrybuty:\n") + 21;
     const std::size_t nKoniec = strLog.find("\n\n", nAtrybuty);
@@ -236,42 +199,27 @@ TEST(Log, CalyLogPliku) {
           "G5RDOK(N)\n",
           "\nG5PDZ(przedmiot dzierżawy): G5DTW(N), G5DTU(N)\n"})
         EXPECT_TRUE(Zawiera(strAtrybuty, szWiersz)) << szWiersz;
-    const std::string strZ = run.pary[0][0], strC = run.pary[0][1];
-    const std::string strOczekiwany =
+    EXPECT_EQ(
+        strLog,
         "@ Rozpoczęcie filtrowania zgodnego z plikiem konfiguracyjnym: 'C:\\konf\\KELVOR.cfg'\n"
-        "\nFiltrowane obiekty:\n"
-        "Dane dotyczące lokali (T)\nDane dotyczące budynków (N)\nDane dotyczące władania (N)\n"
-        "Dane dotyczące dzierżawy (N)\nDane historyczne (N)\nDane graficzne (N)\n"
-        "Dane typów niestandardowych (N)\nDane dotyczące rejonów statystycznych (N)\n"
-        "Dane dotyczące użytków gruntowych (N)\nDane dotyczące konturów klasyfikacyjnych (N)\n"
-        "Sieroty (N)\n"
-        "\nFiltrowane atrybuty:\n"
-        "<atrybuty>\n"
-        "\n@ Rozpoczęto filtrowanie pliku '" +
-        strZ +
-        "'\n"
+        "\nFiltrowane obiekty:\nDane dotyczące lokali (T)\nDane dotyczące budynków (N)\n"
+        "Dane dotyczące władania (N)\nDane dotyczące dzierżawy (N)\nDane historyczne (N)\n"
+        "Dane graficzne (N)\nDane typów niestandardowych (N)\n"
+        "Dane dotyczące rejonów statystycznych (N)\nDane dotyczące użytków gruntowych (N)\n"
+        "Dane dotyczące konturów klasyfikacyjnych (N)\nSieroty (N)\n"
+        "\nFiltrowane atrybuty:\n<atrybuty>\n\n@ Rozpoczęto filtrowanie pliku '<Z>'\n"
         "\n@ Rozpoczęto etap 1 z 2 filtrowania pliku...\n"
         "@ Zakończono etap 1 z 2 filtrowania pliku\n"
         "\n@ Rozpoczęto etap 2 z 2 filtrowania pliku...\n"
         "@ Zakończono etap 2 z 2 filtrowania pliku\n"
-        "\n@ Liczba obiektów\n"
-        "@ \t\tPlik źródłowy\t\tPlik docelowy\n"
-        "@ Symbol\tAkt.\tHist.\tRazem\tAkt.\tHist.\tRazem\n"
-        "@ G5ADR:\t1\t0\t1\t1\t0\t1\n"
-        "@ G5DZE:\t2\t1\t3\t2\t1\t3\n"
-        "@ G5LKL:\t1\t0\t1\t0\t0\t0\n"
+        "\n@ Liczba obiektów\n@ \t\tPlik źródłowy\t\tPlik docelowy\n"
+        "@ Symbol\tAkt.\tHist.\tRazem\tAkt.\tHist.\tRazem\n@ G5ADR:\t1\t0\t1\t1\t0\t1\n"
+        "@ G5DZE:\t2\t1\t3\t2\t1\t3\n@ G5LKL:\t1\t0\t1\t0\t0\t0\n"
         "\n@ Rozpoczęto odfiltrowywanie ślepych odwołań...\n"
         "@ Zakończono odfiltrowywanie ślepych odwołań.\n"
-        "\n@ Rozpoczęto obliczanie sum CRC...\n"
-        "@ Zakończono obliczanie sum CRC...\n"
-        "\n@ Zakończono filtrowanie pliku '" +
-        strZ +
-        "'\n"
-        "@ Utworzono wynikowy plik '" +
-        strC +
-        "'\n"
-        "\t\t\tCzas trwania filtrowania: D\n";
-    EXPECT_EQ(strLog, strOczekiwany);
+        "\n@ Rozpoczęto obliczanie sum CRC...\n@ Zakończono obliczanie sum CRC...\n"
+        "\n@ Zakończono filtrowanie pliku '<Z>'\n@ Utworzono wynikowy plik '<C>'\n"
+        "\t\t\tCzas trwania filtrowania: D\n");
     const std::string strSurowy = CzytajSurowo(run.katalog("obreb_wy.log"));
     EXPECT_EQ(std::count(strSurowy.begin(), strSurowy.end(), '\n'),
               std::count(strSurowy.begin(), strSurowy.end(), '\r'));
