@@ -27,7 +27,9 @@ using kodowanie::T;
 // A folder of its own for each test, removed afterwards.
 class CKatalog {
 public:
-    CKatalog() : m_sciezka(fs::temp_directory_path() / ("kelvor_f_" + Los())) {
+    CKatalog()
+        : m_sciezka(fs::temp_directory_path() /
+                    ("kelvor_f_" + std::to_string(std::random_device{}()))) {
         fs::create_directories(m_sciezka);
     }
     ~CKatalog() {
@@ -48,7 +50,6 @@ public:
     }
 
 private:
-    static std::string Los() { return std::to_string(std::random_device{}()); }
     fs::path m_sciezka;
 };
 
@@ -56,15 +57,12 @@ inline void Zapisz(const std::string& strSciezka, const std::string& strTekst) {
     std::ofstream(strSciezka, std::ios::binary) << strTekst;
 }
 
-inline std::string CzytajSurowo(const std::string& strSciezka) {
+// The file's text, by default with every CR removed.
+inline std::string Czytaj(const std::string& strSciezka, bool bSurowo = false) {
     std::ifstream plik(strSciezka, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(plik), {});
-}
-
-// The file's text with every CR removed.
-inline std::string Czytaj(const std::string& strSciezka) {
-    std::string strTekst = CzytajSurowo(strSciezka);
-    std::erase(strTekst, '\r');
+    std::string strTekst(std::istreambuf_iterator<char>(plik), {});
+    if (!bSurowo)
+        std::erase(strTekst, '\r');
     return strTekst;
 }
 
@@ -72,22 +70,20 @@ inline std::string Czytaj(const std::string& strSciezka) {
 // written as they stand, except that a header "G5DZE:7" stands for "RO,1,G5DZE,7,7L,11;" and
 // the end line "X;" is added unless the last line starts with "X".
 inline std::string SO(const std::string& strSkrot) {
+    static const std::regex krotki("^(\\w+):(\\w+)$");
     std::istringstream wejscie(strSkrot + " /");
-    std::string strSO, strRekord, strSlowo;
-    bool bKoniec = false;
-    while (wejscie >> strSlowo) {
+    std::string strSO, strRekord, strOstatni;
+    for (std::string strSlowo; wejscie >> strSlowo;) {
         if (strSlowo == "/") {
-            strSO += strRekord + (bKoniec ? "" : "X;\n");
+            strSO += strRekord + (strOstatni.starts_with("X") ? "" : "X;\n");
             strRekord.clear();
-            continue;
+            strOstatni.clear();
+        } else if (strRekord.empty()) {
+            strRekord = std::regex_replace(strSlowo, krotki, "RO,1,$1,$2,$2L,11;") + "\n";
+        } else {
+            strRekord += strSlowo + "\n";
+            strOstatni = strSlowo;
         }
-        const std::size_t n = strSlowo.find(':');
-        if (strRekord.empty() && n != std::string::npos) {
-            const std::string strId = strSlowo.substr(n + 1);
-            strSlowo = "RO,1," + strSlowo.substr(0, n) + "," + strId + "," + strId + "L,11;";
-        }
-        strRekord += strSlowo + "\n";
-        bKoniec = strRekord.size() > strSlowo.size() + 1 && strSlowo[0] == 'X';
     }
     return strSO;
 }
@@ -98,12 +94,6 @@ const std::string POCZATEK = "SWDE.w.2.00.(C) GUGiK 2000;\nSN;\nNS,TR,1;\nSX;\nS
 // A whole SWDE file around object records in the short form.
 inline std::string Plik(const std::string& strSkrot) {
     return POCZATEK + SO(strSkrot) + "SX;\nSWDEX;\n";
-}
-
-// What a pass writes around object records in the short form (CRs removed): the file end line
-// has no line end.
-inline std::string Wynik(const std::string& strSkrot) {
-    return POCZATEK + SO(strSkrot) + "SX;\nSWDEX;";
 }
 
 // The lines of a file's object section, between "SO;" and its end line.

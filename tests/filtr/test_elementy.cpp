@@ -1,4 +1,5 @@
-// Finding and removing element lines by their symbol.
+// Finding element lines by their symbol: the first match from a position, its code and targets,
+// and fields a short line lacks read as empty, not as what a longer line split before held.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,18 +9,13 @@
 
 namespace {
 
-// A parcel with a geometry block, relations and attributes; Ł is byte A3 (ISO 8859-2).
-const Rekord DZIALKA = {"RO,a,G5DZE,12,34,11;",
-                        "GL;",
-                        "P,P,G5PZG,1,2,3,4;" /* a long split first */,
-                        "GX;",
-                        "WG,G5RJDR,G5JDR,77;",
-                        "WL,G5RADR,15;",
-                        "D,G5PEW,R,12;",
-                        "D,G5DTW,D,x,y;",
-                        "WG,G5RKRG,G5JEW;" /* no identifier */,
-                        "WG,G5RW\xA3S,G5JDR,78;",
-                        "XC,77;"};
+// A parcel with a geometry block whose long line is split first, relations, attributes and a
+// relation without an identifier; Ł is byte A3 (ISO 8859-2).
+// clang-format off
+const Rekord DZIALKA = {"RO,a,G5DZE,12,34,11;", "GL;", "P,P,G5PZG,1,2,3,4;", "GX;",
+                        "WG,G5RJDR,G5JDR,77;", "WL,G5RADR,15;", "D,G5PEW,R,12;", "D,G5DTW,D,x,y;",
+                        "WG,G5RKRG,G5JEW;", "WG,G5RW\xA3S,G5JDR,78;", "XC,77;"};
+// clang-format on
 
 TEST(ZnajdzElement, PierwszyWierszZSymbolemIJegoCele) {
     struct CPrzypadek {

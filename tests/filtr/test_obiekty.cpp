@@ -112,8 +112,10 @@ struct CPrzypadekBledu {
     const char* szKomunikat;
 };
 
-// Lease d1 is named by the first lease subject, before an entry with a "D" code: no error. Lease
-// d2 is reached only after the bad entry and fails the file, as walking list 5 in order would.
+// Each error ends the file with its number, text and the reader's place (the record's end line:
+// 14 for the bad header). Lease d1 is named by the first lease subject, before an entry with a
+// "D" code: no error; lease d2 is reached only after the bad entry and fails the file, as walking
+// list 5 in order would. The last three fail in the dangling-reference pass.
 // clang-format off
 const CPrzypadekBledu PRZYPADKI_BLEDOW[] = {
     {"RO,x,G5DZE,12,34;", 11, "Nieprawidłowy nagłówek rekordu"},
@@ -126,6 +128,9 @@ const CPrzypadekBledu PRZYPADKI_BLEDOW[] = {
     {"G5PDZ:p1 WL,G5RPRZ,d1L; / G5PDZ:p2 D,G5RPRZ,,zz; / G5PDZ:p3 WG,G5RPRZ,G5DZW,d2; / G5DZW:d1", 0, ""},
     {"G5PDZ:p1 WL,G5RPRZ,d1L; / G5PDZ:p2 D,G5RPRZ,,zz; / G5PDZ:p3 WG,G5RPRZ,G5DZW,d2; / G5DZW:d1 / "
      "G5DZW:d2", 8, "Nieprawidłowe użycie wiązania G5RPRZ w obiekcie G5PDZ"},
+    {"G5OSF:o K,G5RADR,1;", 6, "Nieprawidłowy format danych w rekordzie"},
+    {"G5OSF:o D,G5RADR,,x;", 8, "Nieprawidłowe użycie wiązania"},
+    {"G5DZE:d WL,G5RJDR,j; D,G5RJDR,,1;", 8, "Nieprawidłowe użycie wiązania"},
 };
 // clang-format on
 
@@ -141,9 +146,9 @@ TEST(EtapyZalezne, BledyKonczaPlikNumerowanymBledemZMiejscem) {
         else
             EXPECT_TRUE(run.silnik.Bledy()[0].m_strTekst.starts_with(
                 T("Błąd nr ") + std::to_string(p.nNumer) + ": " + T(p.szKomunikat) +
-                " (Linia w pliku nr: "))
+                " (Linia w pliku nr: " + (p.nNumer == 11 ? "14, pozycja w pliku: 101)" : "")))
                 << run.silnik.Bledy()[0].m_strTekst;
-        EXPECT_EQ(CzytajSurowo(run.pary[0][CParaPlikow::ZRODLO]), Plik(p.szRekordy));
+        EXPECT_EQ(Czytaj(run.pary[0][CParaPlikow::ZRODLO], true), Plik(p.szRekordy));
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include "filtr/przebiegi.h"
 #include "silnik_testowy.h"
-#include "swde/bledy.h"
 
 using namespace silnik_test;
 
@@ -53,28 +52,8 @@ TEST(OdfiltrujSlepeOdwolania, UsuwaElementyWskazujaceUsunieteObiekty) {
         CPrzebieg przebieg;
         for (const CWpis& w : p.listy)
             przebieg.stan.Dodaj(w.nLista, w.p2, w.p3, w.p4);
-        EXPECT_EQ(przebieg(Plik(p.so), OdfiltrujSlepeOdwolania),
-                  Wynik(p.oczekiwane.empty() ? p.so : p.oczekiwane));
-    }
-}
-
-TEST(OdfiltrujSlepeOdwolania, NiewlasciweUzycieSymboluRelacjiKonczyPlik) {
-    const std::pair<std::string, std::string> przypadki[] = {
-        {"G5OSF:5 K,G5RADR,1;", blad::FormatDanychWRekordzie()}, // a geometry line
-        {"G5LKL:5 D,G5RBUD,,15;", blad::UzycieWiazania()},       // lists 1, 2, 3
-        {"G5OSF:5 D,G5RADR,,x;", blad::UzycieWiazania()},        // list 1 only
-    };
-    for (const auto& [strSO, strKomunikat] : przypadki) {
-        CPrzebieg przebieg;
-        przebieg.stan.Dodaj(3, "G5BUD", "1", "15");
-        try {
-            przebieg(Plik("G5DZE:1 / " + strSO), OdfiltrujSlepeOdwolania);
-            ADD_FAILURE() << "no error: " << strSO;
-        } catch (const CSWDEException& e) {
-            // The reader stopped at the end line of the record, line 17 of the file.
-            EXPECT_TRUE(e.m_strKomunikat.starts_with(strKomunikat + " (Linia w pliku nr: 17,"))
-                << e.m_strKomunikat;
-        }
+        EXPECT_EQ(SekcjaSO(przebieg(Plik(p.so), OdfiltrujSlepeOdwolania)),
+                  SO(p.oczekiwane.empty() ? p.so : p.oczekiwane));
     }
 }
 

@@ -14,29 +14,40 @@ namespace {
 const std::string LANCUCH =
     "G5LKL:l1 / G5OSF:o1 WG,G5RADR,G5ADR,a2; / G5ADR:a1 / G5ADR:a2 / G5BUD:b1 WL,G5RADR,l1L;";
 const std::string PLIK_LANCUCHA = Plik(LANCUCH);
-const std::string PO_SLEPYCH = "G5OSF:o1 G5ADR:a1 G5ADR:a2 G5BUD:b1";
+const char* const PO_SLEPYCH = "G5OSF:o1 G5ADR:a1 G5ADR:a2 G5BUD:b1";
 
+// Every combination of orphans and checksums leaves only the target and its log. Orphans alone
+// start object filtering too: nothing is removed before the orphan pass.
 TEST(Lancuch, KazdaKombinacjaSierotISumZostawiaTylkoCelILog) {
-    for (const auto& [bSieroty, bCRC] :
-         {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
-        SCOPED_TRACE(bSieroty * 10 + bCRC);
-        CRun run(Bit(GrupaLokale) | (bSieroty ? Bit(GrupaSieroty) : 0), bCRC);
+    struct {
+        int nMaska;
+        bool bCRC;
+        const char* szZostaja;
+    } const przypadki[] = {
+        {Bit(GrupaLokale), false, PO_SLEPYCH},
+        {Bit(GrupaLokale), true, PO_SLEPYCH},
+        {Bit(GrupaLokale) | Bit(GrupaSieroty), false, "G5OSF:o1 G5ADR:a2"},
+        {Bit(GrupaLokale) | Bit(GrupaSieroty), true, "G5OSF:o1 G5ADR:a2"},
+        {Bit(GrupaSieroty), false, "G5OSF:o1 G5ADR:a2 G5BUD:b1"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.szZostaja + std::string(p.bCRC ? " CRC" : ""));
+        CRun run(p.nMaska, p.bCRC);
         const std::string strCel = run.FiltrujJeden(LANCUCH);
-        EXPECT_EQ(Naglowki(strCel), bSieroty ? "G5OSF:o1 G5ADR:a2" : PO_SLEPYCH);
-        EXPECT_FALSE(Zawiera(strCel, "l1L"));
-        EXPECT_EQ(std::regex_search(strCel, std::regex("SWDEXC,[0-9]+;$")), bCRC);
-        EXPECT_EQ(Zawiera(strCel, "\nSXC,"), bCRC);
+        EXPECT_EQ(Naglowki(strCel), p.szZostaja);
+        EXPECT_EQ(Zawiera(strCel, "l1L"), p.nMaska == Bit(GrupaSieroty));
+        EXPECT_EQ(std::regex_search(strCel, std::regex("\nSXC,[0-9]+;\n[\\s\\S]*SWDEXC,[0-9]+;$")),
+                  p.bCRC);
         EXPECT_EQ(run.katalog.Pliki(),
                   (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
         const std::string strLog = run.Log("obreb_wy.log");
-        EXPECT_EQ(Zawiera(strLog, T("Zakończono odfiltrowywanie obiektów sierot...")), bSieroty);
-        EXPECT_EQ(Zawiera(strLog, T("Zakończono obliczanie sum CRC...")), bCRC);
+        EXPECT_EQ(Zawiera(strLog, T("Zakończono odfiltrowywanie obiektów sierot...")),
+                  (p.nMaska & Bit(GrupaSieroty)) != 0);
+        EXPECT_EQ(Zawiera(strLog, T("Zakończono obliczanie sum CRC...")), p.bCRC);
     }
 }
 
-TEST(Plan, SameSierotyRuszajaFiltrowanieObiektowBezOpcjiOdmowa) {
-    CRun sieroty(Bit(GrupaSieroty));
-    EXPECT_EQ(Naglowki(sieroty.FiltrujJeden("G5ADR:a1 / G5G_DZE:d")), "G5G_DZE:d");
+TEST(Plan, BezOpcjiOdmowa) {
     CRun run;
     run.Dodaj("obreb", PLIK_LANCUCHA);
     EXPECT_FALSE(run.Filtruj());
@@ -47,33 +58,6 @@ TEST(Plan, SameSierotyRuszajaFiltrowanieObiektowBezOpcjiOdmowa) {
     EXPECT_EQ(run.powiadomienia.zdarzenia,
               (std::vector<std::string>{"okno-", "przetwarzaj+", "okno+"}));
     EXPECT_EQ(run.katalog.Pliki(), std::vector<std::string>{"obreb.swd"});
-}
-
-// An unopenable source is logged and counted, and the next file starts with empty lists and maps.
-TEST(Run, NieotwieralneZrodloIDwaPlikiOdPustychListIMap) {
-    CRun run(Bit(GrupaLokale));
-    run.Dodaj("brak", "");
-    run.Dodaj("pierwszy", Plik("G5JDR:78 D,G5TJR,D,3; / G5LKL:l"));
-    run.Dodaj("drugi", Plik("G5UDZ:u WG,G5RW\xA3S,G5JDR,78;"));
-    ASSERT_TRUE(run.Filtruj());
-    EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Zakonczono);
-    ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
-    const std::string strBlad = T("Błąd nr 0: Błąd otwarcia pliku: ") + run.pary[0][0];
-    EXPECT_EQ(run.silnik.Bledy()[0].m_nPara, 0);
-    EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst, strBlad);
-    EXPECT_TRUE(Zawiera(run.Log("brak_wy.log"), T("Rozpoczęto filtrowanie pliku '") +
-                                                    run.pary[0][0] + "'\n\n\t" + strBlad + "\n"));
-    EXPECT_EQ(run.powiadomienia.nWyczyszczen, 1);
-    EXPECT_EQ(SekcjaSO(run.Cel(2)), SO("G5UDZ:u WG,G5RW\xA3S,G5JDR,78;"));
-    const std::string strLog = run.Log("drugi_wy.log");
-    EXPECT_FALSE(Zawiera(strLog, "G5LKL:") || Zawiera(strLog, "G5JDR:")) << strLog;
-    EXPECT_TRUE(Zawiera(strLog, "G5UDZ:\t1\t0\t1\t1\t0\t1"));
-    EXPECT_EQ(run.powiadomienia.zaznaczone, (std::vector<int>{0, 1, 2}));
-    ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
-    EXPECT_TRUE(std::regex_match(run.powiadomienia.komunikaty[0].strTekst,
-                                 std::regex(T("Filtrowanie zakończone.\nCzas filtrowania: "
-                                              "0:00:00:0[0-9]\nIlość błędów filtrowania: 1"))));
-    EXPECT_EQ(run.powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Informacja);
 }
 
 TEST(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
@@ -104,7 +88,7 @@ TEST(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
         EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Przerwano);
         EXPECT_EQ(run.katalog.Pliki(),
                   (std::vector<std::string>{"drugi.swd", "obreb.swd", "obreb_wy.log"}));
-        EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
+        EXPECT_EQ(Czytaj(run.pary[0][0], true), PLIK_LANCUCHA);
         EXPECT_TRUE(std::regex_search(run.Log("obreb_wy.log"),
                                       std::regex("\n\n[-0-9: ]+Przerwano filtrowanie.\n$")));
         EXPECT_TRUE(run.powiadomienia.komunikaty.empty());
@@ -112,21 +96,10 @@ TEST(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
     }
 }
 
-TEST(Nazwy, BezKropkiIZKropkaWFolderze) {
-    // A failing second stage leaves the temporary files, which shows their names.
-    CRun run(Bit(GrupaLokale) | Bit(GrupaBudynki));
-    fs::create_directories(run.katalog("a.b"));
-    run.Dodaj("a.b/obreb", "", run.katalog("a.b/wynik"));
-    run.pary[0][CParaPlikow::ZRODLO] = run.katalog("a.b/obreb");
-    Zapisz(run.pary[0][CParaPlikow::ZRODLO], Plik("G5PDZ:p"));
-    ASSERT_TRUE(run.Filtruj());
-    EXPECT_EQ(run.silnik.LiczbaBledow(), 1);
-    EXPECT_EQ(run.katalog.Pliki(),
-              (std::vector<std::string>{"a.b/obreb", "a.b/obreb_KELVOR1", "a.b/obreb_KELVOR2",
-                                        "a.b/wynik.log"}));
-}
-
-TEST(Nazwy, ParyKtoreZniszczylybyInnePlikiOdrzuconeResztaIdzie) {
+// Pairs whose outputs would destroy other files are refused, a source that cannot be opened
+// and a log that cannot be created fail their pair, and the rest go on, each file starting with
+// empty lists and maps.
+TEST(Run, OdrzuconeIBledneParyLiczoneResztaIdzieOdPustychListIMap) {
     CRun run(Bit(GrupaLokale));
     // 0 would write, then delete, obreb_KELVOR1.swd: the target of pair 1, which goes on.
     run.Dodaj("obreb", PLIK_LANCUCHA);
@@ -139,29 +112,56 @@ TEST(Nazwy, ParyKtoreZniszczylybyInnePlikiOdrzuconeResztaIdzie) {
     run.Dodaj("siodmy", PLIK_LANCUCHA);
     run.pary.back()[CParaPlikow::ZRODLO] = run.katalog("szosty.log");
     fs::rename(run.katalog("siodmy.swd"), run.katalog("szosty.log"));
+    run.Dodaj("brak", "");
+    run.Dodaj("lokal", Plik("G5JDR:78 D,G5TJR,D,3; / G5LKL:l"));
+    run.Dodaj("udzial", Plik("G5UDZ:u WG,G5RW\xA3S,G5JDR,78;"));
+    // Names without "." (one in the folder): a failing second stage leaves its temporary files.
+    fs::create_directories(run.katalog("a.b"));
+    run.Dodaj("a.b/obreb", "", run.katalog("a.b/wynik"));
+    run.pary.back()[CParaPlikow::ZRODLO] = run.katalog("a.b/obreb");
+    Zapisz(run.katalog("a.b/obreb"), Plik("G5UDZ:u D,G5RW\xA3S,,78;"));
     run.powiadomienia.wiersze.push_back("nadmiarowy"); // a row beyond the pairs
     ASSERT_TRUE(run.Filtruj());
+    EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Zakonczono);
     std::vector<int> anPary;
     for (const CBladPliku& blad : run.silnik.Bledy())
         anPary.push_back(blad.m_nPara);
-    EXPECT_EQ(anPary, (std::vector<int>{0, 2, 3, 4, 5, 7}));
+    ASSERT_EQ(anPary, (std::vector<int>{0, 2, 3, 4, 5, 7, 10, 11}));
     EXPECT_EQ(run.silnik.Bledy()[3].m_strTekst,
               T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("brak/cel.log"));
-    EXPECT_TRUE(Zawiera(run.silnik.Bledy()[5].m_strTekst, T("błędy krytyczne")));
+    const std::string strBrak = T("Błąd nr 0: Błąd otwarcia pliku: ") + run.pary[7][0];
+    EXPECT_EQ(run.silnik.Bledy()[5].m_strTekst, strBrak);
+    EXPECT_TRUE(Zawiera(run.Log("brak_wy.log"), T("Rozpoczęto filtrowanie pliku '") +
+                                                    run.pary[7][0] + "'\n\n\t" + strBrak + "\n"));
+    EXPECT_TRUE(Zawiera(run.silnik.Bledy()[7].m_strTekst, T("błędy krytyczne")));
     const std::string strOdmowa = run.silnik.Bledy()[1].m_strTekst;
     EXPECT_TRUE(Zawiera(strOdmowa, run.katalog("obreb.swd"))) << strOdmowa;
     const std::string strLog = run.Log("obreb.log"); // the refused pair's log
     EXPECT_TRUE(Zawiera(strLog, "\n\t" + strOdmowa + "\n"));
     EXPECT_FALSE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku")));
-    EXPECT_EQ(CzytajSurowo(run.pary[0][0]), PLIK_LANCUCHA);
-    EXPECT_EQ(CzytajSurowo(run.katalog("szosty.log")), PLIK_LANCUCHA);
+    EXPECT_EQ(Czytaj(run.pary[0][0], true), PLIK_LANCUCHA);
+    EXPECT_EQ(Czytaj(run.katalog("szosty.log"), true), PLIK_LANCUCHA);
     EXPECT_EQ(Naglowki(run.Cel(1)), PO_SLEPYCH);
     EXPECT_EQ(Naglowki(run.Cel(6)), PO_SLEPYCH);
+    EXPECT_EQ(SekcjaSO(run.Cel(9)), SO("G5UDZ:u WG,G5RW\xA3S,G5JDR,78;"));
+    const std::string strLogUdzialu = run.Log("udzial_wy.log");
+    EXPECT_FALSE(Zawiera(strLogUdzialu, "G5LKL:") || Zawiera(strLogUdzialu, "G5JDR:"));
+    EXPECT_TRUE(Zawiera(strLogUdzialu, "G5UDZ:\t1\t0\t1\t1\t0\t1"));
+    EXPECT_EQ(run.powiadomienia.zaznaczone, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(run.powiadomienia.nWyczyszczen, 2); // the unopenable source and log
+    ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
+    EXPECT_TRUE(std::regex_match(run.powiadomienia.komunikaty[0].strTekst,
+                                 std::regex(T("Filtrowanie zakończone.\nCzas filtrowania: "
+                                              "0:00:00:0[0-9]\nIlość błędów filtrowania: 8"))));
+    EXPECT_EQ(run.powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Informacja);
     EXPECT_EQ(run.katalog.Pliki(),
-              (std::vector<std::string>{"czwarty.swd", "drugi.swd", "obreb.log", "obreb.swd",
-                                        "obreb_KELVOR1.log", "obreb_KELVOR1.swd", "obreb_wy.log",
-                                        "piaty.swd", "siodmy_wy.log", "siodmy_wy.swd", "szosty.log",
-                                        "szosty.swd", "trzeci.swd"}));
+              (std::vector<std::string>{
+                  "a.b/obreb",         "a.b/obreb_KELVOR1", "a.b/obreb_KELVOR2", "a.b/wynik.log",
+                  "brak_wy.log",       "czwarty.swd",       "drugi.swd",         "lokal.swd",
+                  "lokal_wy.log",      "lokal_wy.swd",      "obreb.log",         "obreb.swd",
+                  "obreb_KELVOR1.log", "obreb_KELVOR1.swd", "obreb_wy.log",      "piaty.swd",
+                  "siodmy_wy.log",     "siodmy_wy.swd",     "szosty.log",        "szosty.swd",
+                  "trzeci.swd",        "udzial.swd",        "udzial_wy.log",     "udzial_wy.swd"}));
 }
 
 // The whole log of a run, time stamps and the duration replaced.
@@ -190,14 +190,14 @@ TEST(Log, CalyLogPliku) {
     EXPECT_EQ(std::count(strAtrybuty.begin(), strAtrybuty.end(), '\n'), 25);
     EXPECT_EQ(strAtrybuty.find("(T)"), strAtrybuty.find("G5NOS(T)") + 5);
     EXPECT_EQ(strAtrybuty.find("(T)", strAtrybuty.find("G5RPWL(T)") + 7), std::string::npos);
+    EXPECT_TRUE(strAtrybuty.starts_with("G5JEW(jednostka ewidencyjna): G5PEW(N), G5DTW(N)"));
+    EXPECT_TRUE(strAtrybuty.ends_with("\nG5PDZ(przedmiot dzierżawy): G5DTW(N), G5DTU(N)\n"));
     for (const char* szWiersz :
-         {"G5JEW(jednostka ewidencyjna): G5PEW(N), G5DTW(N), G5DTU(N), G5RKRG(N)\n",
-          "\nG5DZE(działka): G5IDR(N), G5NOS(T), G5WRT(N), G5DWR(N), G5RZN(N), G5DWW(N), "
+         {"\nG5DZE(działka): G5IDR(N), G5NOS(T), G5WRT(N), G5DWR(N), G5RZN(N), G5DWW(N), "
           "G5DTW(N), G5DTU(N), G5RPWL(N), G5RPWD(N), G5RKRG(N)\n",
           "\nG5BUD(budynek): G5WRT(N), G5DWR(N), G5RBB(N), G5LKP(N), G5LKN(N), G5PEW(N), "
           "G5PEU(N), G5RZN(N), G5SCN(N), G5DTW(N), G5DTU(N), G5RPWL(T), G5RPWD(N), G5RKRG(N), "
-          "G5RDOK(N)\n",
-          "\nG5PDZ(przedmiot dzierżawy): G5DTW(N), G5DTU(N)\n"})
+          "G5RDOK(N)\n"})
         EXPECT_TRUE(Zawiera(strAtrybuty, szWiersz)) << szWiersz;
     EXPECT_EQ(
         strLog,
@@ -220,7 +220,7 @@ TEST(Log, CalyLogPliku) {
         "\n@ Rozpoczęto obliczanie sum CRC...\n@ Zakończono obliczanie sum CRC...\n"
         "\n@ Zakończono filtrowanie pliku '<Z>'\n@ Utworzono wynikowy plik '<C>'\n"
         "\t\t\tCzas trwania filtrowania: D\n");
-    const std::string strSurowy = CzytajSurowo(run.katalog("obreb_wy.log"));
+    const std::string strSurowy = Czytaj(run.katalog("obreb_wy.log"), true);
     EXPECT_EQ(std::count(strSurowy.begin(), strSurowy.end(), '\n'),
               std::count(strSurowy.begin(), strSurowy.end(), '\r'));
 }
