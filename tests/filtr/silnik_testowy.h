@@ -32,10 +32,7 @@ public:
                     ("kelvor_f_" + std::to_string(std::random_device{}()))) {
         fs::create_directories(m_sciezka);
     }
-    ~CKatalog() {
-        std::error_code blad;
-        fs::remove_all(m_sciezka, blad);
-    }
+    ~CKatalog() { fs::remove_all(m_sciezka, m_blad); }
     std::string operator()(const std::string& strNazwa) const {
         return (m_sciezka / strNazwa).string();
     }
@@ -51,6 +48,7 @@ public:
 
 private:
     fs::path m_sciezka;
+    std::error_code m_blad;
 };
 
 inline void Zapisz(const std::string& strSciezka, const std::string& strTekst) {
