@@ -27,12 +27,14 @@ TEST(CStanPrzebiegu, PasujeJakPrzejscieListWKolejnosci) {
     stan.Dodaj(2, "G5BUD", "1,2", "x");
     stan.Dodaj(3, "G5BUD,1", "2", "y");
     stan.Dodaj(4, "G5BUD", "", "");
+    stan.Dodaj(6, "G5BUD", "1,2", "x");
     for (int i = 0; i < 120; ++i)
         stan.Dodaj(1 + i % 6, "G5T" + std::to_string(i % 7), std::to_string(i % 13),
                    std::to_string(i % 17));
     const std::vector<std::string> teksty = {"",      "1",       "5",    "16",  "x", "y",
                                              "G5BUD", "G5BUD,1", "G5T3", "1,2", "2"};
-    for (const unsigned nListy : {Listy({1}), Listy({2, 4}), Listy({3}), Listy({1, 2, 4, 3, 6})})
+    for (const unsigned nListy :
+         {Listy({1}), Listy({2, 4}), Listy({3}), Listy({6}), Listy({1, 2, 4, 3, 6})})
         for (const char* szKod : {"WL", "WG", "D"})
             for (const std::string& a : teksty)
                 for (const std::string& b : teksty)
