@@ -139,9 +139,7 @@ struct CPrzebieg {
     }
 };
 
-inline int Bit(int nGrupa) {
-    return 1 << nGrupa;
-}
+constexpr auto Bit = [](int nGrupa) { return 1 << nGrupa; };
 
 // One run over source files written into a scratch folder; targets are "<name>_wy.swd".
 struct CRun {

@@ -40,20 +40,17 @@ const CPrzypadekGrupy PRZYPADKI_GRUP[] = {
 };
 // clang-format on
 
-class GrupyObiektow : public ::testing::TestWithParam<CPrzypadekGrupy> {};
-
-TEST_P(GrupyObiektow, UsuwaRekordyGrupyIWybieraPlan) {
-    const CPrzypadekGrupy& p = GetParam();
-    CRun run(p.nMaska);
-    EXPECT_EQ(Naglowki(run.FiltrujJeden(p.szRekordy)), p.szZostaja);
-    const std::string strLog = run.Log("obreb_wy.log");
-    const std::string strN = std::to_string(p.nEtapy);
-    EXPECT_TRUE(Zawiera(strLog, T("Zakończono etap ") + strN + " z " + strN));
-    EXPECT_FALSE(Zawiera(strLog, " z " + std::to_string(p.nEtapy + 1) + " "));
+TEST(GrupyObiektow, UsuwajaRekordyGrupyIWybierajaPlan) {
+    for (const CPrzypadekGrupy& p : PRZYPADKI_GRUP) {
+        SCOPED_TRACE(p.szNazwa);
+        CRun run(p.nMaska);
+        EXPECT_EQ(Naglowki(run.FiltrujJeden(p.szRekordy)), p.szZostaja);
+        const std::string strLog = run.Log("obreb_wy.log");
+        const std::string strN = std::to_string(p.nEtapy);
+        EXPECT_TRUE(Zawiera(strLog, T("Zakończono etap ") + strN + " z " + strN));
+        EXPECT_FALSE(Zawiera(strLog, " z " + std::to_string(p.nEtapy + 1) + " "));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Etap1, GrupyObiektow, ::testing::ValuesIn(PRZYPADKI_GRUP),
-                         [](const auto& info) { return std::string(info.param.szNazwa); });
 
 TEST(ObiektyGraficzne, ZamianaUsuwaBlokiZaNaglowkiemANiezamknietyBlokToBladKrytyczny) {
     CRun run(Bit(GrupaGraficzne));
