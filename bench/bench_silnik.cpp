@@ -16,6 +16,7 @@
 #include "filtr/silnik.h"
 #include "generator.h"
 #include "swde/czytnik.h"
+#include "swde/kodowanie.h"
 #include "swde/powiadomienia.h"
 
 namespace {
@@ -114,7 +115,8 @@ CPomiar Zmierz(const std::filesystem::path& katalog, std::uint64_t nMB, int nPow
     const auto& etapy = powiadomienia.etapy;
     for (std::size_t i = 0; i + 1 < etapy.size(); ++i) {
         const std::chrono::duration<double> czas = etapy[i + 1].second - etapy[i].second;
-        std::printf("        %6.2f s  %s\n", czas.count(), etapy[i].first.c_str());
+        std::printf("        %6.2f s  %s\n", czas.count(),
+                    kodowanie::Cp1250DoUtf8(etapy[i].first).c_str());
     }
     for (const std::string& strPlik :
          {strZrodlo, strCel, strCel.substr(0, strCel.size() - 4) + ".log"}) {
@@ -130,6 +132,7 @@ int main(int argc, char** argv) {
     const std::uint64_t nDuzy = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 200;
     const std::filesystem::path katalog =
         argc > 3 ? std::filesystem::path(argv[3]) : std::filesystem::temp_directory_path();
+    std::filesystem::create_directories(katalog);
     const CPomiar maly = Zmierz(katalog, nMaly, 5);
     const CPomiar duzy = Zmierz(katalog, nDuzy, 3);
     // On a machine shared with other work the processor time is the steadier measure; both
