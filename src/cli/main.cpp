@@ -52,11 +52,6 @@ bool SciezkaSilnika(const std::string& strUtf8, std::string& strCp1250) {
     return false;
 }
 
-std::string NazwaPliku(const std::string& strSciezka) {
-    const std::size_t nSeparator = platforma::OstatniSeparator(strSciezka);
-    return nSeparator == std::string::npos ? strSciezka : strSciezka.substr(nSeparator + 1);
-}
-
 // The options: from -c, else from the default file beside the program when it exists, else
 // the defaults. The console never writes a configuration file.
 bool WczytajUstawienia(const CArgumenty& argumenty, COpcjeFiltrowania& opcje,
@@ -209,7 +204,7 @@ int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje,
             CPowiadomieniaKonsoli& powiadomienia) {
     std::vector<std::string> astrWiersze;
     for (const CParaPlikow& para : pliki.m_pary)
-        astrWiersze.push_back(NazwaPliku(para[CParaPlikow::ZRODLO]));
+        astrWiersze.push_back(platforma::NazwaPliku(para[CParaPlikow::ZRODLO]));
     powiadomienia.UstawWiersze(std::move(astrWiersze));
 
     CSilnikFiltrowania silnik(powiadomienia);

@@ -7,12 +7,6 @@
 
 namespace {
 
-// Start of the file-name part of a path.
-std::size_t PoczatekNazwy(const std::string& strSciezka) {
-    const std::size_t nSeparator = platforma::OstatniSeparator(strSciezka);
-    return nSeparator == std::string::npos ? 0 : nSeparator + 1;
-}
-
 bool KonczySieSeparatorem(const std::string& strSciezka) {
     return !strSciezka.empty() && platforma::OstatniSeparator(strSciezka) == strSciezka.size() - 1;
 }
@@ -26,7 +20,7 @@ bool FolderIstnieje(const std::string& strCel) {
 
 std::string NazwaCelu(const std::string& strZrodlo) {
     static const std::string strDopisek = "_nowy";
-    const std::size_t nNazwa = PoczatekNazwy(strZrodlo);
+    const std::size_t nNazwa = platforma::PoczatekNazwy(strZrodlo);
     const std::size_t nKropka = strZrodlo.rfind('.');
     // A dot that opens the name (".swd") marks no extension.
     if (nKropka == std::string::npos || nKropka <= nNazwa)
@@ -38,7 +32,7 @@ std::string CelWKatalogu(const std::string& strKatalog, const std::string& strCe
     std::string strWynik = strKatalog;
     if (!strWynik.empty() && !KonczySieSeparatorem(strWynik))
         strWynik += platforma::Separator();
-    return strWynik + strCel.substr(PoczatekNazwy(strCel));
+    return strWynik + platforma::NazwaPliku(strCel);
 }
 
 std::string KatalogPliku(const std::string& strSciezka) {

@@ -38,16 +38,10 @@ struct CNazwyPary {
     std::string strSlepe, strSieroty;
 };
 
-// Position just past the folder part of a path.
-std::size_t PoczatekNazwy(const std::string& strSciezka) {
-    const std::size_t nSeparator = platforma::OstatniSeparator(strSciezka);
-    return nSeparator == std::string::npos ? 0 : nSeparator + 1;
-}
-
 // Position of the last "." of the file name, or npos when the name has none.
 std::size_t KropkaNazwy(const std::string& strSciezka) {
     const std::size_t nKropka = strSciezka.rfind('.');
-    return nKropka == std::string::npos || nKropka < PoczatekNazwy(strSciezka) ? std::string::npos
+    return nKropka == std::string::npos || nKropka < platforma::PoczatekNazwy(strSciezka) ? std::string::npos
                                                                                : nKropka;
 }
 

@@ -200,8 +200,7 @@ bool ZapiszCalosc(const std::string& strSciezka, const std::string& strTekst) {
 }
 
 std::string FolderSciezki(const std::string& strSciezka) {
-    const std::size_t n = platforma::OstatniSeparator(strSciezka);
-    return n == std::string::npos ? std::string() : strSciezka.substr(0, n + 1);
+    return strSciezka.substr(0, platforma::PoczatekNazwy(strSciezka));
 }
 
 void PokazBladFormatu(const CStandardException& blad, CPowiadomienia& powiadomienia) {

@@ -352,6 +352,15 @@ std::size_t OstatniSeparator(std::string_view strSciezka) {
 #endif
 }
 
+std::size_t PoczatekNazwy(std::string_view strSciezka) {
+    const std::size_t nSeparator = OstatniSeparator(strSciezka);
+    return nSeparator == std::string_view::npos ? 0 : nSeparator + 1;
+}
+
+std::string NazwaPliku(const std::string& strSciezka) {
+    return strSciezka.substr(PoczatekNazwy(strSciezka));
+}
+
 char Separator() {
 #ifdef _WIN32
     return '\\';

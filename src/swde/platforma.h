@@ -83,6 +83,11 @@ void DzisiejszaData(int& nRok, int& nMiesiac, int& nDzien);
 
 // Index of the last folder separator in a path ("/" and, on Windows, also "\"), or npos.
 std::size_t OstatniSeparator(std::string_view strSciezka);
+// Index just past the folder part of a path: where its file name starts (0 without a folder).
+std::size_t PoczatekNazwy(std::string_view strSciezka);
+// The file-name part of a path.
+std::string NazwaPliku(const std::string& strSciezka);
+
 // The platform's preferred separator: "\" on Windows, "/" elsewhere.
 char Separator();
 
