@@ -36,12 +36,11 @@ bool PrzejdzRekordySO(CKontekstPrzebiegu& k, EKoniecRekordu eKoniec,
             k.powiadomienia.UstawPostep(k.powiadomienia.GornaGranica());
             return true;
         }
-        rekord.resize(static_cast<std::size_t>(nLiczba));
+        // The reader leaves exactly the record's lines and reuses the texts' storage.
         if (decyzja(rekord)) {
             eKoniec == EKoniecRekordu::X ? ZapiszRekordX(rekord, k.wyjscie)
                                          : ZapiszRekord(rekord, k.wyjscie);
         }
-        rekord.clear();
         k.UstawPostepCzytnika();
     }
     return false;

@@ -59,7 +59,6 @@ void KopiujSekcjeST(CKontekstPrzebiegu& k, const std::string* pEtap) {
     Rekord rekord;
     int nLiczba = 0;
     while (!k.CzyPrzerwac() && k.czytnik.CzytajRekord("ST;", rekord, nLiczba)) {
-        rekord.resize(static_cast<std::size_t>(nLiczba));
         ZapiszRekord(rekord, k.wyjscie);
     }
     k.wyjscie.Zapisz("SX;\n");
