@@ -18,7 +18,6 @@
 #include "swde/crc.h"
 #include "swde/czytnik.h"
 #include "swde/plik_wynikowy.h"
-#include "swde/powiadomienia.h"
 
 #ifdef __linux__
 #include <fcntl.h>
@@ -26,25 +25,6 @@
 #endif
 
 namespace {
-
-// Notifications that show nothing and never cancel.
-class CCichePowiadomienia : public CPowiadomienia {
-public:
-    void PokazPostep() override {}
-    void UkryjPostep() override {}
-    void UstawPlik(const std::string&) override {}
-    void UstawEtap(const std::string&) override {}
-    void UstawPostep(int) override {}
-    bool CzyPrzerwac() const override { return false; }
-    int LiczbaWierszy() override { return 0; }
-    void ZaznaczWiersz(int) override {}
-    std::string TekstWiersza(int) override { return {}; }
-    void PokazPare(int) override {}
-    void WyczyscNaglowki() override {}
-    void WlaczOkno(bool) override {}
-    void WlaczPrzetwarzaj(bool) override {}
-    bool Komunikat(const std::string&, ERodzajKomunikatu) override { return true; }
-};
 
 double Sekundy(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -68,25 +48,23 @@ std::uint64_t CzytajRekordy(const std::string& strSciezka, CPlikWynikowy* pPlik,
     CCzytnikSWDE czytnik;
     if (!czytnik.Otworz(strSciezka))
         return 0;
-    std::vector<std::string> linie;
+    Rekord linie;
     std::uint64_t nRekordy = 0;
     auto zapisz = [&](const std::string& str) {
-        if (pPlik) {
-            pPlik->Zapisz(str);
-            pPlik->Zapisz("\n");
-        }
+        if (pPlik)
+            pPlik->ZapiszWiersz(str);
     };
-    for (const char* szSekcja : {"SN;", "SP;"}) {
-        int n = 0;
-        czytnik.m_bSzukajSekcji = true;
-        while (czytnik.CzytajWierszSekcji(szSekcja, linie, n))
-            zapisz(linie[static_cast<std::size_t>(n - 1)]);
+    using format::ESekcja;
+    for (const ESekcja eSekcja : {ESekcja::SN, ESekcja::SP}) {
+        if (czytnik.ZnajdzSekcje(eSekcja))
+            for (std::string str; czytnik.CzytajWierszSekcji(str);)
+                zapisz(str);
     }
-    for (const char* szSekcja : {"ST;", "SO;"}) {
-        int n = 0;
-        czytnik.m_bSzukajSekcji = true;
+    for (const ESekcja eSekcja : {ESekcja::ST, ESekcja::SO}) {
+        if (!czytnik.ZnajdzSekcje(eSekcja))
+            continue;
         linie.clear();
-        while (czytnik.CzytajRekord(szSekcja, linie, n)) {
+        while (czytnik.CzytajRekord(linie)) {
             ++nRekordy;
             for (const std::string& str : linie)
                 zapisz(str);
@@ -96,6 +74,23 @@ std::uint64_t CzytajRekordy(const std::string& strSciezka, CPlikWynikowy* pPlik,
     }
     czytnik.Zamknij();
     return nRekordy;
+}
+
+// Every line of the file read in order and fed to the checksums, as the checksum pass does.
+void Sumy(const std::string& strSciezka) {
+    CCzytnikSWDE czytnik;
+    if (!czytnik.Otworz(strSciezka))
+        return;
+    CSumyCRC sumy;
+    for (std::string_view str = czytnik.CzytajWiersz();; str = czytnik.CzytajWiersz()) {
+        if (str.starts_with("SWDEX"))
+            break;
+        if (str.starts_with("SX"))
+            sumy.KoniecSekcji();
+        else
+            sumy.Wiersz(str);
+    }
+    std::printf("%s", sumy.KoniecPliku().empty() ? "?" : "");
 }
 
 // Drops the file from the page cache (after writing back anything pending), so that the next
@@ -139,7 +134,6 @@ int main(int argc, char** argv) {
         argc > 2 ? argv[2]
                  : (std::filesystem::temp_directory_path() / "kelvor_bench_plik.swd").string();
     const std::string strKopia = strSciezka + ".kopia";
-    const std::string strCRC = strSciezka + ".crc";
     try {
         auto start = std::chrono::steady_clock::now();
         COpcjeGeneratora opcje;
@@ -151,7 +145,6 @@ int main(int argc, char** argv) {
                     static_cast<unsigned long long>(nObiekty), Sekundy(start));
 
         std::uint64_t nRekordy = 0;
-        CCichePowiadomienia powiadomienia;
         auto kopiuj = [&] {
             CPlikWynikowy plik;
             if (!plik.Otworz(strKopia))
@@ -165,7 +158,7 @@ int main(int argc, char** argv) {
              [&] { nRekordy = CzytajRekordy(strSciezka, nullptr, false); }},
             {"records, array emptied by caller", [&] { CzytajRekordy(strSciezka, nullptr, true); }},
             {"records copied (CPlikWynikowy)", kopiuj},
-            {"CRC stage (DodajSumyCRC)", [&] { DodajSumyCRC(strSciezka, strCRC, powiadomienia); }},
+            {"checksums of every line (CSumyCRC)", [&] { Sumy(strSciezka); }},
         };
         bool bZimne = true;
         for (int i = 0; i < 2; ++i) {
@@ -197,7 +190,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::filesystem::remove(strKopia);
-    std::filesystem::remove(strCRC);
     if (argc <= 2)
         std::filesystem::remove(strSciezka);
     return 0;

@@ -17,33 +17,17 @@
 #include "generator.h"
 #include "swde/czytnik.h"
 #include "swde/kodowanie.h"
-#include "swde/powiadomienia.h"
 
 namespace {
 
-// Notifications that show nothing and never cancel; they note when each stage text came, so
+// An observer that shows nothing and never cancels; it notes when each stage text came, so
 // that the time of every pass of the last run can be shown.
-class CCichePowiadomienia : public CPowiadomienia {
+class CCichyObserwator : public CObserwatorRunu {
 public:
     using Zegar = std::chrono::steady_clock;
     std::vector<std::pair<std::string, Zegar::time_point>> etapy;
 
-    void PokazPostep() override {}
-    void UkryjPostep() override {}
-    void UstawPlik(const std::string&) override {}
-    void UstawEtap(const std::string& strEtap) override {
-        etapy.emplace_back(strEtap, Zegar::now());
-    }
-    void UstawPostep(int) override {}
-    bool CzyPrzerwac() const override { return false; }
-    int LiczbaWierszy() override { return 1; }
-    void ZaznaczWiersz(int) override {}
-    std::string TekstWiersza(int) override { return "bench"; }
-    void PokazPare(int) override {}
-    void WyczyscNaglowki() override {}
-    void WlaczOkno(bool) override {}
-    void WlaczPrzetwarzaj(bool) override {}
-    bool Komunikat(const std::string&, ERodzajKomunikatu) override { return true; }
+    void Etap(const std::string& strEtap) override { etapy.emplace_back(strEtap, Zegar::now()); }
 };
 
 std::uint64_t LiczbaObiektow(const std::string& strSciezka) {
@@ -51,14 +35,11 @@ std::uint64_t LiczbaObiektow(const std::string& strSciezka) {
     if (!czytnik.Otworz(strSciezka)) {
         return 0;
     }
-    std::vector<std::string> rekord;
+    Rekord rekord;
     std::uint64_t n = 0;
-    int nLiczba = 0;
-    czytnik.m_bSzukajSekcji = true;
-    while (czytnik.CzytajRekord("SO;", rekord, nLiczba)) {
+    czytnik.ZnajdzSekcje(format::ESekcja::SO);
+    while (czytnik.CzytajRekord(rekord))
         ++n;
-        rekord.clear();
-    }
     czytnik.Zamknij();
     return n;
 }
@@ -80,9 +61,9 @@ CPomiar Zmierz(const std::filesystem::path& katalog, std::uint64_t nMB, int nPow
     opcje.m_nMaskaObiektow = (1 << GrupaLokale) | (1 << GrupaBudynki) | (1 << GrupaSieroty);
     opcje.m_bSumyCRC = true;
     CParaPlikow para;
-    para[CParaPlikow::ZRODLO] = strZrodlo;
-    para[CParaPlikow::CEL] = strCel;
-    CCichePowiadomienia powiadomienia;
+    para.m_strZrodlo = strZrodlo;
+    para.m_strCel = strCel;
+    CCichyObserwator powiadomienia;
     CSilnikFiltrowania silnik(powiadomienia);
 
     CPomiar pomiar;

@@ -69,11 +69,10 @@ bool CzytajNaglowekCelu(const std::string& strWartosc, CArgumenty& argumenty,
         return false;
     }
     // The date has its own option; every other shown field can be set.
-    for (const SPoleNaglowka& pole : POLA_NAGLOWKA) {
-        if (strKod == pole.szKod && strKod != "DN") {
-            argumenty.m_naglowki.emplace_back(pole.nIndeksCelu, strTekst);
-            return true;
-        }
+    const EPoleNaglowka ePole = PoleZKodu(strKod);
+    if (ePole != LICZBA_POL_NAGLOWKA && ePole != PoleDN) {
+        argumenty.m_naglowki.emplace_back(ePole, strTekst);
+        return true;
     }
     strBlad = "nieznany kod nagłówka '" + strKod +
               "' (dozwolone: TR TN TA TO ZN ZR ZD OP OR ON OA OO; datę ustawia --date)";

@@ -13,8 +13,8 @@ struct CArgumenty {
     std::string m_strKatalog;      // -d
     bool m_bData = false;          // --date given
     CData m_data;
-    // --header: index of the target text in CParaPlikow and the value, in the order given.
-    std::vector<std::pair<int, std::string>> m_naglowki;
+    // --header: the target header field and its value, in the order given.
+    std::vector<std::pair<EPoleNaglowka, std::string>> m_naglowki;
     bool m_bTak = false;   // -y
     bool m_bCicho = false; // -q
     bool m_bPomoc = false;

@@ -1,8 +1,8 @@
+// Stage lines, the progress bar and Ctrl+C on a console.
 #include "konsola.h"
 
 #include <cstdio>
 #include <iostream>
-#include <utility>
 
 #include "swde/kodowanie.h"
 #include "terminal.h"
@@ -10,22 +10,8 @@
 namespace {
 
 constexpr int SZEROKOSC_PASKA = 40;
+constexpr int GORNA_GRANICA = 1000;
 constexpr auto ODSTEP_RYSOWANIA = std::chrono::milliseconds(200);
-
-const std::string& Prefiks(ERodzajKomunikatu eRodzaj) {
-    static const std::string strZwykly,
-        strInformacja = "Informacja: ", strOstrzezenie = "Ostrzeżenie: ", strPytanie = "Pytanie: ";
-    switch (eRodzaj) {
-    case ERodzajKomunikatu::Informacja:
-        return strInformacja;
-    case ERodzajKomunikatu::Ostrzezenie:
-        return strOstrzezenie;
-    case ERodzajKomunikatu::Pytanie:
-        return strPytanie;
-    default:
-        return strZwykly;
-    }
-}
 
 } // namespace
 
@@ -35,22 +21,10 @@ void Wypisz(const std::string& strCp1250, bool bBledy) {
     strumien.flush();
 }
 
-CPowiadomieniaKonsoli::CPowiadomieniaKonsoli(bool bCicho, bool bInteraktywny, bool bPasek)
+CObserwatorKonsoli::CObserwatorKonsoli(bool bCicho, bool bInteraktywny, bool bPasek)
     : m_bCicho(bCicho), m_bInteraktywny(bInteraktywny), m_bPasek(bPasek && !bCicho) {}
 
-void CPowiadomieniaKonsoli::UstawWiersze(std::vector<std::string> astrWiersze) {
-    m_astrWiersze = std::move(astrWiersze);
-}
-
-void CPowiadomieniaKonsoli::WstrzymajKomunikaty(bool bWstrzymaj) {
-    m_bWstrzymane = bWstrzymaj;
-}
-
-std::vector<std::string> CPowiadomieniaKonsoli::ZebraneKomunikaty() {
-    return std::exchange(m_astrZebrane, {});
-}
-
-void CPowiadomieniaKonsoli::ZakonczPasek() const {
+void CObserwatorKonsoli::ZakonczPasek() const {
     if (!m_bPasekWidoczny)
         return;
     std::cerr << '\r' << std::string(SZEROKOSC_PASKA + 12, ' ') << '\r';
@@ -58,17 +32,17 @@ void CPowiadomieniaKonsoli::ZakonczPasek() const {
     m_bPasekWidoczny = false;
 }
 
-void CPowiadomieniaKonsoli::UstawEtap(const std::string& strTekst) {
+void CObserwatorKonsoli::Etap(const std::string& strTekst) {
     if (m_bCicho)
         return;
     ZakonczPasek();
     Wypisz(m_strPlik + ": " + strTekst, true);
 }
 
-void CPowiadomieniaKonsoli::UstawPostep(int nPozycja) {
+void CObserwatorKonsoli::Postep(int nPozycja) {
     if (!m_bPasek)
         return;
-    const int nGranica = GornaGranica();
+    const int nGranica = GORNA_GRANICA;
     nPozycja = nPozycja < 0 ? 0 : nPozycja > nGranica ? nGranica : nPozycja;
     const auto teraz = std::chrono::steady_clock::now();
     // A few redraws a second; the start and the end of a pass are always shown.
@@ -87,7 +61,7 @@ void CPowiadomieniaKonsoli::UstawPostep(int nPozycja) {
     m_bPasekWidoczny = true;
 }
 
-terminal::EOdpowiedz CPowiadomieniaKonsoli::Pytaj(const std::string& strPytanie,
+terminal::EOdpowiedz CObserwatorKonsoli::Pytaj(const std::string& strPytanie,
                                                   int nPrzerwania) const {
     ZakonczPasek();
     std::cerr << kodowanie::Cp1250DoUtf8(strPytanie) << " [t/N] ";
@@ -102,11 +76,11 @@ terminal::EOdpowiedz CPowiadomieniaKonsoli::Pytaj(const std::string& strPytanie,
     return eOdpowiedz;
 }
 
-bool CPowiadomieniaKonsoli::Zapytaj(const std::string& strPytanie) const {
+bool CObserwatorKonsoli::Zapytaj(const std::string& strPytanie) const {
     return Pytaj(strPytanie, terminal::LiczbaPrzerwan()) == terminal::EOdpowiedz::Tak;
 }
 
-bool CPowiadomieniaKonsoli::CzyPrzerwac() const {
+bool CObserwatorKonsoli::CzyPrzerwac() {
     const int nPrzerwania = terminal::LiczbaPrzerwan();
     if (m_bPrzerwano || nPrzerwania == 0)
         return m_bPrzerwano;
@@ -124,26 +98,4 @@ bool CPowiadomieniaKonsoli::CzyPrzerwac() const {
     else
         m_bPrzerwano = true;
     return m_bPrzerwano;
-}
-
-std::string CPowiadomieniaKonsoli::TekstWiersza(int j) {
-    return m_astrWiersze.at(static_cast<std::size_t>(j));
-}
-
-bool CPowiadomieniaKonsoli::Komunikat(const std::string& strTekst, ERodzajKomunikatu eRodzaj) {
-    if (m_bWstrzymane) {
-        m_astrZebrane.push_back(strTekst);
-        return eRodzaj != ERodzajKomunikatu::Pytanie;
-    }
-    // The summary of a run is printed by the console itself, with the files it skipped.
-    static const std::string strPodsumowanie = kodowanie::T("Filtrowanie zakończone.");
-    if (eRodzaj == ERodzajKomunikatu::Informacja && strTekst.rfind(strPodsumowanie, 0) == 0)
-        return true;
-    if (eRodzaj == ERodzajKomunikatu::Pytanie)
-        return Zapytaj(strTekst);
-    ZakonczPasek();
-    std::ostream& strumien = eRodzaj == ERodzajKomunikatu::Informacja ? std::cout : std::cerr;
-    strumien << Prefiks(eRodzaj) << kodowanie::Cp1250DoUtf8(strTekst) << '\n';
-    strumien.flush();
-    return true;
 }

@@ -10,7 +10,6 @@
 
 #include "argumenty.h"
 #include "filtr/cele.h"
-#include "filtr/raport.h"
 #include "filtr/silnik.h"
 #include "konsola.h"
 #include "opcje/konfiguracja.h"
@@ -54,8 +53,7 @@ bool SciezkaSilnika(const std::string& strUtf8, std::string& strCp1250) {
 
 // The options: from -c, else from the default file beside the program when it exists, else
 // the defaults. The console never writes a configuration file.
-bool WczytajUstawienia(const CArgumenty& argumenty, COpcjeFiltrowania& opcje,
-                       CPowiadomieniaKonsoli& powiadomienia) {
+bool WczytajUstawienia(const CArgumenty& argumenty, COpcjeFiltrowania& opcje) {
     std::string strSciezka;
     if (argumenty.m_strKonfiguracja.empty()) {
         strSciezka = SciezkaDomyslnejKonfiguracji();
@@ -64,48 +62,31 @@ bool WczytajUstawienia(const CArgumenty& argumenty, COpcjeFiltrowania& opcje,
     } else if (!SciezkaSilnika(argumenty.m_strKonfiguracja, strSciezka)) {
         return false;
     }
-    powiadomienia.WstrzymajKomunikaty(true);
-    std::string strWczytana;
-    try {
-        strWczytana = WczytajKonfiguracje(opcje, strSciezka, powiadomienia);
-    } catch (const CStandardException& blad) {
-        powiadomienia.WstrzymajKomunikaty(false);
-        Wypisz(blad.Tekst() + ": " + strSciezka, true);
+    switch (WczytajKonfiguracje(opcje, strSciezka)) {
+    case EWynikKonfiguracji::Wykonano:
+        opcje.m_strPlikKonfiguracji = strSciezka;
+        opcje.m_bZmienione = false;
+        return true;
+    case EWynikKonfiguracji::ZlyFormat:
+        Wypisz(TekstWyniku(EWynikKonfiguracji::ZlyFormat) + ": " + strSciezka, true);
         return false;
-    }
-    powiadomienia.WstrzymajKomunikaty(false);
-    powiadomienia.ZebraneKomunikaty();
-    if (strWczytana.empty()) {
+    default:
         std::cerr << "kelvor-cli: nie można odczytać pliku konfiguracji "
                   << kodowanie::Cp1250DoUtf8(strSciezka) << '\n';
         return false;
     }
-    opcje.m_strPlikKonfiguracji = strWczytana;
-    opcje.m_bZmienione = false;
-    return true;
 }
 
 // Reads the source header into the pair; the error text (code page 1250) when it fails.
-std::string CzytajNaglowekPary(CParaPlikow& para, const CData& dataCelu,
-                               CPowiadomieniaKonsoli& powiadomienia) {
-    powiadomienia.WstrzymajKomunikaty(true);
-    std::string strBlad;
+std::string CzytajNaglowekPary(CParaPlikow& para, const CData& dataCelu) {
     try {
-        CzytajNaglowek(para, dataCelu, powiadomienia);
+        CzytajNaglowek(para, dataCelu);
     } catch (const CSWDEException& blad) {
-        strBlad = blad.PelnyKomunikat();
-        // A file that is no SWDE file: the message names the file, as when it is added.
-        if (strBlad.rfind(kodowanie::T("Błąd nr 1:"), 0) == 0)
-            strBlad += para[CParaPlikow::ZRODLO];
-    } catch (const CFileException&) {
-        strBlad = kodowanie::T("Wystąpił błąd związany z dostępem do pliku.");
-    } catch (const std::exception&) {
-        strBlad = kodowanie::T(
-            "Plik SWDE zawiera błędy krytyczne, po usunięciu błędów uruchom ponownie aplikację.");
+        return TekstBleduNaglowka(blad, para.m_strZrodlo);
+    } catch (...) {
+        return TekstBiezacegoBledu();
     }
-    powiadomienia.WstrzymajKomunikaty(false);
-    powiadomienia.ZebraneKomunikaty();
-    return strBlad;
+    return {};
 }
 
 struct CPliki {
@@ -117,37 +98,37 @@ struct CPliki {
 
 bool UstalCel(const CArgumenty& argumenty, CParaPlikow& para) {
     if (!argumenty.m_strWyjscie.empty())
-        return SciezkaSilnika(argumenty.m_strWyjscie, para[CParaPlikow::CEL]);
-    para[CParaPlikow::CEL] = NazwaCelu(para[CParaPlikow::ZRODLO]);
+        return SciezkaSilnika(argumenty.m_strWyjscie, para.m_strCel);
+    para.m_strCel = NazwaCelu(para.m_strZrodlo);
     if (argumenty.m_strKatalog.empty())
         return true;
     std::string strKatalog;
     if (!SciezkaSilnika(argumenty.m_strKatalog, strKatalog))
         return false;
-    para[CParaPlikow::CEL] = CelWKatalogu(strKatalog, para[CParaPlikow::CEL]);
+    para.m_strCel = CelWKatalogu(strKatalog, para.m_strCel);
     return true;
 }
 
 void UstawNaglowekCelu(const CArgumenty& argumenty, CParaPlikow& para) {
     if (argumenty.m_bData)
-        para[CParaPlikow::DATA_CELU] = TekstDaty(argumenty.m_data);
-    for (const auto& [nIndeks, strWartosc] : argumenty.m_naglowki)
-        para[nIndeks] = kodowanie::Utf8DoCp1250(strWartosc);
+        para.m_docelowe[PoleDN] = TekstDaty(argumenty.m_data);
+    for (const auto& [ePole, strWartosc] : argumenty.m_naglowki)
+        para.m_docelowe[ePole] = kodowanie::Utf8DoCp1250(strWartosc);
 }
 
 // The file pairs with their headers read; a source whose header cannot be read is left out
 // and remembered with its error. False on a path the engine cannot use.
-bool ZbudujPary(const CArgumenty& argumenty, CPowiadomieniaKonsoli& powiadomienia, CPliki& pliki) {
+bool ZbudujPary(const CArgumenty& argumenty, CPliki& pliki) {
     CData dataCelu = argumenty.m_data;
     if (!argumenty.m_bData)
         platforma::DzisiejszaData(dataCelu.nRok, dataCelu.nMiesiac, dataCelu.nDzien);
     for (std::size_t i = 0; i < argumenty.m_astrZrodla.size(); ++i) {
         CParaPlikow para;
-        if (!SciezkaSilnika(argumenty.m_astrZrodla[i], para[CParaPlikow::ZRODLO]) ||
+        if (!SciezkaSilnika(argumenty.m_astrZrodla[i], para.m_strZrodlo) ||
             !UstalCel(argumenty, para))
             return false;
-        pliki.m_astrZrodla.push_back(para[CParaPlikow::ZRODLO]);
-        const std::string strBlad = CzytajNaglowekPary(para, dataCelu, powiadomienia);
+        pliki.m_astrZrodla.push_back(para.m_strZrodlo);
+        const std::string strBlad = CzytajNaglowekPary(para, dataCelu);
         if (!strBlad.empty()) {
             pliki.m_bledyZrodel[i] = strBlad;
             continue;
@@ -162,7 +143,7 @@ bool ZbudujPary(const CArgumenty& argumenty, CPowiadomieniaKonsoli& powiadomieni
 // The target check: missing folders and shared targets stop the run; existing targets are
 // replaced with -y or after a Yes on the terminal.
 bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak,
-                 CPowiadomieniaKonsoli& powiadomienia) {
+                 const CObserwatorKonsoli& konsola) {
     const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe(pary);
     if (!wynik.m_astrBledneFoldery.empty()) {
         Wypisz(TekstBlednychFolderow(wynik.m_astrBledneFoldery), true);
@@ -176,7 +157,7 @@ bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak,
         return true;
     if (terminal::JestTerminalem(terminal::EStrumien::Wejscie) &&
         terminal::JestTerminalem(terminal::EStrumien::Bledy))
-        return powiadomienia.Zapytaj(PytanieOIstniejace(wynik.m_astrIstniejace));
+        return konsola.Zapytaj(PytanieOIstniejace(wynik.m_astrIstniejace));
     Wypisz(TekstIstniejacych(wynik.m_astrIstniejace), true);
     std::cerr << "Aby je zastąpić, użyj opcji -y (--yes).\n";
     return false;
@@ -192,38 +173,29 @@ void WypiszPodsumowanie(const CPliki& pliki, const std::vector<CBladPliku>& bled
         if (nPara < pliki.m_anZrodla.size())
             bledy[pliki.m_anZrodla[nPara]] = blad.m_strTekst;
     }
-    Wypisz(kodowanie::T("Filtrowanie zakończone.\nCzas filtrowania: ") + CzasTrwania(nCzas) +
-               kodowanie::T("\nIlość błędów filtrowania: ") + std::to_string(bledy.size()),
-           false);
+    Wypisz(TekstPodsumowania(nCzas, bledy.size()), false);
     for (const auto& [nZrodlo, strTekst] : bledy)
         Wypisz(pliki.m_astrZrodla[nZrodlo] + ": " + strTekst, true);
 }
 
 // Filters the pairs with Ctrl+C counted as the cancel request; the exit status.
-int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje,
-            CPowiadomieniaKonsoli& powiadomienia) {
-    std::vector<std::string> astrWiersze;
-    for (const CParaPlikow& para : pliki.m_pary)
-        astrWiersze.push_back(platforma::NazwaPliku(para[CParaPlikow::ZRODLO]));
-    powiadomienia.UstawWiersze(std::move(astrWiersze));
-
-    CSilnikFiltrowania silnik(powiadomienia);
-    const std::int64_t nStart = platforma::Teraz();
+int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje, CObserwatorKonsoli& konsola) {
+    CSilnikFiltrowania silnik(konsola);
     terminal::WlaczPrzerwania();
     silnik.Filtruj(pliki.m_pary, opcje);
     terminal::WylaczPrzerwania();
-    powiadomienia.ZakonczPasek();
 
     switch (silnik.Wynik()) {
     case EWynikFiltrowania::Przerwano:
-        Wypisz(kodowanie::T("Przerwano filtrowanie."), true);
+        Wypisz(TekstPrzerwania(), true);
         return WYJSCIE_PRZERWANO;
     case EWynikFiltrowania::Odmowa:
+        Wypisz(silnik.WynikRunu().m_strOdmowa, true);
         return WYJSCIE_UZYCIE;
     case EWynikFiltrowania::Zakonczono:
         break;
     }
-    WypiszPodsumowanie(pliki, silnik.Bledy(), platforma::Teraz() - nStart);
+    WypiszPodsumowanie(pliki, silnik.Bledy(), silnik.WynikRunu().m_nCzas);
     const bool bBledy = silnik.LiczbaBledow() > 0 || !pliki.m_bledyZrodel.empty();
     return bBledy ? WYJSCIE_BLEDY_PLIKOW : 0;
 }
@@ -231,25 +203,25 @@ int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje,
 int Uruchom(const CArgumenty& argumenty) {
     const bool bInteraktywny = terminal::JestTerminalem(terminal::EStrumien::Wejscie) &&
                                terminal::JestTerminalem(terminal::EStrumien::Bledy);
-    CPowiadomieniaKonsoli powiadomienia(argumenty.m_bCicho, bInteraktywny,
-                                        terminal::JestTerminalem(terminal::EStrumien::Bledy));
+    CObserwatorKonsoli konsola(argumenty.m_bCicho, bInteraktywny,
+                               terminal::JestTerminalem(terminal::EStrumien::Bledy));
     COpcjeFiltrowania opcje;
-    if (!WczytajUstawienia(argumenty, opcje, powiadomienia))
+    if (!WczytajUstawienia(argumenty, opcje))
         return WYJSCIE_UZYCIE;
-    if (!opcje.CzyFiltrowacObiekty() && !opcje.CzyFiltrowacAtrybuty()) {
-        Wypisz(kodowanie::T("Nie wybrano żadnej opcji filtrowania."), true);
+    if (!opcje.CzyJestCoFiltrowac()) {
+        Wypisz(TekstBrakuOpcji(), true);
         return WYJSCIE_UZYCIE;
     }
     CPliki pliki;
-    if (!ZbudujPary(argumenty, powiadomienia, pliki))
+    if (!ZbudujPary(argumenty, pliki))
         return WYJSCIE_UZYCIE;
     if (pliki.m_pary.empty()) { // every source was skipped: nothing to check or filter
         WypiszPodsumowanie(pliki, {}, 0);
         return WYJSCIE_BLEDY_PLIKOW;
     }
-    if (!SprawdzCele(pliki.m_pary, argumenty.m_bTak, powiadomienia))
+    if (!SprawdzCele(pliki.m_pary, argumenty.m_bTak, konsola))
         return WYJSCIE_UZYCIE;
-    return Filtruj(pliki, opcje, powiadomienia);
+    return Filtruj(pliki, opcje, konsola);
 }
 
 } // namespace

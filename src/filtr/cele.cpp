@@ -1,3 +1,4 @@
+// Target folders, the target check before a run and its messages.
 #include "filtr/cele.h"
 
 #include <cstddef>
@@ -18,16 +19,6 @@ bool FolderIstnieje(const std::string& strCel) {
 
 } // namespace
 
-std::string NazwaCelu(const std::string& strZrodlo) {
-    static const std::string strDopisek = "_nowy";
-    const std::size_t nNazwa = platforma::PoczatekNazwy(strZrodlo);
-    const std::size_t nKropka = strZrodlo.rfind('.');
-    // A dot that opens the name (".swd") marks no extension.
-    if (nKropka == std::string::npos || nKropka <= nNazwa)
-        return strZrodlo + strDopisek;
-    return strZrodlo.substr(0, nKropka) + strDopisek + strZrodlo.substr(nKropka);
-}
-
 std::string CelWKatalogu(const std::string& strKatalog, const std::string& strCel) {
     std::string strWynik = strKatalog;
     if (!strWynik.empty() && !KonczySieSeparatorem(strWynik))
@@ -46,7 +37,7 @@ std::string KatalogPliku(const std::string& strSciezka) {
 CSprawdzenieCelow SprawdzPlikiDocelowe(const std::vector<CParaPlikow>& pary) {
     CSprawdzenieCelow wynik;
     for (std::size_t i = 0; i < pary.size(); ++i) {
-        const std::string& strCel = pary[i][CParaPlikow::CEL];
+        const std::string& strCel = pary[i].m_strCel;
         if (!FolderIstnieje(strCel) || platforma::JestKatalogiem(strCel))
             wynik.m_astrBledneFoldery.push_back(strCel);
         else if (platforma::Istnieje(strCel))
@@ -54,7 +45,7 @@ CSprawdzenieCelow SprawdzPlikiDocelowe(const std::vector<CParaPlikow>& pary) {
 
         bool bWczesniej = false, bPozniej = false;
         for (std::size_t k = 0; k < pary.size(); ++k) {
-            if (k == i || !platforma::TenSamPlik(strCel, pary[k][CParaPlikow::CEL]))
+            if (k == i || !platforma::TenSamPlik(strCel, pary[k].m_strCel))
                 continue;
             (k < i ? bWczesniej : bPozniej) = true;
         }

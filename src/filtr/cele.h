@@ -6,12 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "filtr/nazwy.h"
 #include "swde/naglowek.h"
-
-// The default target of a source: "_nowy" before the extension of the file name
-// ("/dane/obreb.swd" gives "/dane/obreb_nowy.swd"). A "." in a folder name is never used; a
-// file name without an extension gets "_nowy" appended.
-std::string NazwaCelu(const std::string& strZrodlo);
 
 // The target moved into a folder: the folder, a separator unless it ends with one, and the
 // file name of the old target.

@@ -2,15 +2,8 @@
 #include "filtr/elementy.h"
 
 #include "swde/bledy.h"
-#include "swde/rekord.h"
 
 namespace {
-
-// Splits the line; a "D," line always has four fields.
-int Podziel(const std::string& strWiersz, std::vector<std::string>& astrPola) {
-    const int n = PodzielWiersz(strWiersz, astrPola);
-    return n == 0 ? static_cast<int>(astrPola.size()) : n;
-}
 
 void WypelnijElement(const std::vector<std::string>& astrPola, int nPol, CElement& element) {
     element.strKod = Pole(astrPola, nPol, 0);
@@ -20,33 +13,31 @@ void WypelnijElement(const std::vector<std::string>& astrPola, int nPol, CElemen
 
 } // namespace
 
-bool ZnajdzElement(const std::string& strSymbol, const Rekord& rekord, CElement& element,
-                   int& nPozycja, const CCzytnikSWDE& czytnik) {
+bool ZnajdzElement(std::string_view strSymbol, const Rekord& rekord, CElement& element,
+                   int& nPozycja) {
     thread_local std::vector<std::string> astrPola;
     const int nKoniec = static_cast<int>(rekord.size()) - 1;
     for (; nPozycja < nKoniec; ++nPozycja) {
-        const int nPol = Podziel(rekord[static_cast<std::size_t>(nPozycja)], astrPola);
+        const int nPol = PodzielWiersz(rekord[static_cast<std::size_t>(nPozycja)], astrPola);
         if (Pole(astrPola, nPol, 1) != strSymbol)
             continue;
         const std::string& strKod = Pole(astrPola, nPol, 0);
         if (strKod != "WL" && strKod != "WG" && strKod != "D")
-            throw CSWDEException(6, blad::FormatDanychWRekordzie(), czytnik.m_nLinia,
-                                 czytnik.m_nPozycja);
+            throw CSWDEException(EBlad::FormatDanychWRekordzie);
         WypelnijElement(astrPola, nPol, element);
         return true;
     }
     return false;
 }
 
-void UsunElementy(const std::string& strSymbol, Rekord& rekord, const CCzytnikSWDE& czytnik) {
+void UsunElementy(std::string_view strSymbol, Rekord& rekord) {
     CElement element;
     int nPozycja = 1;
-    while (ZnajdzElement(strSymbol, rekord, element, nPozycja, czytnik))
+    while (ZnajdzElement(strSymbol, rekord, element, nPozycja))
         rekord.erase(rekord.begin() + nPozycja);
 }
 
-void UsunZaznaczoneAtrybuty(int nTyp, Rekord& rekord, const COpcjeFiltrowania& opcje,
-                            const CCzytnikSWDE& czytnik) {
+void UsunZaznaczoneAtrybuty(int nTyp, Rekord& rekord, const COpcjeFiltrowania& opcje) {
     for (const std::string& strSymbol : opcje.ZaznaczoneAtrybuty(nTyp))
-        UsunElementy(strSymbol, rekord, czytnik);
+        UsunElementy(strSymbol, rekord);
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "filtr/przebieg.h"
+#include "opcje/opcje.h"
+#include "swde/rekord.h"
 
 // Element code ("WL", "WG" or "D") and targets of a found element line.
 struct CElement {
@@ -15,13 +17,12 @@ struct CElement {
 
 // Scans from nPozycja up to, not including, the end line, for the first line whose field 1 is
 // the symbol. True with nPozycja on that line; false with nPozycja on the end line. Error 6
-// (with the reader's line and position) when the found line's code is none of WL, WG, D.
-bool ZnajdzElement(const std::string& strSymbol, const Rekord& rekord, CElement& element,
-                   int& nPozycja, const CCzytnikSWDE& czytnik);
+// when the found line's code is none of WL, WG, D.
+bool ZnajdzElement(std::string_view strSymbol, const Rekord& rekord, CElement& element,
+                   int& nPozycja);
 
 // Removes every element line with the symbol; the header and the end line are never touched.
-void UsunElementy(const std::string& strSymbol, Rekord& rekord, const CCzytnikSWDE& czytnik);
+void UsunElementy(std::string_view strSymbol, Rekord& rekord);
 
 // Removes the ticked attributes of type n (1..25) in bit order.
-void UsunZaznaczoneAtrybuty(int nTyp, Rekord& rekord, const COpcjeFiltrowania& opcje,
-                            const CCzytnikSWDE& czytnik);
+void UsunZaznaczoneAtrybuty(int nTyp, Rekord& rekord, const COpcjeFiltrowania& opcje);

@@ -7,21 +7,11 @@
 
 #include "filtr/elementy.h"
 #include "swde/bledy.h"
+#include "swde/format.h"
 #include "swde/kodowanie.h"
 #include "swde/rekord.h"
 
 namespace {
-
-// Relation symbols with Polish letters, as the ISO 8859-2 bytes of the files (Ł = 0xA3).
-const std::string SYMBOL_RWLS = "G5RW\xA3S";
-const std::string SYMBOL_RWLD = "G5RW\xA3"
-                                "D";
-
-// Splits a line; a "D," line always has four fields.
-int Podziel(const std::string& strWiersz, std::vector<std::string>& astrPola) {
-    const int n = PodzielWiersz(strWiersz, astrPola);
-    return JestWierszemDanych(strWiersz) ? 4 : n;
-}
 
 // The header fields of a record; a field the header does not reach reads as empty.
 struct CNaglowek {
@@ -33,7 +23,7 @@ struct CNaglowek {
 // The split is kept between records, so that its fields are not allocated again for each.
 const CNaglowek& PodzielNaglowek(const Rekord& rekord) {
     thread_local CNaglowek naglowek;
-    naglowek.nPol = Podziel(rekord.at(0), naglowek.astrPola);
+    naglowek.nPol = PodzielWiersz(rekord.at(0), naglowek.astrPola);
     return naglowek;
 }
 
@@ -51,26 +41,22 @@ bool CzyRelacja(const CElement& element) {
     return element.strKod == "WL" || element.strKod == "WG";
 }
 
-CSWDEException BladWiazania(const std::string& strKomunikat, const CKontekstPrzebiegu& k) {
-    return CSWDEException(8, strKomunikat, k.czytnik.m_nLinia, k.czytnik.m_nPozycja);
-}
-
-// Adds the record's fields 2, 3, 4 to list n and empties the record.
-bool Odrzuc(Rekord& rekord, const CNaglowek& naglowek, int nLista, CKontekstPrzebiegu& k) {
-    k.stan.Dodaj(nLista, naglowek[2], naglowek[3], naglowek[4]);
+// Adds the record's fields 2, 3, 4 to the list and empties the record.
+bool Odrzuc(Rekord& rekord, const CNaglowek& naglowek, ELista eLista, CStanPrzebiegu& stan) {
+    stan.Dodaj(eLista, naglowek[2], naglowek[3], naglowek[4]);
     rekord.clear();
     return false;
 }
 
-// The first element with the symbol, checked to be a relation (error 8 with the text otherwise).
-bool ZnajdzRelacje(const std::string& strSymbol, const Rekord& rekord, CElement& element,
-                   const std::string& strBlad, const CKontekstPrzebiegu& k) {
+// The first element with the symbol, checked to be a relation (error 8 of the kind otherwise).
+bool ZnajdzRelacje(std::string_view strSymbol, const Rekord& rekord, CElement& element,
+                   EBlad eBlad) {
     int nPozycja = 1;
-    if (!ZnajdzElement(strSymbol, rekord, element, nPozycja, k.czytnik)) {
+    if (!ZnajdzElement(strSymbol, rekord, element, nPozycja)) {
         return false;
     }
     if (!CzyRelacja(element)) {
-        throw BladWiazania(strBlad, k);
+        throw CSWDEException(eBlad);
     }
     return true;
 }
@@ -78,11 +64,8 @@ bool ZnajdzRelacje(const std::string& strSymbol, const Rekord& rekord, CElement&
 // "G5DZE" becomes "G5O_DZE"; the header is rewritten as "RD" and the geometry blocks that
 // follow the header directly are removed.
 void ZamienNaOpisowy(Rekord& rekord, const CNaglowek& naglowek) {
-    const std::string& strTyp = naglowek[2];
-    const std::string strNowyTyp =
-        strTyp.substr(0, 2) + "O_" + (strTyp.size() > 2 ? strTyp.substr(2) : std::string());
-    rekord[0] = "RD," + naglowek[1] + "," + strNowyTyp + "," + naglowek[3] + "," + naglowek[4] +
-                "," + naglowek[5] + ";";
+    rekord[0] = "RD," + naglowek[1] + "," + FormaOpisowa(naglowek[2]) + "," + naglowek[3] + "," +
+                naglowek[4] + "," + naglowek[5] + ";";
     const std::size_t nKoniec = rekord.size() - 1; // the end line stays where it is
     std::size_t nUsuniete = 0;
     auto usun = [&] {
@@ -106,29 +89,29 @@ bool CzyDzierzawa(const std::string& strTyp) {
 }
 
 // Steps 3 to 12 of stage 1: the list a record is dropped into, or 0 to keep it. A graphic
-// record that is kept may be converted on the way.
+// record that is kept may be converted on the way; the run state notes which.
 int RegulaEtapu1(Rekord& rekord, const CNaglowek& h, const std::string& strBaza,
-                 const COpcjeFiltrowania& opcje) {
+                 const COpcjeFiltrowania& opcje, CStanPrzebiegu& stan) {
     const std::string& strTyp = h[2];
     const std::string strBezG = UsunPrefiksG(strTyp);
     auto zaznaczona = [&](EGrupa g) { return opcje.CzyGrupaZaznaczona(g); };
     if (zaznaczona(GrupaLokale)) {
         if (strBaza == "G5LKL") {
-            return 1;
+            return ListaUsunietych;
         }
         if (strTyp == "G5JDR" && MaAtrybut("G5TJR", rekord, "3")) {
-            return 4;
+            return ListaJednostekLokali;
         }
     }
     if (zaznaczona(GrupaBudynki)) {
         if (strBaza == "G5BUD") {
-            return 3;
+            return ListaBudynkow;
         }
         if (strTyp == "G5JDR" && MaAtrybut("G5TJR", rekord, "2")) {
-            return 2;
+            return ListaJednostekBudynkow;
         }
         if (strTyp == "G5JRZ") {
-            return 1;
+            return ListaUsunietych;
         }
     }
     if ((zaznaczona(GrupaHistoryczne) && CzyHistoryczny(h[5])) ||
@@ -136,35 +119,36 @@ int RegulaEtapu1(Rekord& rekord, const CNaglowek& h, const std::string& strBaza,
         (zaznaczona(GrupaUzytki) && strBezG == "G5UZG") ||
         (zaznaczona(GrupaKontury) && strBezG == "G5KKL") ||
         (zaznaczona(GrupaNiestandardowe) && !CzyTypZnany(h[0], strTyp))) {
-        return 1;
+        return ListaUsunietych;
     }
     if (zaznaczona(GrupaGraficzne)) {
         if (CzyObiektGraficzny(h[0], strTyp)) {
-            return 1;
+            return ListaUsunietych;
         }
         if (h[0] == "RO") {
             ZamienNaOpisowy(rekord, h);
+            DodajPare(stan.m_przeksztalcone, strTyp, h[3]);
         }
     }
     if ((zaznaczona(GrupaDzierzawa) && CzyDzierzawa(strTyp)) ||
         (zaznaczona(GrupaWladanie) && strTyp == "G5UDW")) {
-        return 1;
+        return ListaUsunietych;
     }
     return 0;
 }
 
 // Stage 2 for "G5PDZ": removes the "G5REPZ" elements that point at removed buildings or
 // register units; a subject left without any is dropped and its "G5RPRZ" element noted.
-bool SprawdzPrzedmiotDzierzawy(Rekord& rekord, const CNaglowek& h, CKontekstPrzebiegu& k) {
-    static const std::string strBladREPZ = blad::UzycieWiazaniaREPZ();
+bool SprawdzPrzedmiotDzierzawy(Rekord& rekord, const CNaglowek& h, CStanPrzebiegu& stan) {
     CElement element;
     int nPozycja = 1;
     bool bZostaje = false;
-    while (ZnajdzElement("G5REPZ", rekord, element, nPozycja, k.czytnik)) {
+    while (ZnajdzElement("G5REPZ", rekord, element, nPozycja)) {
         if (!CzyRelacja(element)) {
-            throw BladWiazania(strBladREPZ, k);
+            throw CSWDEException(EBlad::UzycieWiazaniaREPZ);
         }
-        if (k.stan.Pasuje(Listy({2, 3}), element.strKod, element.strCel1, element.strCel2)) {
+        if (stan.Pasuje(Listy({ListaJednostekBudynkow, ListaBudynkow}), element.strKod,
+                        element.strCel1, element.strCel2)) {
             rekord.erase(rekord.begin() + nPozycja);
         } else {
             bZostaje = true;
@@ -175,20 +159,20 @@ bool SprawdzPrzedmiotDzierzawy(Rekord& rekord, const CNaglowek& h, CKontekstPrze
         return true;
     }
     nPozycja = 1;
-    if (!ZnajdzElement("G5RPRZ", rekord, element, nPozycja, k.czytnik)) {
-        throw CSWDEException(7, blad::BrakWiazaniaRPRZ(), k.czytnik.m_nLinia, k.czytnik.m_nPozycja);
+    if (!ZnajdzElement("G5RPRZ", rekord, element, nPozycja)) {
+        throw CSWDEException(EBlad::BrakWiazaniaRPRZ);
     }
-    k.stan.Dodaj(5, element.strKod, element.strCel1, element.strCel2);
-    return Odrzuc(rekord, h, 1, k);
+    stan.Dodaj(ListaPrzedmiotowDzierzawy, element.strKod, element.strCel1, element.strCel2);
+    return Odrzuc(rekord, h, ListaUsunietych, stan);
 }
 
 // A relation that matches an entry of one of the lists drops the record into list 1.
-bool SprawdzRelacje(Rekord& rekord, const CNaglowek& h, const std::string& strSymbol,
-                    const std::string& strBlad, unsigned nListy, CKontekstPrzebiegu& k) {
+bool SprawdzRelacje(Rekord& rekord, const CNaglowek& h, std::string_view strSymbol, EBlad eBlad,
+                    unsigned nListy, CStanPrzebiegu& stan) {
     CElement element;
-    if (ZnajdzRelacje(strSymbol, rekord, element, strBlad, k) &&
-        k.stan.Pasuje(nListy, element.strKod, element.strCel1, element.strCel2)) {
-        return Odrzuc(rekord, h, 1, k);
+    if (ZnajdzRelacje(strSymbol, rekord, element, eBlad) &&
+        stan.Pasuje(nListy, element.strKod, element.strCel1, element.strCel2)) {
+        return Odrzuc(rekord, h, ListaUsunietych, stan);
     }
     return true;
 }
@@ -240,7 +224,7 @@ bool CzyObiektGraficzny(const std::string& strRodzaj, const std::string& strTyp)
 bool MaAtrybut(const std::string& strSymbol, const Rekord& rekord, const std::string& strWartosc) {
     std::vector<std::string> astrPola;
     for (std::size_t i = 1; i + 1 < rekord.size(); ++i) {
-        const int nPol = Podziel(rekord[i], astrPola);
+        const int nPol = PodzielWiersz(rekord[i], astrPola);
         if (Pole(astrPola, nPol, 1) != strSymbol) {
             continue;
         }
@@ -270,50 +254,49 @@ CIndeksListy5 ZbudujIndeksListy5(const ListaRekordow& lista5) {
     return indeks;
 }
 
-bool SprawdzRekordEtap1(Rekord& rekord, bool bAtrybuty, CKontekstPrzebiegu& k) {
-    static const std::string strBladNaglowka = blad::NaglowekRekordu();
+bool SprawdzRekordEtap1(Rekord& rekord, bool bAtrybuty, CStanPrzebiegu& stan,
+                        const COpcjeFiltrowania& opcje) {
     const CNaglowek& h = PodzielNaglowek(rekord);
     if (h.nPol != 6) {
-        throw CSWDEException(11, strBladNaglowka, k.czytnik.m_nLinia, k.czytnik.m_nPozycja);
+        throw CSWDEException(EBlad::NaglowekRekordu);
     }
     const std::string strBaza = UsunPrefiks(h[2]);
     const bool bAktualny = CzyAktualny(h[5]);
-    Zlicz(bAktualny ? k.stan.m_mapaZrodloAkt : k.stan.m_mapaZrodloHist, strBaza);
-    const int nLista = RegulaEtapu1(rekord, h, strBaza, k.opcje);
+    Zlicz(bAktualny ? stan.m_mapaZrodloAkt : stan.m_mapaZrodloHist, strBaza);
+    const int nLista = RegulaEtapu1(rekord, h, strBaza, opcje, stan);
     if (nLista != 0) {
-        return Odrzuc(rekord, h, nLista, k);
+        return Odrzuc(rekord, h, static_cast<ELista>(nLista), stan);
     }
-    Zlicz(bAktualny ? k.stan.m_mapaCelAkt : k.stan.m_mapaCelHist, strBaza);
-    if (bAtrybuty && k.opcje.CzyFiltrowacAtrybutyTypu(strBaza)) {
-        UsunZaznaczoneAtrybuty(NumerTypu(strBaza), rekord, k.opcje, k.czytnik);
+    Zlicz(bAktualny ? stan.m_mapaCelAkt : stan.m_mapaCelHist, strBaza);
+    if (bAtrybuty && opcje.CzyFiltrowacAtrybutyTypu(strBaza)) {
+        UsunZaznaczoneAtrybuty(NumerTypu(strBaza), rekord, opcje);
     }
     return true;
 }
 
-bool SprawdzRekordEtap2(Rekord& rekord, CKontekstPrzebiegu& k) {
-    static const std::string strBladRWLS = blad::UzycieWiazaniaRWLS();
-    static const std::string strBladRWLD = blad::UzycieWiazaniaRWLD();
-    static const std::string strBladRJRW = blad::UzycieWiazaniaRJRW();
+bool SprawdzRekordEtap2(Rekord& rekord, CStanPrzebiegu& stan, const COpcjeFiltrowania& opcje) {
     const CNaglowek& h = PodzielNaglowek(rekord);
     const std::string& strTyp = h[2];
-    const bool bBudynki = k.opcje.CzyGrupaZaznaczona(GrupaBudynki);
+    const bool bBudynki = opcje.CzyGrupaZaznaczona(GrupaBudynki);
     if (strTyp == "G5UDZ") {
-        return SprawdzRelacje(rekord, h, SYMBOL_RWLS, strBladRWLS, Listy({2, 4}), k);
+        return SprawdzRelacje(rekord, h, format::G5RWLS, EBlad::UzycieWiazaniaRWLS,
+                              Listy({ListaJednostekBudynkow, ListaJednostekLokali}), stan);
     }
-    if (bBudynki && !k.opcje.CzyGrupaZaznaczona(GrupaWladanie) && strTyp == "G5UDW") {
-        return SprawdzRelacje(rekord, h, SYMBOL_RWLD, strBladRWLD, Listy({2}), k);
+    if (bBudynki && !opcje.CzyGrupaZaznaczona(GrupaWladanie) && strTyp == "G5UDW") {
+        return SprawdzRelacje(rekord, h, format::G5RWLD, EBlad::UzycieWiazaniaRWLD,
+                              Listy({ListaJednostekBudynkow}), stan);
     }
     if (!bBudynki && strTyp == "G5JRZ") {
-        return SprawdzRelacje(rekord, h, "G5RJRW", strBladRJRW, Listy({4}), k);
+        return SprawdzRelacje(rekord, h, "G5RJRW", EBlad::UzycieWiazaniaRJRW,
+                              Listy({ListaJednostekLokali}), stan);
     }
-    if (bBudynki && !k.opcje.CzyGrupaZaznaczona(GrupaDzierzawa) && strTyp == "G5PDZ") {
-        return SprawdzPrzedmiotDzierzawy(rekord, h, k);
+    if (bBudynki && !opcje.CzyGrupaZaznaczona(GrupaDzierzawa) && strTyp == "G5PDZ") {
+        return SprawdzPrzedmiotDzierzawy(rekord, h, stan);
     }
     return true;
 }
 
-bool SprawdzRekordEtap3(Rekord& rekord, CKontekstPrzebiegu& k, const CIndeksListy5& indeks) {
-    static const std::string strBladRPRZ = blad::UzycieWiazaniaRPRZ();
+bool SprawdzRekordEtap3(Rekord& rekord, CStanPrzebiegu& stan, const CIndeksListy5& indeks) {
     const CNaglowek& h = PodzielNaglowek(rekord);
     if (h[2] != "G5DZW") {
         return true;
@@ -328,45 +311,45 @@ bool SprawdzRekordEtap3(Rekord& rekord, CKontekstPrzebiegu& k, const CIndeksList
         }
     }
     if (indeks.m_nPierwszyBledny >= 0 && (nPierwszy < 0 || indeks.m_nPierwszyBledny < nPierwszy)) {
-        throw BladWiazania(strBladRPRZ, k);
+        throw CSWDEException(EBlad::UzycieWiazaniaRPRZ);
     }
     if (nPierwszy < 0) {
         return true;
     }
-    return Odrzuc(rekord, h, 6, k);
+    return Odrzuc(rekord, h, ListaDzierzaw, stan);
 }
 
-bool SprawdzRekordEtap4(Rekord& rekord, CKontekstPrzebiegu& k) {
-    static const std::string strBladRWPZ = blad::UzycieWiazaniaRWPZ();
+bool SprawdzRekordEtap4(Rekord& rekord, CStanPrzebiegu& stan) {
     const CNaglowek& h = PodzielNaglowek(rekord);
     if (h[2] != "G5UDD") {
         return true;
     }
-    return SprawdzRelacje(rekord, h, "G5RWPZ", strBladRWPZ, Listy({6}), k);
+    return SprawdzRelacje(rekord, h, "G5RWPZ", EBlad::UzycieWiazaniaRWPZ, Listy({ListaDzierzaw}),
+                          stan);
 }
 
-void FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bAtrybuty) {
+bool FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bAtrybuty,
+                    const CParaPlikow* pPara) {
     static const std::string strEtap = kodowanie::T("Filtrowanie obiektów (");
-    k.powiadomienia.PokazPostep();
-    k.powiadomienia.UstawPostep(0);
-    k.powiadomienia.UstawEtap(strEtap + std::to_string(nEtap) + "/" +
-                              std::to_string(nLiczbaEtapow) + ")");
-    k.wyjscie.Zapisz("SO;\n");
+    COpisPrzebiegu opis;
+    opis.strEtap =
+        strEtap + std::to_string(nEtap) + "/" + std::to_string(nLiczbaEtapow) + ")";
+    opis.pPara = nEtap == 1 ? pPara : nullptr;
     CIndeksListy5 indeks;
     if (nEtap == 3) {
-        indeks = ZbudujIndeksListy5(k.stan.Lista(5));
+        indeks = ZbudujIndeksListy5(k.stan.Lista(ListaPrzedmiotowDzierzawy));
     }
-    k.czytnik.m_bSzukajSekcji = true;
-    PrzejdzRekordySO(k, EKoniecRekordu::X, [&](Rekord& rekord) {
+    opis.decyzja = [&](Rekord& rekord) {
         switch (nEtap) {
         case 1:
-            return SprawdzRekordEtap1(rekord, bAtrybuty, k);
+            return SprawdzRekordEtap1(rekord, bAtrybuty, k.stan, k.opcje);
         case 2:
-            return SprawdzRekordEtap2(rekord, k);
+            return SprawdzRekordEtap2(rekord, k.stan, k.opcje);
         case 3:
-            return SprawdzRekordEtap3(rekord, k, indeks);
+            return SprawdzRekordEtap3(rekord, k.stan, indeks);
         default:
-            return SprawdzRekordEtap4(rekord, k);
+            return SprawdzRekordEtap4(rekord, k.stan);
         }
-    });
+    };
+    return PrzejdzPlik(k, opis);
 }

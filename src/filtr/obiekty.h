@@ -34,12 +34,14 @@ struct CIndeksListy5 {
 CIndeksListy5 ZbudujIndeksListy5(const ListaRekordow& lista5);
 
 // Decisions: true keeps the (possibly changed) record, false drops it (the record is emptied
-// and noted in the run state's lists).
-bool SprawdzRekordEtap1(Rekord& rekord, bool bAtrybuty, CKontekstPrzebiegu& k);
-bool SprawdzRekordEtap2(Rekord& rekord, CKontekstPrzebiegu& k);
-bool SprawdzRekordEtap3(Rekord& rekord, CKontekstPrzebiegu& k, const CIndeksListy5& indeks);
-bool SprawdzRekordEtap4(Rekord& rekord, CKontekstPrzebiegu& k);
+// and noted in the run state's lists). Their errors carry no location; the pass adds it.
+bool SprawdzRekordEtap1(Rekord& rekord, bool bAtrybuty, CStanPrzebiegu& stan,
+                        const COpcjeFiltrowania& opcje);
+bool SprawdzRekordEtap2(Rekord& rekord, CStanPrzebiegu& stan, const COpcjeFiltrowania& opcje);
+bool SprawdzRekordEtap3(Rekord& rekord, CStanPrzebiegu& stan, const CIndeksListy5& indeks);
+bool SprawdzRekordEtap4(Rekord& rekord, CStanPrzebiegu& stan);
 
-// One object pass: writes "SO;" and every kept record ending with "X;". The section and file
-// end lines are left to the caller. Stops before the next record when the run is cancelled.
-void FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bAtrybuty);
+// Object stage nEtap of nLiczbaEtapow over a whole file, kept records ending with "X;". The
+// first stage writes the target header of pPara. False when the run was cancelled.
+bool FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bAtrybuty,
+                    const CParaPlikow* pPara);

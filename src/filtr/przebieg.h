@@ -1,46 +1,54 @@
-// What a record pass works with: the reader of its input, the writer of its output, the run
-// notifications, the run state and the progress denominator.
+// The skeleton every pass over a file follows: the sections before the objects, the object
+// records one by one, the end of the file. Each pass only says how the leading sections are
+// made, how a record is judged and how a kept one ends.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "filtr/stan.h"
+#include "filtr/zdarzenia.h"
 #include "opcje/opcje.h"
 #include "swde/czytnik.h"
 #include "swde/plik_wynikowy.h"
-#include "swde/powiadomienia.h"
+#include "swde/rekord.h"
 
-// A record: its trimmed lines, header first, end line last. The reader appends to an empty
-// vector, so size() is the record's line count.
-using Rekord = std::vector<std::string>;
+struct CParaPlikow;
 
+// What a pass works with: the reader of its input, the writer of its output, the run's
+// observer, the run state of the file and the run's snapshot of the options.
 struct CKontekstPrzebiegu {
     CCzytnikSWDE& czytnik;
     CPlikWynikowy& wyjscie;
-    CPowiadomienia& powiadomienia;
+    CObserwatorRunu& obserwator;
     CStanPrzebiegu& stan;
-    const COpcjeFiltrowania& opcje; // the run's snapshot
-    std::uint64_t nDlugoscWejscia = 0;
+    const COpcjeFiltrowania& opcje;
+    int nOstatniPostep = -1; // the progress last told, so that only changes are told
 
-    bool CzyPrzerwac() const { return powiadomienia.CzyPrzerwac(); }
-    // Progress after a record: reader position x 1000 / input length.
-    void UstawPostepCzytnika();
+    bool CzyPrzerwac() const { return obserwator.CzyPrzerwac(); }
+    void UstawPostep(int nPromile);
 };
 
-// Writes every line of the record as read (its own end line too), each followed by "\n".
-void ZapiszRekord(const Rekord& rekord, CPlikWynikowy& wyjscie);
-// Writes the lines but the end line, each followed by "\n", then "X;\n" in place of the end line.
-void ZapiszRekordX(const Rekord& rekord, CPlikWynikowy& wyjscie);
-
-// How a record pass ends the records it keeps.
+// How a kept record ends: "X;" in place of its end line, or its end line as read.
 enum class EKoniecRekordu { X, JakWczytany };
 
-// The record loop of a pass over the "SO;" section: before each record it looks at the cancel
-// request; the decision judges (and may change) each record, and a kept one is written.
-// Progress after every record and the upper bound at the end. True when the section was read
-// to its end, false when the run was cancelled first.
-bool PrzejdzRekordySO(CKontekstPrzebiegu& k, EKoniecRekordu eKoniec,
-                      const std::function<bool(Rekord&)>& decyzja);
+// Judges a record: true keeps it (possibly changed), false drops it.
+using DecyzjaRekordu = std::function<bool(Rekord&)>;
+
+struct COpisPrzebiegu {
+    std::string strEtap; // stage text told when the pass starts the object records
+    EKoniecRekordu eKoniec = EKoniecRekordu::X;
+    // First stage: the header section is written from the pair's target header, and SP and ST
+    // are copied with stage texts of their own. Otherwise all three are copied.
+    const CParaPlikow* pPara = nullptr;
+    bool bSumyCRC = false;  // the end lines carry checksums ("SXC,", "SWDEXC,")
+    DecyzjaRekordu decyzja; // none keeps every record as read
+};
+
+// One pass from the input the reader has open to the output: the leading sections, "SO;" with
+// the records the decision keeps, the section end and the file end. The cancel request is
+// looked at before every copied line and record; on cancel the pass stops at once and returns
+// false, leaving the output incomplete. An error raised by the decision is given the reader's
+// location (the record's end line).
+bool PrzejdzPlik(CKontekstPrzebiegu& k, const COpisPrzebiegu& opis);

@@ -1,22 +1,28 @@
-// The record passes over the object section that follow the object stages.
+// The passes over the object section that follow the object stages.
 #pragma once
 
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "filtr/elementy.h"
 #include "filtr/przebieg.h"
 
 // Removes relation elements that point at removed objects and records the targets of the kept
-// ones (and the point references of geometry blocks) for the orphan pass.
-void OdfiltrujSlepeOdwolania(CKontekstPrzebiegu& k);
-// Applies the relation rules to one record and records what its remaining element lines name.
-void UsunSlepeOdwolania(Rekord& rekord, CKontekstPrzebiegu& k);
+// ones (and the point references of geometry blocks) for the orphan pass. False when cancelled.
+bool OdfiltrujSlepeOdwolania(CKontekstPrzebiegu& k);
+// Applies the relation rules to one record, names records made descriptive by their new type
+// and records what its remaining element lines name.
+void UsunSlepeOdwolania(Rekord& rekord, CStanPrzebiegu& stan);
 // Records the target of a kept relation element; error 8 for another code than "WL" or "WG".
-void ZarejestrujOdwolanie(const CElement& element, CKontekstPrzebiegu& k);
+void ZarejestrujOdwolanie(const CElement& element, CStanPrzebiegu& stan);
 
 // Drops objects left without their relations and, for some types, without any reference.
-void OdfiltrujSieroty(CKontekstPrzebiegu& k);
-bool SprawdzSierote(const Rekord& rekord, const CKontekstPrzebiegu& k);
+// False when cancelled.
+bool OdfiltrujSieroty(CKontekstPrzebiegu& k);
+bool SprawdzSierote(const Rekord& rekord, const CStanPrzebiegu& stan);
 // Whether some line after the header has one of the symbols as its field 1.
-bool MaKtorykolwiekElement(const std::vector<std::string>& astrSymbole, const Rekord& rekord);
+bool MaKtorykolwiekElement(const std::vector<std::string_view>& astrSymbole, const Rekord& rekord);
+
+// The checksum pass: the file copied whole, every section end line "SXC,<crc>;" and the file
+// end line "SWDEXC,<crc>;". False when cancelled.
+bool DodajSumyCRC(CKontekstPrzebiegu& k);

@@ -3,13 +3,13 @@
 #include <vector>
 
 #include "filtr/przebiegi.h"
-#include "filtr/sekcje.h"
+#include "swde/format.h"
 #include "swde/kodowanie.h"
 #include "swde/rekord.h"
 
 namespace {
 
-using Symbole = std::vector<std::string>;
+using Symbole = std::vector<std::string_view>;
 
 struct CTypSieroty {
     const char* szTyp;
@@ -17,7 +17,7 @@ struct CTypSieroty {
     Symbole symbole; // own relations (ISO 8859-2 bytes)
 };
 
-const Symbole RELACJE_LOKALU = {"G5RADR", "G5RPW\xA3", "G5RPWD", "G5RKRG", "G5RJDR", "G5RDZE"};
+const Symbole RELACJE_LOKALU = {"G5RADR", format::G5RPWL, "G5RPWD", "G5RKRG", "G5RJDR", "G5RDZE"};
 
 // Types judged by their own relations only.
 const std::vector<CTypSieroty>& TypyWlasneRelacje() {
@@ -31,12 +31,8 @@ const std::vector<CTypSieroty>& TypyWlasneRelacje() {
         {"G5PZG", false, {"G5RKRG"}},
         {"G5RST", false, {"G5RKRG"}},
         {"G5UDD", false, {"G5RWPZ", "G5RPOD"}},
-        {"G5UDW",
-         false,
-         {"G5RW\xA3"
-          "D",
-          "G5RPOD"}},
-        {"G5UDZ", false, {"G5RW\xA3S", "G5RPOD"}},
+        {"G5UDW", false, {format::G5RWLD, "G5RPOD"}},
+        {"G5UDZ", false, {format::G5RWLS, "G5RPOD"}},
         {"G5UZG", false, {"G5RKRG", "G5ROBR"}},
         {"G5ZMN", false, {"G5ROBJ", "G5RDOK", "G5RPOD"}},
     };
@@ -49,12 +45,12 @@ const std::vector<CTypSieroty>& TypyZOdwolaniami() {
         {"G5ADR", false, {}},
         {"G5DOK", false, {}},
         {"G5BUD", true, RELACJE_LOKALU},
-        {"G5DZE", true, {"G5RADR", "G5RPW\xA3", "G5RPWD", "G5RKRG", "G5RJDR"}},
+        {"G5DZE", true, {"G5RADR", format::G5RPWL, "G5RPWD", "G5RKRG", "G5RJDR"}},
         {"G5DZW", false, {"G5RDOK"}},
         {"G5INS", false, {"G5RADR"}},
         {"G5JEW", true, {"G5RKRG"}},
         {"G5JDR", false, {"G5ROBR"}},
-        {"G5MLZ", false, {"G5R\xAFONA", "G5RM\xA1\xAF"}},
+        {"G5MLZ", false, {format::G5RZONA, format::G5RMAZ}},
         {"G5OBR", true, {"G5RKRG", "G5RJEW"}},
         {"G5OSF", false, {"G5RADR"}},
         {"G5OSZ", false, {"G5RSKD", "G5RADR", "G5RSZD"}},
@@ -76,15 +72,15 @@ bool MaKtorykolwiekElement(const Symbole& astrSymbole, const Rekord& rekord) {
     thread_local std::vector<std::string> astrPola;
     for (std::size_t i = 1; i < rekord.size(); ++i) {
         const int n = PodzielWiersz(rekord[i], astrPola);
-        const std::string& strSymbol = Pole(astrPola, n == 0 ? 4 : n, 1);
-        for (const std::string& strSzukany : astrSymbole)
+        const std::string& strSymbol = Pole(astrPola, n, 1);
+        for (const std::string_view strSzukany : astrSymbole)
             if (strSymbol == strSzukany)
                 return true;
     }
     return false;
 }
 
-bool SprawdzSierote(const Rekord& rekord, const CKontekstPrzebiegu& k) {
+bool SprawdzSierote(const Rekord& rekord, const CStanPrzebiegu& stan) {
     if (rekord.empty())
         return true;
     thread_local std::vector<std::string> astrPola;
@@ -93,32 +89,21 @@ bool SprawdzSierote(const Rekord& rekord, const CKontekstPrzebiegu& k) {
     const std::string& strId = Pole(astrPola, n, 3);
     const std::string& strLokalny = Pole(astrPola, n, 4);
     // A point that a kept outline uses stays, whatever its type and relations.
-    if (ZawieraPare(k.stan.m_punktyGlobalne, strTyp, strId) ||
-        k.stan.m_punktyLokalne.contains(strLokalny))
+    if (ZawieraPare(stan.m_punktyGlobalne, strTyp, strId) ||
+        stan.m_punktyLokalne.contains(strLokalny))
         return true;
     if (const CTypSieroty* pTyp = Znajdz(TypyWlasneRelacje(), strTyp, strTyp))
         return MaKtorykolwiekElement(pTyp->symbole, rekord);
     if (const CTypSieroty* pTyp = Znajdz(TypyZOdwolaniami(), strTyp, UsunPrefiksO(strTyp)))
         return MaKtorykolwiekElement(pTyp->symbole, rekord) ||
-               k.stan.m_odwolaniaLokalne.contains(strLokalny) ||
-               ZawieraPare(k.stan.m_odwolaniaGlobalne, strTyp, strId);
+               stan.m_odwolaniaLokalne.contains(strLokalny) ||
+               ZawieraPare(stan.m_odwolaniaGlobalne, strTyp, strId);
     return true;
 }
 
-void OdfiltrujSieroty(CKontekstPrzebiegu& k) {
-    static const std::string strEtap = kodowanie::T("Odfiltrowanie obiektów sierot");
-    if (k.CzyPrzerwac())
-        return;
-    k.powiadomienia.PokazPostep();
-    k.powiadomienia.UstawPostep(0);
-    k.powiadomienia.UstawEtap(strEtap);
-    KopiujSekcjeSN(k);
-    KopiujSekcjeSP(k);
-    KopiujSekcjeST(k);
-    k.wyjscie.Zapisz("SO;\n");
-    k.czytnik.m_bSzukajSekcji = true;
-    if (PrzejdzRekordySO(k, EKoniecRekordu::X,
-                         [&](Rekord& rekord) { return SprawdzSierote(rekord, k); })) {
-        k.wyjscie.Zapisz("SX;\nSWDEX;");
-    }
+bool OdfiltrujSieroty(CKontekstPrzebiegu& k) {
+    COpisPrzebiegu opis;
+    opis.strEtap = kodowanie::T("Odfiltrowanie obiektów sierot");
+    opis.decyzja = [&](Rekord& rekord) { return SprawdzSierote(rekord, k.stan); };
+    return PrzejdzPlik(k, opis);
 }

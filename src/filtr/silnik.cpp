@@ -1,77 +1,33 @@
 // The run driver: the stage plan, every pair through its stages and the follow-up chain with
 // temporary files beside the source, the log beside the target, one error trap per pair, the
-// cancel request after every stage and pass, and the summary at the end.
+// cancel request after every stage and pass, and the result at the end.
 #include "filtr/silnik.h"
 
-#include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
-#include <stdexcept>
+#include <utility>
 
+#include "filtr/nazwy.h"
 #include "filtr/obiekty.h"
 #include "filtr/przebieg.h"
 #include "filtr/przebiegi.h"
 #include "filtr/raport.h"
-#include "filtr/sekcje.h"
 #include "filtr/stan.h"
 #include "swde/bledy.h"
-#include "swde/crc.h"
 #include "swde/czytnik.h"
 #include "swde/kodowanie.h"
 #include "swde/platforma.h"
 #include "swde/plik_wynikowy.h"
-#include "swde/powiadomienia.h"
 
 namespace {
 
 using kodowanie::T;
 
-constexpr int ROZMIAR_LIST = 10000;
+constexpr std::size_t ROZMIAR_LIST = 10000;
 // Bytes of source per object that may be removed: list 1 is sized from the source length once,
 // instead of having its hashed index rebuilt again and again while a large file fills it.
 constexpr std::uint64_t BAJTOW_NA_USUNIETY = 400;
-
-// The files a pair reads and writes. Stage outputs are stage[1..4]; stage[0] is unused.
-struct CNazwyPary {
-    std::string strZrodlo, strCel, strLog;
-    std::array<std::string, 5> astrEtapy;
-    std::string strSlepe, strSieroty;
-};
-
-// Position of the last "." of the file name, or npos when the name has none.
-std::size_t KropkaNazwy(const std::string& strSciezka) {
-    const std::size_t nKropka = strSciezka.rfind('.');
-    return nKropka == std::string::npos || nKropka < platforma::PoczatekNazwy(strSciezka) ? std::string::npos
-                                                                               : nKropka;
-}
-
-// The suffix goes before the extension, or at the end of a name without one.
-std::string NazwaTymczasowa(const std::string& strZrodlo, const std::string& strSufiks) {
-    const std::size_t nKropka = KropkaNazwy(strZrodlo);
-    if (nKropka == std::string::npos) {
-        return strZrodlo + strSufiks;
-    }
-    return strZrodlo.substr(0, nKropka) + strSufiks + strZrodlo.substr(nKropka);
-}
-
-// The target's name with ".log" for its extension.
-std::string NazwaLogu(const std::string& strCel) {
-    return strCel.substr(0, KropkaNazwy(strCel)) + ".log";
-}
-
-CNazwyPary Nazwy(const CParaPlikow& para) {
-    CNazwyPary nazwy;
-    nazwy.strZrodlo = para[CParaPlikow::ZRODLO];
-    nazwy.strCel = para[CParaPlikow::CEL];
-    nazwy.strLog = NazwaLogu(nazwy.strCel);
-    for (int i = 1; i <= 4; ++i) {
-        nazwy.astrEtapy[static_cast<std::size_t>(i)] =
-            NazwaTymczasowa(nazwy.strZrodlo, "_KELVOR" + std::to_string(i));
-    }
-    nazwy.strSlepe = NazwaTymczasowa(nazwy.strZrodlo, "_KELVOR_SLEPE_ODWOLANIA");
-    nazwy.strSieroty = NazwaTymczasowa(nazwy.strZrodlo, "_KELVOR_SIEROTY");
-    return nazwy;
-}
 
 // A pair refused before anything is written, because a file it would write is a file the run
 // reads or keeps. The log takes the refusal only when it is safe to write.
@@ -86,42 +42,65 @@ COdmowaPary Odmowa(const std::string& strZapisywany, const std::string& strInny)
     return {strPoczatek + strZapisywany + strSrodek + strInny + "'.", false};
 }
 
+// Which texts a failed open of a pass's input and output raises.
+struct CBledyOtwarcia {
+    EBlad eWejscie, eWyjscie;
+};
+constexpr CBledyOtwarcia OTWARCIE_ETAPU = {EBlad::OtwarciePliku, EBlad::OtwarciePliku};
+constexpr CBledyOtwarcia OTWARCIE_SUM = {EBlad::OtwarciePlikuDocelowego,
+                                         EBlad::OtwarciePlikuZrodlowego};
+
 } // namespace
 
-struct CSilnikFiltrowania::CStan {
-    explicit CStan(CPowiadomienia& p) : powiadomienia(p) {}
+std::string TekstPodsumowania(std::int64_t nCzas, std::size_t nBledow) {
+    static const std::string strKoniec = T("Filtrowanie zakończone.\nCzas filtrowania: ");
+    static const std::string strBledy = T("Ilość błędów filtrowania: ");
+    return strKoniec + CzasTrwania(nCzas) + "\n" + strBledy + std::to_string(nBledow);
+}
 
-    CPowiadomienia& powiadomienia;
+const std::string& TekstBrakuOpcji() {
+    static const std::string str = T("Nie wybrano żadnej opcji filtrowania.");
+    return str;
+}
+
+const std::string& TekstPrzerwania() {
+    static const std::string str = "Przerwano filtrowanie.";
+    return str;
+}
+
+struct CSilnikFiltrowania::CStan {
+    explicit CStan(CObserwatorRunu& o) : obserwator(o) {}
+
+    CObserwatorRunu& obserwator;
     CCzytnikSWDE czytnik;
     CPlikWynikowy wyjscie;
     CPlikLogu log;
     CStanPrzebiegu stan;
     COpcjeFiltrowania opcje; // the run's snapshot
-    CKontekstPrzebiegu k{czytnik, wyjscie, powiadomienia, stan, opcje};
+    CKontekstPrzebiegu k{czytnik, wyjscie, obserwator, stan, opcje};
 
     const std::vector<CParaPlikow>* pPary = nullptr;
     bool bObiekty = false, bAtrybuty = false, bSieroty = false, bCRC = false;
     int nEtapy = 0;
-
-    EWynikFiltrowania eWynik = EWynikFiltrowania::Zakonczono;
-    std::vector<CBladPliku> bledy;
+    int nPara = 0; // the pair being filtered
+    CWynikRunu wynik;
 
     bool Filtruj(const std::vector<CParaPlikow>& pary, const COpcjeFiltrowania& opcjeRunu);
+    bool Zakoncz(EWynikFiltrowania eWynik, std::int64_t nStart);
     int PlanEtapow() const;
     std::vector<std::string> ZapisywanePliki(const CNazwyPary& nazwy) const;
     std::optional<COdmowaPary> SprawdzNazwy(int j, const CNazwyPary& nazwy) const;
     std::optional<COdmowaPary> Kolizja(int j, const std::vector<std::string>& astrPliki) const;
-    void FiltrujPareWPulapce(int j, bool& bPrzerwano);
+    bool FiltrujPareWPulapce(int j);
     bool FiltrujPare(int j);
-    bool Etap(int j, const CNazwyPary& nazwy, int i);
+    bool Etap(const CParaPlikow& para, const CNazwyPary& nazwy, int i);
     bool Lancuch(const CNazwyPary& nazwy);
     bool Przebieg(const std::string& strWejscie, const std::string& strWyjscie,
-                  void (*przebieg)(CKontekstPrzebiegu&));
+                  const CBledyOtwarcia& bledy, const std::function<bool()>& przebieg);
     void PrzygotujStan(std::uint64_t nDlugoscZrodla);
-    void OtworzPliki(const std::string& strWejscie, const std::string& strWyjscie);
-    void ZamknijPliki();
     void Przerwij(const std::string& strWyjscie);
     void ZakonczPoBledzie(const std::string& strTekst);
+    [[noreturn]] void BladOtwarcia(EBlad eBlad, const std::string& strSciezka);
 };
 
 int CSilnikFiltrowania::CStan::PlanEtapow() const {
@@ -136,21 +115,18 @@ int CSilnikFiltrowania::CStan::PlanEtapow() const {
 
 bool CSilnikFiltrowania::CStan::Filtruj(const std::vector<CParaPlikow>& pary,
                                         const COpcjeFiltrowania& opcjeRunu) {
+    const std::int64_t nStart = platforma::Teraz();
     opcje = opcjeRunu;
     pPary = &pary;
-    bledy.clear();
+    wynik = {};
+    k.nOstatniPostep = -1;
     stan.WyczyscListy();
     stan.WyczyscMapy();
-    powiadomienia.WlaczOkno(false);
     bAtrybuty = opcje.CzyFiltrowacAtrybuty();
     bObiekty = opcje.CzyFiltrowacObiekty();
     if (!bObiekty && !bAtrybuty) {
-        static const std::string strBrak = T("Nie wybrano żadnej opcji filtrowania.");
-        powiadomienia.Komunikat(strBrak, ERodzajKomunikatu::Zwykly);
-        powiadomienia.WlaczPrzetwarzaj(true);
-        powiadomienia.WlaczOkno(true);
-        eWynik = EWynikFiltrowania::Odmowa;
-        return false;
+        wynik.m_strOdmowa = TekstBrakuOpcji();
+        return Zakoncz(EWynikFiltrowania::Odmowa, nStart);
     }
     nEtapy = PlanEtapow();
     bSieroty = opcje.CzyGrupaZaznaczona(GrupaSieroty);
@@ -158,49 +134,46 @@ bool CSilnikFiltrowania::CStan::Filtruj(const std::vector<CParaPlikow>& pary,
     if (bObiekty) {
         const int nList = nEtapy == 1 ? 1 : nEtapy == 2 ? 4 : 6;
         for (int n = 1; n <= nList; ++n) {
-            stan.Rezerwuj(n, ROZMIAR_LIST);
+            stan.Rezerwuj(static_cast<ELista>(n), ROZMIAR_LIST);
         }
     }
-    const std::int64_t nStart = platforma::Teraz();
-    powiadomienia.PokazPostep();
-    const int nWierszy = powiadomienia.LiczbaWierszy();
-    for (int j = 0; j < nWierszy; ++j) {
-        bool bPrzerwano = false;
-        FiltrujPareWPulapce(j, bPrzerwano);
-        if (bPrzerwano) {
-            eWynik = EWynikFiltrowania::Przerwano;
-            return false;
+    obserwator.RozpoczetoRun(static_cast<int>(pary.size()));
+    for (std::size_t j = 0; j < pary.size(); ++j) {
+        if (!FiltrujPareWPulapce(static_cast<int>(j))) {
+            return Zakoncz(EWynikFiltrowania::Przerwano, nStart);
         }
     }
-    static const std::string strKoniec = T("Filtrowanie zakończone.\nCzas filtrowania: ");
-    static const std::string strBledy = T("Ilość błędów filtrowania: ");
-    powiadomienia.Komunikat(strKoniec + CzasTrwania(platforma::Teraz() - nStart) + "\n" + strBledy +
-                                std::to_string(bledy.size()),
-                            ERodzajKomunikatu::Informacja);
-    powiadomienia.WlaczPrzetwarzaj(true);
-    powiadomienia.WlaczOkno(true);
-    eWynik = EWynikFiltrowania::Zakonczono;
-    return true;
+    return Zakoncz(EWynikFiltrowania::Zakonczono, nStart);
+}
+
+bool CSilnikFiltrowania::CStan::Zakoncz(EWynikFiltrowania eWynik, std::int64_t nStart) {
+    wynik.m_eWynik = eWynik;
+    wynik.m_nCzas = platforma::Teraz() - nStart;
+    obserwator.ZakonczonoRun(wynik);
+    return eWynik == EWynikFiltrowania::Zakonczono;
 }
 
 // One pair inside the error trap: every failure is counted, logged and ends only this pair.
-void CSilnikFiltrowania::CStan::FiltrujPareWPulapce(int j, bool& bPrzerwano) {
-    std::string strBlad;
+// False when the run was cancelled.
+bool CSilnikFiltrowania::CStan::FiltrujPareWPulapce(int j) {
+    nPara = j;
+    CBladPliku blad{j, -1, {}};
     try {
-        bPrzerwano = !FiltrujPare(j);
-        return;
-    } catch (const CSWDEException& e) {
-        strBlad = e.PelnyKomunikat();
-    } catch (const CFileException&) {
-        strBlad = T("Wystąpił błąd związany z dostępem do pliku.");
+        if (!FiltrujPare(j)) {
+            return false;
+        }
+        obserwator.ZakonczonoPlik(j, nullptr);
+        return true;
     } catch (const COdmowaPary& e) {
-        strBlad = e.strTekst;
+        blad.m_strTekst = e.strTekst;
     } catch (...) {
-        strBlad = T("Plik SWDE zawiera błędy krytyczne, po usunięciu błędów uruchom ponownie "
-                    "aplikację.");
+        blad.m_nNumer = NumerBiezacegoBledu();
+        blad.m_strTekst = TekstBiezacegoBledu();
     }
-    bledy.push_back({j, strBlad});
-    ZakonczPoBledzie("\n\t" + strBlad + "\n");
+    ZakonczPoBledzie("\n\t" + blad.m_strTekst + "\n");
+    wynik.m_bledy.push_back(blad);
+    obserwator.ZakonczonoPlik(j, &wynik.m_bledy.back());
+    return true;
 }
 
 // Every file the pair writes: the target, the log and the temporary files of the plan.
@@ -233,8 +206,7 @@ std::optional<COdmowaPary> CSilnikFiltrowania::CStan::SprawdzNazwy(int j,
             odmowa->bLogBezpieczny &= i == 1 || !platforma::TenSamPlik(astrPliki[i], astrPliki[1]);
         }
         for (const CParaPlikow& para : *pPary) {
-            odmowa->bLogBezpieczny &=
-                !platforma::TenSamPlik(para[CParaPlikow::ZRODLO], nazwy.strLog);
+            odmowa->bLogBezpieczny &= !platforma::TenSamPlik(para.m_strZrodlo, nazwy.strLog);
         }
     }
     return odmowa;
@@ -254,8 +226,8 @@ CSilnikFiltrowania::CStan::Kolizja(int j, const std::vector<std::string>& astrPl
     const std::vector<CParaPlikow>& pary = *pPary;
     for (const std::string& strPlik : astrPliki) {
         for (const CParaPlikow& para : pary) {
-            if (platforma::TenSamPlik(strPlik, para[CParaPlikow::ZRODLO])) {
-                return Odmowa(strPlik, para[CParaPlikow::ZRODLO]);
+            if (platforma::TenSamPlik(strPlik, para.m_strZrodlo)) {
+                return Odmowa(strPlik, para.m_strZrodlo);
             }
         }
     }
@@ -264,8 +236,7 @@ CSilnikFiltrowania::CStan::Kolizja(int j, const std::vector<std::string>& astrPl
             if (static_cast<int>(p) == j) {
                 continue;
             }
-            for (const std::string& strInny :
-                 {pary[p][CParaPlikow::CEL], NazwaLogu(pary[p][CParaPlikow::CEL])}) {
+            for (const std::string& strInny : {pary[p].m_strCel, NazwaLogu(pary[p].m_strCel)}) {
                 if (platforma::TenSamPlik(astrPliki[t], strInny)) {
                     return Odmowa(astrPliki[t], strInny);
                 }
@@ -278,16 +249,14 @@ CSilnikFiltrowania::CStan::Kolizja(int j, const std::vector<std::string>& astrPl
 bool CSilnikFiltrowania::CStan::FiltrujPare(int j) {
     const CParaPlikow& para = pPary->at(static_cast<std::size_t>(j));
     stan.WyczyscMapy();
-    powiadomienia.ZaznaczWiersz(j);
-    powiadomienia.PokazPare(j);
+    obserwator.RozpoczetoPlik(j, platforma::NazwaPliku(para.m_strZrodlo));
     const CNazwyPary nazwy = Nazwy(para);
     const std::optional<COdmowaPary> odmowa = SprawdzNazwy(j, nazwy);
     if (odmowa && !odmowa->bLogBezpieczny) {
         throw *odmowa;
     }
     if (!log.Otworz(nazwy.strLog)) {
-        powiadomienia.WyczyscNaglowki();
-        throw CSWDEException(0, blad::OtwarciePlikuZrodlowego() + nazwy.strLog);
+        BladOtwarcia(EBlad::OtwarciePlikuZrodlowego, nazwy.strLog);
     }
     ZapiszUstawienia(log, opcje);
     ZapiszFiltrowaneObiekty(log, opcje);
@@ -297,9 +266,8 @@ bool CSilnikFiltrowania::CStan::FiltrujPare(int j) {
     }
     static const std::string strRozpoczeto = T("Rozpoczęto filtrowanie pliku '");
     const std::int64_t nStart = ZapiszWLogu(log, strRozpoczeto + nazwy.strZrodlo + "'", true);
-    powiadomienia.UstawPlik(powiadomienia.TekstWiersza(j));
     for (int i = 1; i <= nEtapy; ++i) {
-        if (!Etap(j, nazwy, i)) {
+        if (!Etap(para, nazwy, i)) {
             return false;
         }
     }
@@ -318,43 +286,23 @@ bool CSilnikFiltrowania::CStan::FiltrujPare(int j) {
     return true;
 }
 
-bool CSilnikFiltrowania::CStan::Etap(int j, const CNazwyPary& nazwy, int i) {
-    static const std::string strEtapSP = T("Filtrowanie atrybutów i wiązań");
-    static const std::string strEtapST = T("Filtrowanie typów");
+bool CSilnikFiltrowania::CStan::Etap(const CParaPlikow& para, const CNazwyPary& nazwy, int i) {
     const std::string& strWejscie =
         i == 1 ? nazwy.strZrodlo : nazwy.astrEtapy[static_cast<std::size_t>(i - 1)];
     const std::string& strWyjscie =
         i == 1 && !bObiekty ? nazwy.strCel : nazwy.astrEtapy[static_cast<std::size_t>(i)];
-    OtworzPliki(strWejscie, strWyjscie);
-    if (i == 1 && bObiekty) {
-        PrzygotujStan(k.nDlugoscWejscia);
-    }
     const std::string strNumer = std::to_string(i) + " z " + std::to_string(nEtapy);
-    static const std::string strRozpoczeto = T("Rozpoczęto etap ");
-    ZapiszWLogu(log, strRozpoczeto + strNumer + " filtrowania pliku...", true);
-    if (i == 1) {
-        ZapiszNaglowek(pPary->at(static_cast<std::size_t>(j)), wyjscie);
-        KopiujSekcjeSP(k, &strEtapSP);
-        KopiujSekcjeST(k, &strEtapST);
-    } else {
-        KopiujSekcjeSN(k);
-        KopiujSekcjeSP(k);
-        KopiujSekcjeST(k);
+    const bool bCaly = Przebieg(strWejscie, strWyjscie, OTWARCIE_ETAPU, [&] {
+        if (i == 1 && bObiekty) {
+            PrzygotujStan(czytnik.Dlugosc());
+        }
+        ZapiszWLogu(log, T("Rozpoczęto etap ") + strNumer + " filtrowania pliku...", true);
+        return FiltrujObiekty(k, i, nEtapy, bAtrybuty, &para);
+    });
+    if (bCaly) {
+        ZapiszWLogu(log, T("Zakończono etap ") + strNumer + " filtrowania pliku");
     }
-    FiltrujObiekty(k, i, nEtapy, bAtrybuty);
-    if (!k.CzyPrzerwac()) {
-        wyjscie.Zapisz("SX;\nSWDEX;");
-    }
-    ZamknijPliki();
-    if (i > 1) {
-        platforma::Usun(strWejscie);
-    }
-    if (k.CzyPrzerwac()) {
-        Przerwij(strWyjscie);
-        return false;
-    }
-    ZapiszWLogu(log, T("Zakończono etap ") + strNumer + " filtrowania pliku");
-    return true;
+    return bCaly;
 }
 
 // After the last stage: dangling references, then orphans, then checksums, each through its
@@ -363,76 +311,71 @@ bool CSilnikFiltrowania::CStan::Lancuch(const CNazwyPary& nazwy) {
     ZapiszWLogu(log, T("Rozpoczęto odfiltrowywanie ślepych odwołań..."), true);
     std::string strWejscie = nazwy.astrEtapy[static_cast<std::size_t>(nEtapy)];
     std::string strWyjscie = bSieroty || bCRC ? nazwy.strSlepe : nazwy.strCel;
-    if (!Przebieg(strWejscie, strWyjscie, OdfiltrujSlepeOdwolania)) {
+    if (!Przebieg(strWejscie, strWyjscie, OTWARCIE_ETAPU, [&] { return OdfiltrujSlepeOdwolania(k); })) {
         return false;
     }
     ZapiszWLogu(log, T("Zakończono odfiltrowywanie ślepych odwołań."));
     if (bSieroty) {
         ZapiszWLogu(log, T("Rozpoczęto odfiltrowywanie obiektów sierot..."), true);
-        strWejscie = strWyjscie;
-        strWyjscie = bCRC ? nazwy.strSieroty : nazwy.strCel;
-        if (!Przebieg(strWejscie, strWyjscie, OdfiltrujSieroty)) {
+        strWejscie = std::exchange(strWyjscie, bCRC ? nazwy.strSieroty : nazwy.strCel);
+        if (!Przebieg(strWejscie, strWyjscie, OTWARCIE_ETAPU, [&] { return OdfiltrujSieroty(k); })) {
             return false;
         }
         ZapiszWLogu(log, T("Zakończono odfiltrowywanie obiektów sierot..."));
     }
     if (bCRC) {
         ZapiszWLogu(log, T("Rozpoczęto obliczanie sum CRC..."), true);
-        DodajSumyCRC(strWyjscie, nazwy.strCel, powiadomienia);
-        platforma::Usun(strWyjscie);
+        strWejscie = std::exchange(strWyjscie, nazwy.strCel);
+        if (!Przebieg(strWejscie, strWyjscie, OTWARCIE_SUM, [&] { return DodajSumyCRC(k); })) {
+            return false;
+        }
         ZapiszWLogu(log, T("Zakończono obliczanie sum CRC..."));
-    }
-    if (k.CzyPrzerwac()) {
-        Przerwij(nazwy.strCel);
-        return false;
     }
     return true;
 }
 
+// Opens the pass's input and output, runs it, closes both and deletes the input unless it is
+// the source. False when the run was cancelled during the pass or right after it; the pass's
+// output is then deleted.
 bool CSilnikFiltrowania::CStan::Przebieg(const std::string& strWejscie,
                                          const std::string& strWyjscie,
-                                         void (*przebieg)(CKontekstPrzebiegu&)) {
-    OtworzPliki(strWejscie, strWyjscie);
-    przebieg(k);
-    ZamknijPliki();
-    platforma::Usun(strWejscie);
-    if (k.CzyPrzerwac()) {
+                                         const CBledyOtwarcia& bledy,
+                                         const std::function<bool()>& przebieg) {
+    if (!czytnik.Otworz(strWejscie)) {
+        BladOtwarcia(bledy.eWejscie, strWejscie);
+    }
+    if (!wyjscie.Otworz(strWyjscie)) {
+        BladOtwarcia(bledy.eWyjscie, strWyjscie);
+    }
+    const bool bCaly = przebieg();
+    wyjscie.Zamknij();
+    czytnik.Zamknij();
+    if (strWejscie != pPary->at(static_cast<std::size_t>(nPara)).m_strZrodlo) {
+        platforma::Usun(strWejscie);
+    }
+    if (!bCaly || k.CzyPrzerwac()) {
         Przerwij(strWyjscie);
         return false;
     }
     return true;
 }
 
+void CSilnikFiltrowania::CStan::BladOtwarcia(EBlad eBlad, const std::string& strSciezka) {
+    obserwator.NieOtwartoPliku(nPara);
+    throw CSWDEException(eBlad, strSciezka);
+}
+
 void CSilnikFiltrowania::CStan::PrzygotujStan(std::uint64_t nDlugoscZrodla) {
     const auto nUsuniete = static_cast<std::size_t>(nDlugoscZrodla / BAJTOW_NA_USUNIETY);
     if (nUsuniete > ROZMIAR_LIST) {
-        stan.Rezerwuj(1, nUsuniete);
+        stan.Rezerwuj(ListaUsunietych, nUsuniete);
     }
 }
 
-void CSilnikFiltrowania::CStan::OtworzPliki(const std::string& strWejscie,
-                                            const std::string& strWyjscie) {
-    if (!czytnik.Otworz(strWejscie)) {
-        powiadomienia.WyczyscNaglowki();
-        throw CSWDEException(0, blad::OtwarciePliku() + strWejscie);
-    }
-    if (!wyjscie.Otworz(strWyjscie)) {
-        powiadomienia.WyczyscNaglowki();
-        throw CSWDEException(0, blad::OtwarciePliku() + strWyjscie);
-    }
-    k.nDlugoscWejscia = czytnik.m_nDlugoscPliku;
-    czytnik.m_bPrzewin = true;
-}
-
-void CSilnikFiltrowania::CStan::ZamknijPliki() {
-    wyjscie.Zamknij();
-    czytnik.Zamknij();
-}
-
-// A cancel: the log says so, the pass's output is deleted, the window comes back.
+// A cancel: the log says so and the pass's output is deleted.
 void CSilnikFiltrowania::CStan::Przerwij(const std::string& strWyjscie) {
     try {
-        ZapiszWLogu(log, "Przerwano filtrowanie.", true);
+        ZapiszWLogu(log, TekstPrzerwania(), true);
         log.Zamknij();
     } catch (const CFileException&) {
         // The run ends anyway; a log that cannot take its last line changes nothing.
@@ -440,7 +383,6 @@ void CSilnikFiltrowania::CStan::Przerwij(const std::string& strWyjscie) {
     stan.WyczyscListy();
     stan.WyczyscMapy();
     platforma::Usun(strWyjscie);
-    powiadomienia.WlaczOkno(true);
 }
 
 // After a failed pair: the error goes to its log, every file of the pair is closed and the
@@ -453,9 +395,7 @@ void CSilnikFiltrowania::CStan::ZakonczPoBledzie(const std::string& strTekst) {
         }
     } catch (const CFileException&) {
     }
-    if (czytnik.m_bOtwarty) {
-        czytnik.Zamknij();
-    }
+    czytnik.Zamknij();
     try {
         wyjscie.Zamknij();
     } catch (const CFileException&) {
@@ -469,8 +409,8 @@ void CSilnikFiltrowania::CStan::ZakonczPoBledzie(const std::string& strTekst) {
     stan.WyczyscOdwolania();
 }
 
-CSilnikFiltrowania::CSilnikFiltrowania(CPowiadomienia& powiadomienia)
-    : m_pStan(std::make_unique<CStan>(powiadomienia)) {}
+CSilnikFiltrowania::CSilnikFiltrowania(CObserwatorRunu& obserwator)
+    : m_pStan(std::make_unique<CStan>(obserwator)) {}
 
 CSilnikFiltrowania::~CSilnikFiltrowania() = default;
 
@@ -479,14 +419,6 @@ bool CSilnikFiltrowania::Filtruj(const std::vector<CParaPlikow>& pary,
     return m_pStan->Filtruj(pary, opcje);
 }
 
-EWynikFiltrowania CSilnikFiltrowania::Wynik() const {
-    return m_pStan->eWynik;
-}
-
-int CSilnikFiltrowania::LiczbaBledow() const {
-    return static_cast<int>(m_pStan->bledy.size());
-}
-
-const std::vector<CBladPliku>& CSilnikFiltrowania::Bledy() const {
-    return m_pStan->bledy;
+const CWynikRunu& CSilnikFiltrowania::WynikRunu() const {
+    return m_pStan->wynik;
 }

@@ -56,10 +56,10 @@ void ListaRekordow::Rezerwuj(std::size_t n) {
     m_astrPole4.reserve(n);
 }
 
-void CStanPrzebiegu::Dodaj(int nLista, const std::string& strPole2, const std::string& strPole3,
-                           const std::string& strPole4) {
-    m_listy[nLista].Dodaj(strPole2, strPole3, strPole4);
-    const unsigned nBit = 1u << nLista;
+void CStanPrzebiegu::Dodaj(ELista eLista, const std::string& strPole2,
+                           const std::string& strPole3, const std::string& strPole4) {
+    m_listy[eLista].Dodaj(strPole2, strPole3, strPole4);
+    const unsigned nBit = 1u << eLista;
     const auto it4 = m_listyPole4.find(std::string_view(strPole4));
     if (it4 == m_listyPole4.end()) {
         m_listyPole4.emplace(strPole4, nBit);
@@ -88,8 +88,8 @@ bool CStanPrzebiegu::Pasuje(unsigned nListy, std::string_view strKod, std::strin
     return false;
 }
 
-void CStanPrzebiegu::Rezerwuj(int nLista, std::size_t n) {
-    m_listy[nLista].Rezerwuj(n);
+void CStanPrzebiegu::Rezerwuj(ELista eLista, std::size_t n) {
+    m_listy[eLista].Rezerwuj(n);
     if (n > m_nRezerwaIndeksu) {
         m_nRezerwaIndeksu = n;
         m_listyPole4.reserve(n);
@@ -107,6 +107,7 @@ void CStanPrzebiegu::WyczyscListy() {
     }
     m_listyPole4.clear();
     m_listyPole23.clear();
+    m_przeksztalcone.clear();
 }
 
 void CStanPrzebiegu::WyczyscMapy() {

@@ -52,11 +52,24 @@ private:
     std::vector<std::string> m_astrPole2, m_astrPole3, m_astrPole4;
 };
 
+// The six lists of removed records, by what they hold.
+enum ELista {
+    ListaUsunietych = 1,    // every dropped object no other list holds
+    ListaJednostekBudynkow, // register units of buildings ("G5JDR" whose "G5TJR" is "2")
+    ListaBudynkow,          // buildings ("G5BUD" by base symbol)
+    ListaJednostekLokali,   // register units of premises ("G5JDR" whose "G5TJR" is "3")
+    // The "G5RPRZ" relation element of each dropped lease subject: element code and its two
+    // targets instead of the header fields.
+    ListaPrzedmiotowDzierzawy,
+    ListaDzierzaw, // dropped leases ("G5DZW")
+    LICZBA_LIST = ListaDzierzaw
+};
+
 // A set of removal lists: bit n stands for list n.
-constexpr unsigned Listy(std::initializer_list<int> anListy) {
+constexpr unsigned Listy(std::initializer_list<ELista> listy) {
     unsigned nMaska = 0;
-    for (const int n : anListy) {
-        nMaska |= 1u << n;
+    for (const ELista eLista : listy) {
+        nMaska |= 1u << eLista;
     }
     return nMaska;
 }
@@ -67,7 +80,7 @@ using MapaLicznikow = std::map<std::string, long>;
 void Zlicz(MapaLicznikow& mapa, const std::string& strSymbolBazowy);
 
 struct CStanPrzebiegu {
-    ListaRekordow m_listy[7]; // lists 1..6; index 0 unused; filled through Dodaj
+    ListaRekordow m_listy[LICZBA_LIST + 1]; // lists 1..6; index 0 unused; filled through Dodaj
     MapaLicznikow m_mapaZrodloAkt, m_mapaZrodloHist, m_mapaCelAkt, m_mapaCelHist;
 
     // Targets of the relation elements the dangling-reference pass wrote: "WL" target 1, and
@@ -78,17 +91,19 @@ struct CStanPrzebiegu {
     // "P,P,<type>,<id>;" as type + "," + id, and "P,K,<idr>;" as idr.
     ZbiorTekstow m_punktyGlobalne;
     ZbiorTekstow m_punktyLokalne;
+    // Records the first stage turned into descriptive ones, as type (as written before) + ","
+    // + identifier: relations that name them are written with the descriptive type.
+    ZbiorTekstow m_przeksztalcone;
 
-    const ListaRekordow& Lista(int n) const { return m_listy[n]; }
-    // Adds the entry to list n (1..6).
-    void Dodaj(int nLista, const std::string& strPole2, const std::string& strPole3,
+    const ListaRekordow& Lista(ELista eLista) const { return m_listy[eLista]; }
+    void Dodaj(ELista eLista, const std::string& strPole2, const std::string& strPole3,
                const std::string& strPole4);
     // Whether one of the lists holds the target of a relation element: "WL" by field 4, "WG" by
     // fields 2 and 3; other codes never match. One hashed lookup, whatever the number of lists.
     bool Pasuje(unsigned nListy, std::string_view strKod, std::string_view strCel1,
                 std::string_view strCel2) const;
-    // Room for n entries in list n; the hashed index grows to the largest list reserved.
-    void Rezerwuj(int nLista, std::size_t n);
+    // Room for n entries in the list; the hashed index grows to the largest list reserved.
+    void Rezerwuj(ELista eLista, std::size_t n);
     void WyczyscListy();
     void WyczyscMapy();
     void WyczyscOdwolania();

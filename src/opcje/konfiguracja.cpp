@@ -11,7 +11,6 @@
 #include "swde/bledy.h"
 #include "swde/kodowanie.h"
 #include "swde/platforma.h"
-#include "swde/powiadomienia.h"
 
 namespace {
 
@@ -203,10 +202,6 @@ std::string FolderSciezki(const std::string& strSciezka) {
     return strSciezka.substr(0, platforma::PoczatekNazwy(strSciezka));
 }
 
-void PokazBladFormatu(const CStandardException& blad, CPowiadomienia& powiadomienia) {
-    powiadomienia.Komunikat(blad.Tekst(), ERodzajKomunikatu::Zwykly);
-}
-
 } // namespace
 
 std::string SciezkaDomyslnejKonfiguracji() {
@@ -298,63 +293,74 @@ bool ZapiszPlikKonfiguracji(const COpcjeFiltrowania& opcje, const std::string& s
     return true;
 }
 
-void ZapiszKonfiguracje(const COpcjeFiltrowania& opcje, const std::string& strSciezka,
-                        CPowiadomienia& powiadomienia) {
-    const std::string strPlik = strSciezka.empty() ? SciezkaDomyslnejKonfiguracji() : strSciezka;
-    if (!ZapiszPlikKonfiguracji(opcje, strPlik))
-        powiadomienia.Komunikat(TekstOdmowyDostepu(), ERodzajKomunikatu::Ostrzezenie);
+const std::string& TekstWyniku(EWynikKonfiguracji eWynik) {
+    static const std::string strPusty;
+    static const std::string strFormat =
+        CStandardException(blad::TytulFormatu(), blad::KomunikatFormatu()).Tekst();
+    switch (eWynik) {
+    case EWynikKonfiguracji::BrakPliku:
+        return TekstBrakuPliku();
+    case EWynikKonfiguracji::ZlyFormat:
+        return strFormat;
+    case EWynikKonfiguracji::OdmowaZapisu:
+        return TekstOdmowyDostepu();
+    case EWynikKonfiguracji::Wykonano:
+        break;
+    }
+    return strPusty;
 }
 
-std::string WczytajKonfiguracje(COpcjeFiltrowania& opcje, const std::string& strSciezka,
-                                CPowiadomienia& powiadomienia) {
+EWynikKonfiguracji ZapiszKonfiguracje(const COpcjeFiltrowania& opcje,
+                                      const std::string& strSciezka) {
+    const std::string strPlik = strSciezka.empty() ? SciezkaDomyslnejKonfiguracji() : strSciezka;
+    return ZapiszPlikKonfiguracji(opcje, strPlik) ? EWynikKonfiguracji::Wykonano
+                                                  : EWynikKonfiguracji::OdmowaZapisu;
+}
+
+EWynikKonfiguracji WczytajKonfiguracje(COpcjeFiltrowania& opcje, const std::string& strSciezka) {
     const std::string strPlik = strSciezka.empty() ? SciezkaDomyslnejKonfiguracji() : strSciezka;
     std::string strTekst;
-    if (!CzytajPlik(strPlik, strTekst)) {
-        powiadomienia.Komunikat(TekstBrakuPliku(), ERodzajKomunikatu::Ostrzezenie);
-        return {};
-    }
-    ZastosujTekstKonfiguracji(opcje, strTekst);
-    return strPlik;
-}
-
-void PrzygotujKlucze(COpcjeFiltrowania& opcje, CPowiadomienia& powiadomienia) {
-    PrzygotujKlucze(opcje, SciezkaDomyslnejKonfiguracji(), powiadomienia);
-}
-
-void PrzygotujKlucze(COpcjeFiltrowania& opcje, const std::string& strDomyslny,
-                     CPowiadomienia& powiadomienia) {
+    if (!CzytajPlik(strPlik, strTekst))
+        return EWynikKonfiguracji::BrakPliku;
     try {
-        opcje.m_strPlikKonfiguracji = WczytajKonfiguracje(opcje, strDomyslny, powiadomienia);
-        opcje.m_bZmienione = false;
-    } catch (const CStandardException& blad) {
-        PokazBladFormatu(blad, powiadomienia);
+        ZastosujTekstKonfiguracji(opcje, strTekst);
+    } catch (const CStandardException&) {
+        return EWynikKonfiguracji::ZlyFormat;
     }
+    return EWynikKonfiguracji::Wykonano;
 }
 
-bool OdczytajKonfiguracjeZPliku(COpcjeFiltrowania& opcje, const std::string& strSciezka,
-                                CPowiadomienia& powiadomienia) {
-    try {
-        if (strSciezka.empty() || WczytajKonfiguracje(opcje, strSciezka, powiadomienia).empty())
-            return false;
-    } catch (const CStandardException& blad) {
-        PokazBladFormatu(blad, powiadomienia);
-        return false;
-    }
+EWynikKonfiguracji PrzygotujKlucze(COpcjeFiltrowania& opcje) {
+    return PrzygotujKlucze(opcje, SciezkaDomyslnejKonfiguracji());
+}
+
+EWynikKonfiguracji PrzygotujKlucze(COpcjeFiltrowania& opcje, const std::string& strDomyslny) {
+    const EWynikKonfiguracji eWynik = WczytajKonfiguracje(opcje, strDomyslny);
+    if (eWynik == EWynikKonfiguracji::ZlyFormat)
+        return eWynik;
+    opcje.m_strPlikKonfiguracji = eWynik == EWynikKonfiguracji::Wykonano ? strDomyslny : "";
+    opcje.m_bZmienione = false;
+    return eWynik;
+}
+
+EWynikKonfiguracji OdczytajKonfiguracjeZPliku(COpcjeFiltrowania& opcje,
+                                              const std::string& strSciezka) {
+    if (strSciezka.empty())
+        return EWynikKonfiguracji::BrakPliku;
+    const EWynikKonfiguracji eWynik = WczytajKonfiguracje(opcje, strSciezka);
+    if (eWynik != EWynikKonfiguracji::Wykonano)
+        return eWynik;
     opcje.m_strPlikKonfiguracji = strSciezka;
     opcje.m_bZmienione = false;
     opcje.m_strKatalogKonfiguracji = FolderSciezki(strSciezka);
-    return true;
+    return eWynik;
 }
 
-bool ZapiszKonfiguracjeDoPliku(COpcjeFiltrowania& opcje, const std::string& strSciezka,
-                               CPowiadomienia& powiadomienia) {
-    if (strSciezka.empty())
-        return false;
-    if (!ZapiszPlikKonfiguracji(opcje, strSciezka)) {
-        powiadomienia.Komunikat(TekstOdmowyDostepu(), ERodzajKomunikatu::Ostrzezenie);
-        return false;
-    }
+EWynikKonfiguracji ZapiszKonfiguracjeDoPliku(COpcjeFiltrowania& opcje,
+                                             const std::string& strSciezka) {
+    if (strSciezka.empty() || !ZapiszPlikKonfiguracji(opcje, strSciezka))
+        return EWynikKonfiguracji::OdmowaZapisu;
     opcje.m_strPlikKonfiguracji = strSciezka;
     opcje.m_bZmienione = false;
-    return true;
+    return EWynikKonfiguracji::Wykonano;
 }

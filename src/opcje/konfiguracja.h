@@ -5,46 +5,53 @@
 #include <string_view>
 
 class COpcjeFiltrowania;
-class CPowiadomienia;
+
+// What a configuration command did; everything but Wykonano has a text for the user.
+enum class EWynikKonfiguracji {
+    Wykonano,
+    // The file to read could not be opened: "Nie znaleziono pliku z domyślną konfiguracją ..."
+    // (shown as a warning). The options are unchanged.
+    BrakPliku,
+    // The file is malformed: "Błędny format pliku: Plik konfiguracji ma nieprawidłowy format"
+    // (a plain message). What a read applies before the fault stays applied.
+    ZlyFormat,
+    // The file could not be written: "Odmowa dostępu do pliku konfiguracyjnego" (a warning).
+    OdmowaZapisu,
+};
+// The text shown for a result; empty for Wykonano.
+const std::string& TekstWyniku(EWynikKonfiguracji eWynik);
 
 // The default file "KELVOR.cfg" in the folder of the running executable.
 std::string SciezkaDomyslnejKonfiguracji();
 
-// Writes the options to the file (the default file for an empty path). A file that cannot be
-// opened is reported through a warning message and nothing is written.
-void ZapiszKonfiguracje(const COpcjeFiltrowania& opcje, const std::string& strSciezka,
-                        CPowiadomienia& powiadomienia);
-
-// Reads and applies the file (the default file for an empty path). Returns the path read, or
-// an empty text (after a warning message) when the file cannot be opened. A malformed file
-// throws CStandardException.
-std::string WczytajKonfiguracje(COpcjeFiltrowania& opcje, const std::string& strSciezka,
-                                CPowiadomienia& powiadomienia);
+// Writes the options to the file (the default file for an empty path); nothing is written when
+// the file cannot be.
+EWynikKonfiguracji ZapiszKonfiguracje(const COpcjeFiltrowania& opcje,
+                                      const std::string& strSciezka);
+// Reads and applies the file (the default file for an empty path).
+EWynikKonfiguracji WczytajKonfiguracje(COpcjeFiltrowania& opcje, const std::string& strSciezka);
 
 // The configuration commands of the main window, without their dialogs: the caller has already
-// chosen the path.
+// chosen the path and shows the result's text.
 
-// Start-up: reads the default file. A missing file gives the warning and an empty
-// m_strPlikKonfiguracji; a read file becomes m_strPlikKonfiguracji with m_bZmienione false; a
-// malformed file shows "title: message" in a plain message box and leaves both fields as they
-// were.
-void PrzygotujKlucze(COpcjeFiltrowania& opcje, CPowiadomienia& powiadomienia);
+// Start-up: reads the default file. A read file becomes m_strPlikKonfiguracji with
+// m_bZmienione false; a missing one leaves m_strPlikKonfiguracji empty; a malformed one leaves
+// both fields as they were.
+EWynikKonfiguracji PrzygotujKlucze(COpcjeFiltrowania& opcje);
 // The same with the default file at another place.
-void PrzygotujKlucze(COpcjeFiltrowania& opcje, const std::string& strDomyslny,
-                     CPowiadomienia& powiadomienia);
+EWynikKonfiguracji PrzygotujKlucze(COpcjeFiltrowania& opcje, const std::string& strDomyslny);
 
 // Load: reads the chosen file. When it was read, m_strPlikKonfiguracji becomes the path,
-// m_bZmienione false and m_strKatalogKonfiguracji the path's folder (with its separator), and
-// true is returned. A malformed file shows "title: message" in a plain message box; a file that
-// cannot be opened shows the read warning; in both cases the three fields stay as they were.
-bool OdczytajKonfiguracjeZPliku(COpcjeFiltrowania& opcje, const std::string& strSciezka,
-                                CPowiadomienia& powiadomienia);
+// m_bZmienione false and m_strKatalogKonfiguracji the path's folder (with its separator);
+// otherwise the three fields stay as they were.
+EWynikKonfiguracji OdczytajKonfiguracjeZPliku(COpcjeFiltrowania& opcje,
+                                              const std::string& strSciezka);
 
 // Save: writes the chosen file. When it was written, m_strPlikKonfiguracji becomes the path and
-// m_bZmienione false, and true is returned; a failed write keeps both fields (it has shown its
-// warning). m_strKatalogKonfiguracji does not change.
-bool ZapiszKonfiguracjeDoPliku(COpcjeFiltrowania& opcje, const std::string& strSciezka,
-                               CPowiadomienia& powiadomienia);
+// m_bZmienione false; a failed write keeps both fields. m_strKatalogKonfiguracji does not
+// change.
+EWynikKonfiguracji ZapiszKonfiguracjeDoPliku(COpcjeFiltrowania& opcje,
+                                             const std::string& strSciezka);
 
 // The building blocks, also for front ends and tests.
 
@@ -58,5 +65,5 @@ void ZastosujTekstKonfiguracji(COpcjeFiltrowania& opcje, std::string_view strTek
 // gives 0), with values beyond the int range clamped to it.
 int LiczbaZTekstu(std::string_view strTekst);
 // Writes the options to the file in one piece (through a temporary file beside it); false when
-// the file could not be written, the old file then being left as it was. No message.
+// the file could not be written, the old file then being left as it was.
 bool ZapiszPlikKonfiguracji(const COpcjeFiltrowania& opcje, const std::string& strSciezka);

@@ -3,9 +3,6 @@
 
 namespace {
 
-constexpr int KONTROLKA_DTW = 1112;
-constexpr int KONTROLKA_DTU = 1113;
-
 bool CzyNumerPoprawny(int n) {
     return n >= 0 && n <= LICZBA_TYPOW;
 }
@@ -21,9 +18,16 @@ struct CPominiecie {
     int nGrupa;
 };
 constexpr CPominiecie g_pominiecia[] = {
-    {15, GrupaLokale},    {14, GrupaBudynki},   {10, GrupaWladanie},
-    {23, GrupaDzierzawa}, {24, GrupaDzierzawa}, {25, GrupaDzierzawa},
+    {TypLKL, GrupaLokale},    {TypBUD, GrupaBudynki},   {TypUDW, GrupaWladanie},
+    {TypDZW, GrupaDzierzawa}, {TypUDD, GrupaDzierzawa}, {TypPDZ, GrupaDzierzawa},
 };
+
+// The symbol of a date attribute kind (1 "(G5DTW)", 2 "(G5DTU)"), or null.
+const char* SymbolDaty(int nRodzaj) {
+    return nRodzaj == static_cast<int>(EData::Weryfikacji)  ? SYMBOL_DTW
+           : nRodzaj == static_cast<int>(EData::Utworzenia) ? SYMBOL_DTU
+                                                            : nullptr;
+}
 
 // The object tab's buttons apply the click rules of these groups, in this order.
 constexpr int g_kolejnoscRegulWszystkich[] = {GrupaBudynki,   GrupaLokale,  GrupaKontury,
@@ -132,16 +136,16 @@ bool COpcjeFiltrowania::CzyStronaWlaczona(int n) const {
 void COpcjeFiltrowania::ZastosujRegulyGrupy(int nBit) {
     const bool bZaznaczona = CzyGrupaZaznaczona(nBit);
     if (nBit == GrupaBudynki) {
-        UstawStrone(14, !bZaznaczona);
+        UstawStrone(TypBUD, !bZaznaczona);
         if (bZaznaczona && !CzyGrupaZaznaczona(GrupaLokale)) {
             UstawBit(0, GrupaLokale, true);
-            UstawStrone(15, false);
+            UstawStrone(TypLKL, false);
         }
     } else if (nBit == GrupaLokale) {
-        UstawStrone(15, !bZaznaczona);
+        UstawStrone(TypLKL, !bZaznaczona);
         if (!bZaznaczona && CzyGrupaZaznaczona(GrupaBudynki)) {
             UstawBit(0, GrupaBudynki, false);
-            UstawStrone(14, true);
+            UstawStrone(TypBUD, true);
         }
     } else {
         for (int nStrona : OpisGrupy(nBit).m_anStrony)
@@ -159,17 +163,6 @@ bool COpcjeFiltrowania::KliknijGrupe(int nBit, bool bMysz) {
     return CzyGrupaZaznaczona(nBit);
 }
 
-int COpcjeFiltrowania::IndeksKontrolki(int nTyp, int nKontrolka) {
-    if (nTyp < 1 || nTyp > LICZBA_TYPOW)
-        return -1;
-    const auto& atrybuty = OpisTypu(nTyp).m_atrybuty;
-    for (std::size_t i = 0; i < atrybuty.size(); ++i) {
-        if (atrybuty[i].m_nKontrolka == nKontrolka)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 bool COpcjeFiltrowania::KliknijAtrybut(int nTyp, int i, bool bMysz) {
     if (nTyp < 1 || nTyp > LICZBA_TYPOW || i < 0 || i >= LiczbaAtrybutow(nTyp))
         return false;
@@ -179,11 +172,10 @@ bool COpcjeFiltrowania::KliknijAtrybut(int nTyp, int i, bool bMysz) {
         m_bZmienione = true;
     const bool bStan = !CzyAtrybutZaznaczony(nTyp, i);
     UstawBit(nTyp, i, bStan);
-    const int nKontrolka = OpisTypu(nTyp).m_atrybuty[static_cast<std::size_t>(i)].m_nKontrolka;
-    if (nKontrolka == KONTROLKA_DTW)
-        Propaguj(1, bStan);
-    else if (nKontrolka == KONTROLKA_DTU)
-        Propaguj(2, bStan);
+    for (const EData eData : {EData::Weryfikacji, EData::Utworzenia}) {
+        if (i == IndeksAtrybutu(nTyp, SymbolDaty(static_cast<int>(eData))))
+            Propaguj(static_cast<int>(eData), bStan);
+    }
     return true;
 }
 
@@ -196,8 +188,10 @@ bool COpcjeFiltrowania::ZaznaczWszystkie(int n, bool bStan) {
         for (int nBit : g_kolejnoscRegulWszystkich)
             ZastosujRegulyGrupy(nBit);
     } else {
-        Propaguj(1, CzyAtrybutZaznaczony(n, IndeksKontrolki(n, KONTROLKA_DTW)));
-        Propaguj(2, CzyAtrybutZaznaczony(n, IndeksKontrolki(n, KONTROLKA_DTU)));
+        for (const EData eData : {EData::Weryfikacji, EData::Utworzenia}) {
+            const int nRodzaj = static_cast<int>(eData);
+            Propaguj(nRodzaj, CzyAtrybutZaznaczony(n, IndeksAtrybutu(n, SymbolDaty(nRodzaj))));
+        }
     }
     return true;
 }
@@ -205,9 +199,11 @@ bool COpcjeFiltrowania::ZaznaczWszystkie(int n, bool bStan) {
 void COpcjeFiltrowania::Propaguj(int nRodzaj, bool bStan) {
     if (!m_bPropagacja)
         return;
-    const int nKontrolka = nRodzaj == 1 ? KONTROLKA_DTW : nRodzaj == 2 ? KONTROLKA_DTU : 0;
+    const char* szSymbol = SymbolDaty(nRodzaj);
+    if (szSymbol == nullptr)
+        return;
     for (int nTyp = 1; nTyp <= LICZBA_TYPOW; ++nTyp) {
-        const int i = IndeksKontrolki(nTyp, nKontrolka);
+        const int i = IndeksAtrybutu(nTyp, szSymbol);
         if (i >= 0)
             UstawBit(nTyp, i, bStan);
     }

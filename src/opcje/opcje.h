@@ -37,6 +37,8 @@ public:
     bool CzyFiltrowacObiekty() const;
     bool CzyFiltrowacAtrybuty() const;
     bool CzyFiltrowacAtrybutyTypu(std::string_view strSymbolBazowy) const;
+    // Whether a run has anything to do; a run without it is refused.
+    bool CzyJestCoFiltrowac() const { return CzyFiltrowacObiekty() || CzyFiltrowacAtrybuty(); }
 
     // Editing, shared by every front end. A front end binds its controls to these operations
     // and redraws the ticks and the page states from the model after each one. bMysz tells a
@@ -53,8 +55,8 @@ public:
     // 1..25 = an attribute page (does nothing on a disabled page). Marks the options as
     // changed. Returns whether anything was done.
     bool ZaznaczWszystkie(int n, bool bStan);
-    // Sets the date box of kind nRodzaj (1 = "(G5DTW)", 2 = "(G5DTU)") on all 25 pages, disabled
-    // ones included, when propagation is on. No change mark, no further rules.
+    // Sets the date box of kind nRodzaj (EData: 1 = "(G5DTW)", 2 = "(G5DTU)") on all 25 pages,
+    // disabled ones included, when propagation is on. No change mark, no further rules.
     void Propaguj(int nRodzaj, bool bStan);
     // The two menu options; neither marks the options as changed.
     void PrzelaczSumyCRC();
@@ -66,8 +68,6 @@ public:
     // follows the value's bits directly (a page is enabled exactly when no set bit disables
     // it); no tick changes.
     void UstawStronyWedlugObiektow(std::int32_t nWartosc);
-    // The attribute box of page nTyp with control id nKontrolka, or -1.
-    static int IndeksKontrolki(int nTyp, int nKontrolka);
 
 private:
     static std::array<bool, LICZBA_TYPOW + 1> WszystkieStronyWlaczone();

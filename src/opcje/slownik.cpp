@@ -11,53 +11,52 @@ namespace {
 struct CGrupaZrodlo {
     const char* szPodpis;
     const char* szEtykieta;
-    int nKontrolka;
+    const char* szNazwa;
     std::vector<int> anStrony;
 };
 
 // Bit order; the pages are those disabled while the group is ticked.
 const CGrupaZrodlo g_grupy[LICZBA_GRUP] = {
-    {"Danych dotyczących lokali", "Dane dotyczące lokali", 1121, {15}},
-    {"Danych dotyczących budynków", "Dane dotyczące budynków", 1122, {14, 15}},
-    {"Danych dotyczących władania", "Dane dotyczące władania", 1123, {10}},
-    {"Danych dotyczących dzierżawy", "Dane dotyczące dzierżawy", 1124, {23, 24, 25}},
-    {"Danych historycznych", "Dane historyczne", 1125, {}},
-    {"Danych graficznych", "Dane graficzne", 1126, {21, 22}},
-    {"Danych typów niestandardowych", "Dane typów niestandardowych", 1127, {}},
+    {"Danych dotyczących lokali", "Dane dotyczące lokali", "lokale", {TypLKL}},
+    {"Danych dotyczących budynków", "Dane dotyczące budynków", "budynki", {TypBUD, TypLKL}},
+    {"Danych dotyczących władania", "Dane dotyczące władania", "wladanie", {TypUDW}},
+    {"Danych dotyczących dzierżawy", "Dane dotyczące dzierżawy", "dzierzawa", {TypDZW, TypUDD, TypPDZ}},
+    {"Danych historycznych", "Dane historyczne", "historyczne", {}},
+    {"Danych graficznych", "Dane graficzne", "graficzne", {TypPZG, TypGRN}},
+    {"Danych typów niestandardowych", "Dane typów niestandardowych", "niestandardowe", {}},
     {"Danych dotyczących rejonów statystycznych",
      "Dane dotyczące rejonów statystycznych",
-     1191,
-     {3}},
+     "rejony",
+     {TypRST}},
     {"Danych dotyczących konturów użytków gruntowych",
      "Dane dotyczące użytków gruntowych",
-     1192,
-     {16}},
+     "uzytki",
+     {TypUZG}},
     {"Danych dotyczących konturów klasyfikacyjnych",
      "Dane dotyczące konturów klasyfikacyjnych",
-     1193,
-     {17}},
-    {"Sierot", "Sieroty", 1213, {}},
+     "kontury",
+     {TypKKL}},
+    {"Sierot", "Sieroty", "sieroty", {}},
 };
 
-// A check box: control id and caption; the caption ends with the symbol in parentheses.
+// A check box caption; it ends with the symbol in parentheses.
 struct CPole {
-    int nKontrolka;
     const char* szPodpis;
 };
 
-const CPole DTW{1112, "Data weryfikacji danych (G5DTW)"};
-const CPole DTU{1113, "Data utworzenia obiektu (G5DTU)"};
-const CPole RKRG_GRANICE{1140, "Źródło danych o przebiegu granic (G5RKRG)"};
-const CPole STI{1128, "Status (G5STI)"};
-const CPole NSK{1130, "Nazwa skrócona (G5NSK)"};
-const CPole RGN{1131, "Numer REGON (G5RGN)"};
-const CPole NIP{1132, "NIP (G5NIP)"};
-const CPole NSR{1154, "Nazwa sądu rejestrowego (G5NSR)"};
-const CPole WRT{1145, "Wartość (G5WRT)"};
-const CPole DWR{1146, "Data wyceny (G5DWR)"};
-const CPole DWW{1120, "Data upływu władania (G5DWW)"};
-const CPole RDOK{1148, "Podstawa (G5RDOK)"};
-const CPole GSP{1149, "Wyróżnienie gospodarstw rolnych i leśnych (G5GSP)"};
+const CPole DTW{"Data weryfikacji danych (G5DTW)"};
+const CPole DTU{"Data utworzenia obiektu (G5DTU)"};
+const CPole RKRG_GRANICE{"Źródło danych o przebiegu granic (G5RKRG)"};
+const CPole STI{"Status (G5STI)"};
+const CPole NSK{"Nazwa skrócona (G5NSK)"};
+const CPole RGN{"Numer REGON (G5RGN)"};
+const CPole NIP{"NIP (G5NIP)"};
+const CPole NSR{"Nazwa sądu rejestrowego (G5NSR)"};
+const CPole WRT{"Wartość (G5WRT)"};
+const CPole DWR{"Data wyceny (G5DWR)"};
+const CPole DWW{"Data upływu władania (G5DWW)"};
+const CPole RDOK{"Podstawa (G5RDOK)"};
+const CPole GSP{"Wyróżnienie gospodarstw rolnych i leśnych (G5GSP)"};
 
 struct CTypZrodlo {
     const char* szKlucz;     // the symbol is "G5" + key
@@ -72,21 +71,21 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
     {"JEW",
      "Jednostka ewidencyjna",
      "jednostka ewidencyjna",
-     {{1139, "Pole powierzchni ewidencyjnej (G5PEW)"}, DTW, DTU, RKRG_GRANICE}},
+     {{"Pole powierzchni ewidencyjnej (G5PEW)"}, DTW, DTU, RKRG_GRANICE}},
     {"OBR",
      "Obręb",
      "obręb",
-     {{1139, "Pole powierzchni ewidencyjnej (G5PEW)"}, DTW, DTU, RKRG_GRANICE}},
+     {{"Pole powierzchni ewidencyjnej (G5PEW)"}, DTW, DTU, RKRG_GRANICE}},
     {"RST", "Rejon statystyczny", "rejon statystyczny", g_tylkoDaty},
     {"OSF",
      "Osoba fizyczna",
      "osoba fizyczna",
      {STI,
-      {1135, "Płeć (G5PLC)"},
-      {1136, "PESEL (G5PSL)"},
+      {"Płeć (G5PLC)"},
+      {"PESEL (G5PSL)"},
       NIP,
-      {1137, "Obywatelstwo (G5OBL)"},
-      {1138, "Oznaczenie dokumentu stwierdz. tożsamość (G5DOS)"},
+      {"Obywatelstwo (G5OBL)"},
+      {"Oznaczenie dokumentu stwierdz. tożsamość (G5DOS)"},
       DTW,
       DTU}},
     {"INS",
@@ -96,8 +95,8 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
       NSK,
       RGN,
       NIP,
-      {1152, "Nazwa rejestru osób prawnych (G5NZR)"},
-      {1153, "Nr rejestru osób prawnych (G5NRR)"},
+      {"Nazwa rejestru osób prawnych (G5NZR)"},
+      {"Nr rejestru osób prawnych (G5NRR)"},
       NSR,
       DTW,
       DTU}},
@@ -106,101 +105,101 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
      "Inny podmiot złożony",
      "podmiot złożony",
      {STI,
-      {1129, "Nazwa pełna (G5NPE)"},
+      {"Nazwa pełna (G5NPE)"},
       NSK,
       RGN,
       NIP,
       DTW,
       DTU,
-      {1133, "Zarząd wspólnoty gruntowej (G5RSZD)"},
-      {1134, "Adres siedziby (G5RADR)"}}},
+      {"Zarząd wspólnoty gruntowej (G5RSZD)"},
+      {"Adres siedziby (G5RADR)"}}},
     {"JDR",
      "Jednostka rejestrowa",
      "jednostka rejestrowa",
      {GSP,
-      {1150, "Numer gospodarstwa w bazie LPIS (G5LPIS)"},
-      {1131, "Oznacz. gospod. roln. lub leśn. - numer REGON (G5RGN)"},
+      {"Numer gospodarstwa w bazie LPIS (G5LPIS)"},
+      {"Oznacz. gospod. roln. lub leśn. - numer REGON (G5RGN)"},
       DTW,
       DTU}},
     {"UDZ", "Udział własności", "udział własności", g_tylkoDaty},
     {"UDW", "Udział władania", "udział władania", {DWW, DTW, DTU}},
-    {"JRZ", "Prawa związane", "prawa związane", {DTW, DTU, {1148, "Podstawa prawna (G5RDOK)"}}},
+    {"JRZ", "Prawa związane", "prawa związane", {DTW, DTU, {"Podstawa prawna (G5RDOK)"}}},
     {"DZE",
      "Działka ewidencyjna",
      "działka",
-     {{1155, "Identyfikator rejonu statystycznego GUS (G5IDR)"},
-      {1156, "Numer obwodu spisowego GUS (G5NOS)"},
+     {{"Identyfikator rejonu statystycznego GUS (G5IDR)"},
+      {"Numer obwodu spisowego GUS (G5NOS)"},
       WRT,
       DWR,
-      {1157, "Numer rejestru zabytków (G5RZN)"},
+      {"Numer rejestru zabytków (G5RZN)"},
       DWW,
       DTW,
       DTU,
-      {1147, "Podstawa własności lub władania (G5RPWŁ)"},
-      {1158, "Podstawa innych praw do nieruchomości (G5RPWD)"},
-      {1140, "Źródło danych o przebiegu danych (G5RKRG)"}}},
+      {"Podstawa własności lub władania (G5RPWŁ)"},
+      {"Podstawa innych praw do nieruchomości (G5RPWD)"},
+      {"Źródło danych o przebiegu danych (G5RKRG)"}}},
     {"KLU", "Klasoużytek", "klasoużytek", g_tylkoDaty},
     {"BUD",
      "Budynek",
      "budynek",
      {WRT,
       DWR,
-      {1049, "Rok zakończenia budowy (G5RBB)"},
-      {1050, "Ilość kondygnacji podziemnych (G5LKP)"},
-      {1051, "Ilość kondygnacji nadziemnych (G5LKN)"},
-      {1139, "Pole powierzchni zabudowy (G5PEW)"},
-      {1054, "Łączna pow. użytk. lokali z pomieszcz. przynal. (G5PEU)"},
-      {1157, "Nr rejestru zabytków (G5RZN)"},
-      {1056, "Materiał ścian zewnętrznych (G5SCN)"},
+      {"Rok zakończenia budowy (G5RBB)"},
+      {"Ilość kondygnacji podziemnych (G5LKP)"},
+      {"Ilość kondygnacji nadziemnych (G5LKN)"},
+      {"Pole powierzchni zabudowy (G5PEW)"},
+      {"Łączna pow. użytk. lokali z pomieszcz. przynal. (G5PEU)"},
+      {"Nr rejestru zabytków (G5RZN)"},
+      {"Materiał ścian zewnętrznych (G5SCN)"},
       DTW,
       DTU,
-      {1147, "Podstawa własności (G5RPWŁ)"},
-      {1158, "Podstawa do innych praw do budynku (G5RPWD)"},
-      {1140, "Źródło danych o położeniu (G5RKRG)"},
+      {"Podstawa własności (G5RPWŁ)"},
+      {"Podstawa do innych praw do budynku (G5RPWD)"},
+      {"Źródło danych o położeniu (G5RKRG)"},
       RDOK}},
     {"LKL",
      "Lokal",
      "lokal",
-     {{1141, "Powierzchnia pomieszczeń przynal. do lokali (G5PPP)"},
-      {1143, "Liczba izb (G5LIZ)"},
-      {1144, "Liczba pomieszczeń przynależnych (G5LPP)"},
-      {1142, "Rodzaj pomieszczeń przynależnych (G5RPP)"},
+     {{"Powierzchnia pomieszczeń przynal. do lokali (G5PPP)"},
+      {"Liczba izb (G5LIZ)"},
+      {"Liczba pomieszczeń przynależnych (G5LPP)"},
+      {"Rodzaj pomieszczeń przynależnych (G5RPP)"},
       WRT,
       DWR,
       DTW,
       DTU,
-      {1147, "Podstawa własności (G5RPWŁ)"},
+      {"Podstawa własności (G5RPWŁ)"},
       RDOK}},
     {"UZG", "Kontur użytku gruntowego", "kontur użytku gruntowego", g_tylkoDaty},
     {"KKL", "Kontur użytku klasyfikacyjnego", "kontur użytku klasyfikacyjnego", g_tylkoDaty},
     {"ZMN",
      "Zmiana",
      "zmiana",
-     {{1115, "Typ wniosku (G5TPZ)"},
-      {1116, "Rodzaj wnioskowanej zmiany (G5RWZ)"},
-      {1117, "Data druku zawiadomienia o zmianie (G5DTZ)"},
-      {1118, "Jednostka prowadząca (G5NAZ)"},
+     {{"Typ wniosku (G5TPZ)"},
+      {"Rodzaj wnioskowanej zmiany (G5RWZ)"},
+      {"Data druku zawiadomienia o zmianie (G5DTZ)"},
+      {"Jednostka prowadząca (G5NAZ)"},
       DTW,
       DTU,
-      {1119, "Osoba zgłaszająca zmianę (G5RPOD)"}}},
+      {"Osoba zgłaszająca zmianę (G5RPOD)"}}},
     {"DOK",
      "Dokument",
      "dokument",
-     {{1159, "Data przyjęcia do zasobu (G5DTP)"},
-      {1160, "Sygnatura dokumentu (G5SYG)"},
-      {1154, "Nazwa Sądu Rejonowego (G5NSR)"},
+     {{"Data przyjęcia do zasobu (G5DTP)"},
+      {"Sygnatura dokumentu (G5SYG)"},
+      {"Nazwa Sądu Rejonowego (G5NSR)"},
       DTW,
       DTU,
-      {1148, "Związany jest z (G5RDOK)"}}},
+      {"Związany jest z (G5RDOK)"}}},
     {"ADR",
      "Adres",
      "adres",
-     {{1114, "Kraj (G5KRJ)"},
-      {1107, "Województwo (G5WJD)"},
-      {1108, "Powiat - miasto (G5PWJ)"},
-      {1109, "Gmina - dzielnica (G5GMN)"},
-      {1110, "Kod pocztowy (G5KOD)"},
-      {1111, "Poczta (G5PCZ)"},
+     {{"Kraj (G5KRJ)"},
+      {"Województwo (G5WJD)"},
+      {"Powiat - miasto (G5PWJ)"},
+      {"Gmina - dzielnica (G5GMN)"},
+      {"Kod pocztowy (G5KOD)"},
+      {"Poczta (G5PCZ)"},
       DTW,
       DTU}},
     {"PZG", "Punkt załamania granicy", "punkt załamania granicy", {DTW, DTU, RKRG_GRANICE}},
@@ -208,7 +207,7 @@ const CTypZrodlo g_typy[LICZBA_TYPOW] = {
     {"DZW",
      "Dzierżawy rejestrowane",
      "dzierżawa rejestrowana",
-     {GSP, {1150, "Numer LPIS (G5LPIS)"}, DTW, DTU, RDOK}},
+     {GSP, {"Numer LPIS (G5LPIS)"}, DTW, DTU, RDOK}},
     {"UDD", "Udział w dzierżawie", "udział w dzierżawie", g_tylkoDaty},
     {"PDZ", "Przedmiot dzierżawy", "przedmiot dzierżawy", g_tylkoDaty},
 };
@@ -231,8 +230,7 @@ std::string SymbolLogu(std::string strSymbol) {
 
 COpisAtrybutu ZbudujAtrybut(const CPole& pole) {
     const std::string strSymbol = SymbolZPodpisu(pole.szPodpis);
-    return {kodowanie::T(pole.szPodpis), kodowanie::T(strSymbol), SymbolLogu(strSymbol),
-            pole.nKontrolka};
+    return {kodowanie::T(pole.szPodpis), kodowanie::T(strSymbol), SymbolLogu(strSymbol)};
 }
 
 COpisTypu ZbudujTyp(const CTypZrodlo& zrodlo) {
@@ -252,7 +250,7 @@ const std::array<COpisGrupy, LICZBA_GRUP>& Grupy() {
         std::array<COpisGrupy, LICZBA_GRUP> wynik;
         for (int n = 0; n < LICZBA_GRUP; ++n) {
             const CGrupaZrodlo& g = g_grupy[n];
-            wynik[n] = {kodowanie::T(g.szPodpis), kodowanie::T(g.szEtykieta), g.nKontrolka,
+            wynik[n] = {kodowanie::T(g.szPodpis), kodowanie::T(g.szEtykieta), g.szNazwa,
                         g.anStrony};
         }
         return wynik;
@@ -289,4 +287,14 @@ int NumerTypu(std::string_view strSymbol) {
             return n + 1;
     }
     return 0;
+}
+
+int IndeksAtrybutu(int nTyp, std::string_view strSymbol) {
+    if (nTyp < 1 || nTyp > LICZBA_TYPOW)
+        return -1;
+    const auto& atrybuty = OpisTypu(nTyp).m_atrybuty;
+    for (std::size_t i = 0; i < atrybuty.size(); ++i)
+        if (atrybuty[i].m_strSymbol == strSymbol)
+            return static_cast<int>(i);
+    return -1;
 }

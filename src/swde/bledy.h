@@ -1,21 +1,59 @@
-// The errors the system reports, with their numbers and fixed texts (code page 1250).
+// The errors the system reports: one table pairing each numbered error with its fixed text
+// (code page 1250), and the exceptions that carry them.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+// The numbered errors about an SWDE file or about opening a file.
+enum class EBlad {
+    OtwarciePliku,           // 0 "Błąd otwarcia pliku: " + path
+    OtwarciePlikuZrodlowego, // 0 "Błąd otwarcia pliku źródłowego: " + path (a file written)
+    OtwarciePlikuDocelowego, // 0 "Błąd otwarcia pliku docelowego: " + path (a file read)
+    FormatPlikuNaglowek,     // 1 "Nieprawidłowy format pliku " (trailing blank)
+    FormatPliku,             // 1 "Nieprawidłowy format pliku!"
+    ElementWSekcji,          // 4 "Nieprawidłowy element w sekcji: '" + code + "'"
+    FormatDanychWRekordzie,  // 6
+    BrakWiazaniaRPRZ,        // 7
+    UzycieWiazania,          // 8 "Nieprawidłowe użycie wiązania"
+    UzycieWiazaniaRPRZ,      // 8 ... G5RPRZ w obiekcie G5PDZ
+    UzycieWiazaniaREPZ,      // 8 ... G5REPZ w obiekcie G5PDZ
+    UzycieWiazaniaRJRW,      // 8 ... G5RJRW w obiekcie G5JRZ
+    UzycieWiazaniaRWLD,      // 8 ... G5RWŁD w obiekcie G5UDW
+    UzycieWiazaniaRWLS,      // 8 ... G5RWŁS w obiekcie G5UDZ
+    UzycieWiazaniaRWPZ,      // 8 ... G5RWPZ w obiekcie G5UDD
+    KoniecDanych,            // 9
+    NaglowekRekordu,         // 11
+};
+
+int NumerBledu(EBlad eBlad);
+// The fixed text of the error, without what follows it (a path, an element code).
+const std::string& TekstBledu(EBlad eBlad);
+// Whether the error names the line and position in the file where it was found.
+bool MaMiejsce(EBlad eBlad);
+
 // A numbered error about an SWDE file or about opening a file.
 class CSWDEException {
 public:
-    // line and position 0 mean "not known".
-    CSWDEException(int nNumer, const std::string& strKomunikat, std::uint64_t nLinia = 0,
-                   std::uint64_t nPozycja = 0);
+    // strDopisek follows the fixed text (a path, an element code). Line and position 0 mean
+    // "not known".
+    explicit CSWDEException(EBlad eBlad, const std::string& strDopisek = {},
+                            std::uint64_t nLinia = 0, std::uint64_t nPozycja = 0);
+
+    // Gives an error that names its place in the file, raised where the place is not known,
+    // the reader's counters; an error that has its place, or names none, stays as it is.
+    void UzupelnijMiejsce(std::uint64_t nLinia, std::uint64_t nPozycja);
 
     // "Błąd nr <n>: <message>" in code page 1250.
     std::string PelnyKomunikat() const;
 
-    std::string m_strKomunikat;  // composed message without the number
+    EBlad m_eBlad;
     int m_nNumer;
+    std::string m_strKomunikat; // composed message without the number
+    bool m_bMaMiejsce = false;  // a line or position is in the message
+
+private:
+    void DodajMiejsce(std::uint64_t nLinia, std::uint64_t nPozycja);
 };
 
 // A two-part message about a configuration file.
@@ -36,25 +74,18 @@ public:
     std::string m_strPlik;
 };
 
-// Texts of the numbered errors, code page 1250.
+// The text a failure is reported with, for the exception being handled (call it inside a
+// catch block): a numbered error's full text, the file-access text for a CFileException,
+// the critical-error text for anything else.
+std::string TekstBiezacegoBledu();
+// The number of the numbered error being handled, or -1 for any other failure.
+int NumerBiezacegoBledu();
+
 namespace blad {
-const std::string& OtwarciePliku();            // 0: "Błąd otwarcia pliku: "
-const std::string& OtwarciePlikuZrodlowego();  // 0: "Błąd otwarcia pliku źródłowego: "
-const std::string& OtwarciePlikuDocelowego();  // 0: "Błąd otwarcia pliku docelowego: "
-const std::string& FormatPlikuNaglowek();      // 1: "Nieprawidłowy format pliku " (trailing blank)
-const std::string& FormatPliku();              // 1: "Nieprawidłowy format pliku!"
-const std::string& ElementWSekcji();           // 4: "Nieprawidłowy element w sekcji: '"
-const std::string& FormatDanychWRekordzie();   // 6
-const std::string& BrakWiazaniaRPRZ();         // 7
-const std::string& UzycieWiazania();           // 8: "Nieprawidłowe użycie wiązania"
-const std::string& UzycieWiazaniaRPRZ();       // 8: ... G5RPRZ w obiekcie G5PDZ
-const std::string& UzycieWiazaniaREPZ();       // 8: ... G5REPZ w obiekcie G5PDZ
-const std::string& UzycieWiazaniaRJRW();       // 8: ... G5RJRW w obiekcie G5JRZ
-const std::string& UzycieWiazaniaRWLD();       // 8: ... G5RWŁD w obiekcie G5UDW
-const std::string& UzycieWiazaniaRWLS();       // 8: ... G5RWŁS w obiekcie G5UDZ
-const std::string& UzycieWiazaniaRWPZ();       // 8: ... G5RWPZ w obiekcie G5UDD
-const std::string& KoniecDanych();             // 9
-const std::string& NaglowekRekordu();          // 11
+// "Wystąpił błąd związany z dostępem do pliku."
+const std::string& DostepDoPliku();
+// "Plik SWDE zawiera błędy krytyczne, po usunięciu błędów uruchom ponownie aplikację."
+const std::string& BledyKrytyczne();
 // Configuration file format error (CStandardException).
 const std::string& TytulFormatu();      // "Błędny format pliku"
 const std::string& KomunikatFormatu();  // "Plik konfiguracji ma nieprawidłowy format"

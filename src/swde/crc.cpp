@@ -1,14 +1,9 @@
-// The CRC-32 checksum stage: every section end line becomes "SXC,<crc>;" and the file end line
-// "SWDEXC,<crc>;".
+// CRC-32 arithmetic, several bytes at a time, and the checksums of a file taken line by line.
 #include "swde/crc.h"
 
 #include <array>
 
-#include "swde/bledy.h"
-#include "swde/czytnik.h"
-#include "swde/kodowanie.h"
-#include "swde/plik_wynikowy.h"
-#include "swde/powiadomienia.h"
+#include "swde/format.h"
 
 namespace {
 
@@ -65,43 +60,6 @@ void ObliczCRC2(std::uint32_t& nA, std::uint32_t& nB, std::string_view strTekst)
     }
 }
 
-bool ZaczynaSekcje(const std::string& strLinia) {
-    return strLinia.starts_with("SN") || strLinia.starts_with("SP") || strLinia.starts_with("ST") ||
-           strLinia.starts_with("SO");
-}
-
-bool JestKoncemPliku(const std::string& strLinia) {
-    return strLinia.starts_with("SWDEX");
-}
-
-// Copies lines to the output and keeps the progress bar in step with the reader.
-class CKopia {
-public:
-    CKopia(CCzytnikSWDE& czytnik, CPlikWynikowy& plik, CPowiadomienia& powiadomienia)
-        : m_czytnik(czytnik), m_plik(plik), m_powiadomienia(powiadomienia),
-          m_nDlugosc(czytnik.m_nDlugoscPliku) {}
-
-    void Zapisz(const std::string& strLinia) {
-        m_plik.Zapisz(strLinia);
-        m_plik.Zapisz("\n");
-    }
-    // The bar moves in per mille; the display is told only when the value changes.
-    void Postep() {
-        const int n =
-            m_nDlugosc == 0 ? 0 : static_cast<int>(m_czytnik.m_nPozycja * 1000 / m_nDlugosc);
-        if (n != m_nOstatni)
-            m_powiadomienia.UstawPostep(n);
-        m_nOstatni = n;
-    }
-
-private:
-    CCzytnikSWDE& m_czytnik;
-    CPlikWynikowy& m_plik;
-    CPowiadomienia& m_powiadomienia;
-    std::uint64_t m_nDlugosc;
-    int m_nOstatni = 0;
-};
-
 } // namespace
 
 std::uint32_t ObliczCRC(std::uint32_t nRejestr, std::string_view strTekst) {
@@ -114,55 +72,38 @@ std::uint32_t ObliczCRC(std::uint32_t nRejestr, std::string_view strTekst) {
     return nRejestr;
 }
 
-void DodajSumyCRC(const std::string& strWejscie, const std::string& strWyjscie,
-                  CPowiadomienia& powiadomienia) {
-    static const std::string strEtap = kodowanie::T("Dodawanie sum kontrolnych CRC");
-    if (powiadomienia.CzyPrzerwac())
-        return;
-    CCzytnikSWDE czytnik;
-    if (!czytnik.Otworz(strWejscie)) {
-        powiadomienia.WyczyscNaglowki();
-        throw CSWDEException(0, blad::OtwarciePlikuDocelowego() + strWejscie);
-    }
-    CPlikWynikowy plik;
-    if (!plik.Otworz(strWyjscie)) {
-        powiadomienia.WyczyscNaglowki();
-        throw CSWDEException(0, blad::OtwarciePlikuZrodlowego() + strWyjscie);
-    }
-    powiadomienia.UstawPostep(0);
-    powiadomienia.UstawEtap(strEtap);
-    CKopia kopia(czytnik, plik, powiadomienia);
+bool ZaczynaSekcje(std::string_view strWiersz) {
+    return strWiersz.starts_with("SN") || strWiersz.starts_with("SP") ||
+           strWiersz.starts_with("ST") || strWiersz.starts_with("SO");
+}
 
-    std::uint32_t nPlik = 0xFFFFFFFFu;
-    std::string strLinia;
-    czytnik.CzytajWiersz(strLinia);
-    while (!JestKoncemPliku(strLinia)) {
-        if (powiadomienia.CzyPrzerwac())
-            return;
-        // Lines outside sections (the header line among them) count for the file only.
-        while (!ZaczynaSekcje(strLinia) && !JestKoncemPliku(strLinia)) {
-            nPlik = ObliczCRC(nPlik, strLinia);
-            kopia.Zapisz(strLinia);
-            kopia.Postep();
-            czytnik.CzytajWiersz(strLinia);
-        }
-        if (JestKoncemPliku(strLinia))
-            break;
-        std::uint32_t nSekcja = 0xFFFFFFFFu;
-        do {
-            ObliczCRC2(nPlik, nSekcja, strLinia);
-            kopia.Zapisz(strLinia);
-            kopia.Postep();
-            czytnik.CzytajWiersz(strLinia);
-        } while (!CCzytnikSWDE::JestKoncemSekcji(strLinia));
-        const std::string strSuma = "SXC," + std::to_string(~ObliczCRC(nSekcja, "SXC,")) + ";";
-        kopia.Zapisz(strSuma);
-        nPlik = ObliczCRC(nPlik, strSuma);
-        czytnik.CzytajWiersz(strLinia);
+std::uint32_t CSumyCRC::Suma(std::uint32_t nRejestr, std::string_view strZamkniecie) {
+    return ~ObliczCRC(nRejestr, strZamkniecie);
+}
+
+void CSumyCRC::Wiersz(std::string_view strWiersz) {
+    if (!m_bWSekcji && ZaczynaSekcje(strWiersz)) {
+        m_bWSekcji = true;
+        m_nSekcja = 0xFFFFFFFFu;
     }
-    plik.Zapisz("SWDEXC," + std::to_string(~ObliczCRC(nPlik, "SWDEXC,")) + ";");
-    czytnik.Zamknij();
-    plik.Zamknij();
-    powiadomienia.UstawPostep(powiadomienia.GornaGranica());
-    powiadomienia.UkryjPostep();
+    if (m_bWSekcji)
+        ObliczCRC2(m_nPlik, m_nSekcja, strWiersz);
+    else
+        m_nPlik = ObliczCRC(m_nPlik, strWiersz);
+}
+
+std::string CSumyCRC::KoniecSekcji() {
+    std::string strWiersz(format::KONIEC_SEKCJI_CRC);
+    strWiersz += std::to_string(Suma(m_nSekcja, format::KONIEC_SEKCJI_CRC));
+    strWiersz += ';';
+    m_nPlik = ObliczCRC(m_nPlik, strWiersz);
+    m_bWSekcji = false;
+    return strWiersz;
+}
+
+std::string CSumyCRC::KoniecPliku() const {
+    std::string strWiersz(format::KONIEC_PLIKU_CRC);
+    strWiersz += std::to_string(Suma(m_nPlik, format::KONIEC_PLIKU_CRC));
+    strWiersz += ';';
+    return strWiersz;
 }

@@ -1,15 +1,17 @@
-// Reader of one SWDE file: section lines in line mode, records and plain lines in buffered
-// mode (chunks of 1 MiB keeping only the unconsumed tail), with line and byte counters for
-// error messages and progress.
+// Reader of one SWDE file: the line sections (SN, SP) line by line, the record sections (ST,
+// SO) record by record and, for a reader of whole files, plain lines in file order. Chunks of
+// 1 MiB are loaded keeping only the unconsumed tail; line and byte counters tell where an
+// error was found and how far the reading has got.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "swde/format.h"
 #include "swde/platforma.h"
+#include "swde/rekord.h"
 
 class CCzytnikSWDE {
 public:
@@ -17,51 +19,65 @@ public:
 
     // nRozmiarPorcji other than the default is for tests of chunk boundaries.
     explicit CCzytnikSWDE(std::size_t nRozmiarPorcji = ROZMIAR_PORCJI);
-    virtual ~CCzytnikSWDE();
+    CCzytnikSWDE(const CCzytnikSWDE&) = delete;
+    CCzytnikSWDE& operator=(const CCzytnikSWDE&) = delete;
 
+    // Opens the file and starts at its top; false (nothing changed) when it cannot be opened.
     bool Otworz(const std::string& strSciezka);
     void Zamknij();
+    bool JestOtwarty() const;
 
-    // "SN;" and "SP;": stores the next line of the section at astrWiersze[nIndeks] and
-    // increments nIndeks. False at the section's end line (nIndeks incremented) or when the
-    // section is absent (nothing changed).
-    bool CzytajWierszSekcji(const std::string& strZnacznik, std::vector<std::string>& astrWiersze,
-                            int& nIndeks);
-    // "ST;" and "SO;": one whole record at astrWiersze[0..nLiczba-1]. False at the section's end
-    // or when the section is absent. On return the array's size is always nLiczba; texts it
-    // already held are overwritten, so a caller that does not empty it saves their memory.
-    // Section lines are read before records: line mode does not see what a chunk has loaded.
-    bool CzytajRekord(const std::string& strZnacznik, std::vector<std::string>& astrWiersze,
-                      int& nLiczba);
-    // The next significant line in file order.
-    std::string CzytajWiersz();
-    // The same into strWiersz, reusing its memory.
-    void CzytajWiersz(std::string& strWiersz);
+    // The next read starts again from the top of the file, the counters from 0.
+    void Przewin();
+
+    // Moves just past the start line of the section. For SN the file's first significant line
+    // must be the SWDE header line (error 1). A line section is absent when the file ends, or
+    // an "ST;" or "SO;" line comes, first; "ST;" is absent when an "SO;" line comes first. An
+    // absent section gives false and the next search starts again from the top. For "SO;",
+    // running out of data is error 9.
+    bool ZnajdzSekcje(format::ESekcja eSekcja);
+    // The next line of the line section found. False at its end line; the end of the file
+    // inside the section is error 1.
+    bool CzytajWierszSekcji(std::string& strWiersz);
+    // The next record of the record section found: header, element lines and end line as
+    // read. False at the section's end line. The record's texts are reused, so a caller that
+    // keeps one record object saves their memory. Error 4 for a line that is no element line.
+    bool CzytajRekord(Rekord& rekord);
+    // The next significant line in file order; it holds until the next read. Error 9 when no
+    // line is left.
+    std::string_view CzytajWiersz();
+
+    // Physical lines taken since opening or rewinding, blank and comment lines included.
+    std::uint64_t Linia() const { return m_nLinia; }
+    // Byte offset just past the last line read record by record or as a plain line (its LF
+    // included); lines of the line sections leave it as it is.
+    std::uint64_t Pozycja() const { return m_nPozycja; }
+    // The file's length in bytes, taken when it was opened.
+    std::uint64_t Dlugosc() const { return m_nDlugoscPliku; }
 
     // True for a record end line; error 4 for a line that is no element line.
-    static bool JestKoncemRekordu(const std::string& strWiersz);
-    static bool JestKoncemSekcji(const std::string& strWiersz);
-
-    std::uint64_t m_nDlugoscPliku = 0;
-    std::uint64_t m_nLinia = 0;
-    // In buffered mode: byte offset in the file just past the last line read (its LF included).
-    std::uint64_t m_nPozycja = 0;
-    bool m_bOstatniaPorcja = false;
-    bool m_bPrzewin = false;
-    bool m_bSzukajSekcji = false;
-    bool m_bOtwarty = false;
+    static bool JestKoncemRekordu(std::string_view strWiersz);
+    static bool JestKoncemSekcji(std::string_view strWiersz);
 
 private:
-    void Przewin();
-    std::string CzytajLinieWierszowo();
-    std::string_view CzytajLinieBuforowo();
-    void WczytajPorcje();
-
-    // File offset of m_strBufor[0]; m_nPozycja is worked out from it.
-    std::uint64_t m_nPoczatekBufora = 0;
+    // The next significant line, trimmed; empty at the end of the file. bPozycja: the line
+    // moves the position counter.
+    std::string_view NastepnyZnaczacy(bool bPozycja);
+    // NastepnyZnaczacy for record reading: error 9 at the end of the file.
+    std::string_view NastepnyWymagany();
+    // The next physical line, without its LF; false at the end of the data.
+    bool NastepnaLinia(std::string_view& strLinia);
+    // Loads the next chunk behind the unconsumed tail; false when nothing is left to load.
+    bool WczytajPorcje();
 
     platforma::CPlikWejsciowy m_plik;
     std::size_t m_nRozmiarPorcji;
+    std::uint64_t m_nDlugoscPliku = 0;
+    std::uint64_t m_nLinia = 0;
+    std::uint64_t m_nPozycja = 0;
     std::string m_strBufor;
     std::size_t m_nPozycjaWBuforze = 0;
+    std::uint64_t m_nPoczatekBufora = 0; // file offset of m_strBufor[0]
+    bool m_bOstatniaPorcja = false;      // the chunk that reaches the end of the file is loaded
+    bool m_bPrzewinPrzedSzukaniem = false; // the last section searched for was absent
 };

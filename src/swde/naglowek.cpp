@@ -1,7 +1,6 @@
 // The header section: reading a source header into the file pair and writing the target header.
 #include "swde/naglowek.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -10,25 +9,12 @@
 #include "swde/czytnik.h"
 #include "swde/kodowanie.h"
 #include "swde/plik_wynikowy.h"
-#include "swde/powiadomienia.h"
-
-const std::array<SPoleNaglowka, 13> POLA_NAGLOWKA = {{
-    {"TR", 2, 15},
-    {"TN", 3, 16},
-    {"TA", 4, 17},
-    {"TO", 5, 18},
-    {"DN", 6, 19},
-    {"ZN", 7, 20},
-    {"ZR", 8, 21},
-    {"ZD", 9, 22},
-    {"OP", 10, 23},
-    {"OR", 11, 24},
-    {"ON", 12, 25},
-    {"OA", 13, 26},
-    {"OO", 14, 27},
-}};
 
 namespace {
+
+// In the order of EPoleNaglowka.
+constexpr std::array<std::string_view, LICZBA_POL_NAGLOWKA> KODY = {
+    "TR", "TN", "TA", "TO", "DN", "ZN", "ZR", "ZD", "OP", "OR", "ON", "OA", "OO"};
 
 // Codes whose lines are not shown but kept for the target as they stand.
 constexpr std::array<std::string_view, 7> KODY_ZACHOWANE = {"UX", "OS", "NX", "NY",
@@ -63,13 +49,6 @@ CWierszNaglowka PodzielWierszNaglowka(std::string_view str) {
     return wiersz;
 }
 
-const SPoleNaglowka* ZnajdzPole(std::string_view strKod) {
-    for (const SPoleNaglowka& pole : POLA_NAGLOWKA)
-        if (strKod == pole.szKod)
-            return &pole;
-    return nullptr;
-}
-
 bool JestZachowany(std::string_view strKod) {
     for (std::string_view str : KODY_ZACHOWANE)
         if (strKod == str)
@@ -77,26 +56,39 @@ bool JestZachowany(std::string_view strKod) {
     return false;
 }
 
+void Zachowaj(std::string& strZachowane, std::string_view strPierwszy,
+              const CWierszNaglowka& wiersz) {
+    ((((strZachowane += strPierwszy) += ",") += wiersz.strDrugi) += ",");
+    (strZachowane += wiersz.strWartosc) += "\n";
+}
+
 void DodajWiersz(CParaPlikow& para, const std::string& strLinia, const CData& dataCelu) {
     const CWierszNaglowka wiersz = PodzielWierszNaglowka(strLinia);
-    std::string& strZachowane = para[CParaPlikow::ZACHOWANE];
     if (wiersz.strPierwszy == "NU") {
-        ((strZachowane += "NU,") += wiersz.strDrugi) += ",";
-        (strZachowane += wiersz.strWartosc) += "\n";
+        Zachowaj(para.m_strZachowane, "NU", wiersz);
         return;
     }
-    if (const SPoleNaglowka* pPole = ZnajdzPole(wiersz.strDrugi)) {
-        para[pPole->nIndeksZrodla] = kodowanie::Iso88592DoCp1250(wiersz.strWartosc);
-        para[pPole->nIndeksCelu] = pPole->nIndeksCelu == CParaPlikow::DATA_CELU
-                                       ? TekstDaty(dataCelu)
-                                       : para[pPole->nIndeksZrodla];
+    const EPoleNaglowka ePole = PoleZKodu(wiersz.strDrugi);
+    if (ePole != LICZBA_POL_NAGLOWKA) {
+        para.m_zrodlowe[ePole] = kodowanie::Iso88592DoCp1250(wiersz.strWartosc);
+        para.m_docelowe[ePole] = ePole == PoleDN ? TekstDaty(dataCelu) : para.m_zrodlowe[ePole];
     } else if (JestZachowany(wiersz.strDrugi)) {
-        ((strZachowane += "NS,") += wiersz.strDrugi) += ",";
-        (strZachowane += wiersz.strWartosc) += "\n";
+        Zachowaj(para.m_strZachowane, "NS", wiersz);
     }
 }
 
 } // namespace
+
+std::string_view KodPola(EPoleNaglowka ePole) {
+    return KODY.at(static_cast<std::size_t>(ePole));
+}
+
+EPoleNaglowka PoleZKodu(std::string_view strKod) {
+    for (std::size_t i = 0; i < KODY.size(); ++i)
+        if (KODY[i] == strKod)
+            return static_cast<EPoleNaglowka>(i);
+    return LICZBA_POL_NAGLOWKA;
+}
 
 std::string TekstDaty(const CData& data) {
     char sz[48];
@@ -104,43 +96,43 @@ std::string TekstDaty(const CData& data) {
     return sz;
 }
 
-void CzytajNaglowek(CParaPlikow& para, const CData& dataCelu, CPowiadomienia& powiadomienia) {
+void CzytajNaglowek(CParaPlikow& para, const CData& dataCelu) {
     CCzytnikSWDE czytnik;
-    const std::string& strSciezka = para[CParaPlikow::ZRODLO];
-    if (!czytnik.Otworz(strSciezka)) {
-        // Shown here once; the exception carries the same text to the caller.
-        const std::string strTekst = blad::OtwarciePlikuDocelowego() + strSciezka;
-        powiadomienia.Komunikat(strTekst, ERodzajKomunikatu::Zwykly);
-        powiadomienia.WyczyscNaglowki();
-        throw CSWDEException(0, strTekst);
-    }
+    if (!czytnik.Otworz(para.m_strZrodlo))
+        throw CSWDEException(EBlad::OtwarciePlikuDocelowego, para.m_strZrodlo);
     std::vector<std::string> astrWiersze;
-    int nIndeks = 0;
-    while (czytnik.CzytajWierszSekcji("SN;", astrWiersze, nIndeks)) {
-    }
+    if (czytnik.ZnajdzSekcje(format::ESekcja::SN))
+        for (std::string strWiersz; czytnik.CzytajWierszSekcji(strWiersz);)
+            astrWiersze.push_back(strWiersz);
     czytnik.Zamknij();
     // A header without a line leaves its field empty, the target date included.
-    for (int i = CParaPlikow::CEL + 1; i < CParaPlikow::LICZBA_TEKSTOW; ++i)
-        para[i].clear();
-    const std::size_t nLiczba = std::min(astrWiersze.size(), static_cast<std::size_t>(nIndeks));
-    for (std::size_t i = 0; i < nLiczba; ++i)
-        DodajWiersz(para, astrWiersze[i], dataCelu);
+    para.m_zrodlowe = {};
+    para.m_docelowe = {};
+    para.m_strZachowane.clear();
+    for (const std::string& strWiersz : astrWiersze)
+        DodajWiersz(para, strWiersz, dataCelu);
+}
+
+std::string TekstBleduNaglowka(const CSWDEException& blad, const std::string& strZrodlo) {
+    std::string strTekst = blad.PelnyKomunikat();
+    if (blad.m_nNumer == 1)
+        strTekst += strZrodlo;
+    return strTekst;
 }
 
 void ZapiszNaglowek(const CParaPlikow& para, CPlikWynikowy& plik) {
-    plik.Zapisz("SWDE.w.2.00.(C) GUGiK 2000;\n");
-    plik.Zapisz("SN;\n");
+    plik.ZapiszWiersz(format::NAGLOWEK_PLIKU);
+    plik.ZapiszWiersz(format::Znacznik(format::ESekcja::SN));
     // The date line comes last.
-    auto zapiszPole = [&](const SPoleNaglowka& pole) {
-        plik.Zapisz("NS," + std::string(pole.szKod) + "," +
-                    kodowanie::Cp1250DoIso88592(para[pole.nIndeksCelu]) + "\n");
+    auto zapiszPole = [&](int i) {
+        const auto ePole = static_cast<EPoleNaglowka>(i);
+        plik.ZapiszWiersz("NS," + std::string(KodPola(ePole)) + "," +
+                          kodowanie::Cp1250DoIso88592(para.m_docelowe[ePole]));
     };
-    for (const SPoleNaglowka& pole : POLA_NAGLOWKA)
-        if (pole.nIndeksCelu != CParaPlikow::DATA_CELU)
-            zapiszPole(pole);
-    for (const SPoleNaglowka& pole : POLA_NAGLOWKA)
-        if (pole.nIndeksCelu == CParaPlikow::DATA_CELU)
-            zapiszPole(pole);
-    plik.Zapisz(para[CParaPlikow::ZACHOWANE]);
-    plik.Zapisz("SX;\n");
+    for (int i = 0; i < LICZBA_POL_NAGLOWKA; ++i)
+        if (i != PoleDN)
+            zapiszPole(i);
+    zapiszPole(PoleDN);
+    plik.Zapisz(para.m_strZachowane);
+    plik.ZapiszWiersz(format::KONIEC_SEKCJI);
 }

@@ -4,33 +4,35 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 class CPlikWynikowy;
-class CPowiadomienia;
+class CSWDEException;
 
-// One source file and its target: 29 texts (code page 1250 except the stored lines).
-class CParaPlikow {
-public:
-    static constexpr int ZRODLO = 0;       // full source path
-    static constexpr int CEL = 1;          // full target path
-    static constexpr int DATA_CELU = 19;   // target date "%d-%02d-%02d"
-    static constexpr int ZACHOWANE = 28;   // stored lines for the target, each ended by "\n"
-    static constexpr int LICZBA_TEKSTOW = 29;
-
-    std::string& operator[](int i) { return m_astrTeksty.at(static_cast<std::size_t>(i)); }
-    const std::string& operator[](int i) const { return m_astrTeksty.at(static_cast<std::size_t>(i)); }
-
-    std::array<std::string, LICZBA_TEKSTOW> m_astrTeksty;
+// The 13 header fields shown and edited, in the order of the header tabs.
+enum EPoleNaglowka {
+    PoleTR, PoleTN, PoleTA, PoleTO, PoleDN, PoleZN, PoleZR,
+    PoleZD, PoleOP, PoleOR, PoleON, PoleOA, PoleOO,
+    LICZBA_POL_NAGLOWKA
 };
 
-// A header field: its code and its source and target index in CParaPlikow.
-struct SPoleNaglowka {
-    const char* szKod;
-    int nIndeksZrodla;
-    int nIndeksCelu;
+using CPolaNaglowka = std::array<std::string, LICZBA_POL_NAGLOWKA>;
+
+// One source file and its target. Texts are code page 1250, except the stored lines, which
+// stay as the source has them.
+struct CParaPlikow {
+    std::string m_strZrodlo;     // full source path
+    std::string m_strCel;        // full target path
+    CPolaNaglowka m_zrodlowe;    // header values read from the source
+    // Header values written to the target; its PoleDN is the target date "%d-%02d-%02d".
+    CPolaNaglowka m_docelowe;
+    std::string m_strZachowane;  // further header lines for the target, each ended by "\n"
 };
-// The 13 shown fields in table order (TR TN TA TO DN ZN ZR ZD OP OR ON OA OO).
-extern const std::array<SPoleNaglowka, 13> POLA_NAGLOWKA;
+
+// The two-letter code of a field ("TR" ... "OO").
+std::string_view KodPola(EPoleNaglowka ePole);
+// The field of a code, or LICZBA_POL_NAGLOWKA for a code that is none of the 13.
+EPoleNaglowka PoleZKodu(std::string_view strKod);
 
 struct CData {
     int nRok = 0, nMiesiac = 0, nDzien = 0;
@@ -38,9 +40,13 @@ struct CData {
 // "%d-%02d-%02d"
 std::string TekstDaty(const CData& data);
 
-// Reads the source header of the pair into indexes 2..28. The target date is stored at index 19
-// only when the source header has a "DN" line. CSWDEException on failure.
-void CzytajNaglowek(CParaPlikow& para, const CData& dataCelu, CPowiadomienia& powiadomienia);
+// Reads the source header of the pair into its header values and stored lines. The target date
+// is set only when the source header has a "DN" line. CSWDEException when the file cannot be
+// opened (error 0) or is no SWDE file (error 1).
+void CzytajNaglowek(CParaPlikow& para, const CData& dataCelu);
+// The text a failed header read is shown with: the error's full text, followed by the source
+// path for a file that is no SWDE file (error 1).
+std::string TekstBleduNaglowka(const CSWDEException& blad, const std::string& strZrodlo);
 
 // Writes the header line and the whole "SN;" section of the target.
 void ZapiszNaglowek(const CParaPlikow& para, CPlikWynikowy& plik);

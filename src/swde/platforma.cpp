@@ -50,34 +50,16 @@ bool TenSamTekst(const fs::path& a, const fs::path& b) {
 #endif
 }
 
-constexpr std::size_t ROZMIAR_ODCZYTU = 65536;
-
 } // namespace
 
 // ---- CPlikWejsciowy ------------------------------------------------------------------------
 
-// The file with a read-ahead block of its own, so that lines are found with memchr and the
-// offset of the next unread byte is always known exactly.
+// The file with the offset of the next unread byte counted here, so that it is always exact.
 struct CPlikWejsciowy::CDane {
     std::FILE* pPlik = nullptr;
     std::string strSciezka;
     std::uint64_t nDlugosc = 0;
     std::uint64_t nPozycja = 0; // offset of the next byte the caller gets
-    std::string strBlok;        // bytes read ahead, the caller's next byte at nWBloku
-    std::size_t nWBloku = 0;
-
-    std::size_t Wczytaj(char* p, std::size_t n) {
-        const std::size_t nWczytane = std::fread(p, 1, n, pPlik);
-        if (nWczytane < n && std::ferror(pPlik))
-            throw CFileException(strSciezka);
-        return nWczytane;
-    }
-    bool UzupelnijBlok() {
-        strBlok.resize(ROZMIAR_ODCZYTU);
-        strBlok.resize(Wczytaj(strBlok.data(), ROZMIAR_ODCZYTU));
-        nWBloku = 0;
-        return !strBlok.empty();
-    }
 };
 
 CPlikWejsciowy::CPlikWejsciowy() : m_pDane(new CDane) {}
@@ -101,8 +83,6 @@ bool CPlikWejsciowy::Otworz(const std::string& strSciezka) {
     m_pDane->strSciezka = strSciezka;
     m_pDane->nDlugosc = blad ? 0 : nDlugosc;
     m_pDane->nPozycja = 0;
-    m_pDane->strBlok.clear();
-    m_pDane->nWBloku = 0;
     return true;
 }
 
@@ -120,38 +100,11 @@ std::size_t CPlikWejsciowy::Czytaj(char* pBufor, std::size_t nIle) {
     CDane& d = *m_pDane;
     if (!d.pPlik)
         throw CFileException(d.strSciezka);
-    const std::size_t nZBloku = std::min(nIle, d.strBlok.size() - d.nWBloku);
-    std::memcpy(pBufor, d.strBlok.data() + d.nWBloku, nZBloku);
-    d.nWBloku += nZBloku;
-    std::size_t nRazem = nZBloku;
-    if (nRazem < nIle)
-        nRazem += d.Wczytaj(pBufor + nRazem, nIle - nRazem);
-    d.nPozycja += nRazem;
-    return nRazem;
-}
-
-bool CPlikWejsciowy::CzytajLinie(std::string& strLinia) {
-    CDane& d = *m_pDane;
-    if (!d.pPlik)
+    const std::size_t nWczytane = std::fread(pBufor, 1, nIle, d.pPlik);
+    if (nWczytane < nIle && std::ferror(d.pPlik))
         throw CFileException(d.strSciezka);
-    strLinia.clear();
-    bool bCokolwiek = false;
-    for (;;) {
-        if (d.nWBloku == d.strBlok.size() && !d.UzupelnijBlok())
-            return bCokolwiek;
-        bCokolwiek = true;
-        const char* pPoczatek = d.strBlok.data() + d.nWBloku;
-        const std::size_t nReszta = d.strBlok.size() - d.nWBloku;
-        const void* pLF = std::memchr(pPoczatek, '\n', nReszta);
-        const std::size_t nDlugosc =
-            pLF ? static_cast<std::size_t>(static_cast<const char*>(pLF) - pPoczatek) : nReszta;
-        strLinia.append(pPoczatek, nDlugosc);
-        const std::size_t nZjedzone = pLF ? nDlugosc + 1 : nDlugosc;
-        d.nWBloku += nZjedzone;
-        d.nPozycja += nZjedzone;
-        if (pLF)
-            return true;
-    }
+    d.nPozycja += nWczytane;
+    return nWczytane;
 }
 
 std::uint64_t CPlikWejsciowy::Pozycja() const {
@@ -166,8 +119,6 @@ void CPlikWejsciowy::PrzewinNaPoczatek() {
         throw CFileException(d.strSciezka);
     std::clearerr(d.pPlik);
     d.nPozycja = 0;
-    d.strBlok.clear();
-    d.nWBloku = 0;
 }
 
 std::uint64_t CPlikWejsciowy::Dlugosc() const {

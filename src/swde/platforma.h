@@ -27,8 +27,6 @@ public:
 
     // Reads up to nIle bytes; returns how many arrived (0 at the end). CFileException on error.
     std::size_t Czytaj(char* pBufor, std::size_t nIle);
-    // Reads one line up to, not including, its LF. False at the end of the file with nothing read.
-    bool CzytajLinie(std::string& strLinia);
     // Byte offset of the next unread byte.
     std::uint64_t Pozycja() const;
     void PrzewinNaPoczatek();

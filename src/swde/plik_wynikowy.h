@@ -20,6 +20,11 @@ public:
     virtual void Oproznij();
     virtual void Zamknij();
     void Zapisz(std::string_view strTekst);
+    // The line followed by its line end.
+    void ZapiszWiersz(std::string_view strWiersz) {
+        Zapisz(strWiersz);
+        Zapisz("\n");
+    }
     bool JestOtwarty() const { return m_bOtwarty; }
 
 private:

@@ -5,18 +5,6 @@
 
 namespace {
 
-bool JestBialy(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view Przytnij(std::string_view str) {
-    while (!str.empty() && JestBialy(str.front()))
-        str.remove_prefix(1);
-    while (!str.empty() && JestBialy(str.back()))
-        str.remove_suffix(1);
-    return str;
-}
-
 // Field i gets the text, reusing what the array already holds.
 void UstawPole(std::vector<std::string>& astrPola, std::size_t i, std::string_view str) {
     if (i < astrPola.size())
@@ -38,7 +26,7 @@ int PodzielWierszDanych(std::string_view str, std::vector<std::string>& astrPola
         nPoz = nKoniec;
     }
     astrPola[3].assign(nPoz < str.size() ? str.substr(nPoz + 1) : std::string_view());
-    return 0;
+    return 4;
 }
 
 std::string UsunPierwsze(const std::string& strSymbol, std::string_view strWzorzec) {
@@ -50,6 +38,14 @@ std::string UsunPierwsze(const std::string& strSymbol, std::string_view strWzorz
 }
 
 } // namespace
+
+std::string_view Przytnij(std::string_view str) {
+    while (!str.empty() && JestBialy(str.front()))
+        str.remove_prefix(1);
+    while (!str.empty() && JestBialy(str.back()))
+        str.remove_suffix(1);
+    return str;
+}
 
 int PodzielWiersz(const std::string& strWiersz, std::vector<std::string>& astrPola) {
     std::string_view str = strWiersz;
@@ -81,4 +77,12 @@ std::string UsunPrefiksO(const std::string& strSymbol) {
 
 std::string UsunPrefiksG(const std::string& strSymbol) {
     return UsunPierwsze(strSymbol, "G_");
+}
+
+std::string FormaOpisowa(std::string_view strSymbol) {
+    std::string str(strSymbol.substr(0, 2));
+    str += "O_";
+    if (strSymbol.size() > 2)
+        str += strSymbol.substr(2);
+    return str;
 }

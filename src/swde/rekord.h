@@ -6,9 +6,19 @@
 #include <string_view>
 #include <vector>
 
-// Splits a line into fields. A "D," line gives exactly four fields and the result 0; any other
-// line writes fields 0..n-1 and returns n. The array grows as needed but never shrinks, so
-// elements at n and beyond keep what they held: callers look only below the result.
+// A record: its trimmed lines, header first, end line last.
+using Rekord = std::vector<std::string>;
+
+// The white space every reader trims from a line: blank, tab, CR, LF, VT, FF.
+constexpr bool JestBialy(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+std::string_view Przytnij(std::string_view str);
+
+// Splits a line into fields and returns how many it has. A "D," line gives exactly four
+// fields (the array is resized to four). Any other line writes fields 0..n-1; the array grows
+// as needed but never shrinks, so elements at n and beyond keep what they held: callers look
+// only below the result.
 int PodzielWiersz(const std::string& strWiersz, std::vector<std::string>& astrPola);
 
 // The field i of a split, or an empty text when the line did not reach it.
@@ -25,3 +35,5 @@ std::string UsunPrefiks(const std::string& strSymbol);
 std::string UsunPrefiksO(const std::string& strSymbol);
 // First "G_" removed.
 std::string UsunPrefiksG(const std::string& strSymbol);
+// "O_" put after the two-character prefix: "G5DZE" gives "G5O_DZE" (the descriptive form).
+std::string FormaOpisowa(std::string_view strSymbol);

@@ -17,7 +17,7 @@
 #include "filtr/przebieg.h"
 #include "filtr/silnik.h"
 #include "swde/kodowanie.h"
-#include "wspolne/powiadomienia_testowe.h"
+#include "wspolne/obserwator_testowy.h"
 
 namespace silnik_test {
 
@@ -120,19 +120,18 @@ inline std::string Naglowki(const std::string& strPlik) {
 // One pass of the chain over a file, with a run state the test may fill first.
 struct CPrzebieg {
     CKatalog katalog;
-    CPowiadomieniaTestowe powiadomienia;
+    CObserwatorTestowy obserwator;
     CStanPrzebiegu stan;
     COpcjeFiltrowania opcje;
 
     // Returns the output with CRs removed.
-    std::string operator()(const std::string& strTresc, void (*pPrzebieg)(CKontekstPrzebiegu&)) {
+    std::string operator()(const std::string& strTresc, bool (*pPrzebieg)(CKontekstPrzebiegu&)) {
         Zapisz(katalog("we.swd"), strTresc);
         CCzytnikSWDE czytnik;
         CPlikWynikowy wyjscie;
         EXPECT_TRUE(czytnik.Otworz(katalog("we.swd")) && wyjscie.Otworz(katalog("wy.swd")));
-        CKontekstPrzebiegu k{czytnik, wyjscie, powiadomienia, stan, opcje, czytnik.m_nDlugoscPliku};
-        czytnik.m_bPrzewin = true;
-        pPrzebieg(k);
+        CKontekstPrzebiegu k{czytnik, wyjscie, obserwator, stan, opcje};
+        EXPECT_TRUE(pPrzebieg(k));
         wyjscie.Zamknij();
         czytnik.Zamknij();
         return Czytaj(katalog("wy.swd"));
@@ -144,10 +143,10 @@ constexpr auto Bit = [](int nGrupa) { return 1 << nGrupa; };
 // One run over source files written into a scratch folder; targets are "<name>_wy.swd".
 struct CRun {
     CKatalog katalog;
-    CPowiadomieniaTestowe powiadomienia;
+    CObserwatorTestowy obserwator;
     COpcjeFiltrowania opcje;
     std::vector<CParaPlikow> pary;
-    CSilnikFiltrowania silnik{powiadomienia};
+    CSilnikFiltrowania silnik{obserwator};
 
     CRun(int nMaska = 0, bool bSumy = false) {
         opcje.m_nMaskaObiektow = nMaska;
@@ -158,12 +157,11 @@ struct CRun {
     void Dodaj(const std::string& strNazwa, const std::string& strTekst,
                const std::string& strCel = "") {
         CParaPlikow para;
-        para[CParaPlikow::ZRODLO] = katalog(strNazwa + ".swd");
-        para[CParaPlikow::CEL] = strCel.empty() ? katalog(strNazwa + "_wy.swd") : strCel;
+        para.m_strZrodlo = katalog(strNazwa + ".swd");
+        para.m_strCel = strCel.empty() ? katalog(strNazwa + "_wy.swd") : strCel;
         if (!strTekst.empty())
-            Zapisz(para[CParaPlikow::ZRODLO], strTekst);
+            Zapisz(para.m_strZrodlo, strTekst);
         pary.push_back(para);
-        powiadomienia.wiersze.push_back(strNazwa + ".swd");
     }
     bool Filtruj() { return silnik.Filtruj(pary, opcje); }
     // A run over one file (object records in the short form) that must not fail; the target.
@@ -174,7 +172,7 @@ struct CRun {
             << (silnik.Bledy().empty() ? "" : silnik.Bledy()[0].m_strTekst);
         return Cel();
     }
-    std::string Cel(std::size_t i = 0) const { return Czytaj(pary.at(i)[CParaPlikow::CEL]); }
+    std::string Cel(std::size_t i = 0) const { return Czytaj(pary.at(i).m_strCel); }
     std::string Log(const std::string& strNazwa) const { return Czytaj(katalog(strNazwa)); }
 };
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "filtr/cele.h"
@@ -14,16 +15,28 @@ namespace {
 namespace fs = std::filesystem;
 using Lista = std::vector<std::string>;
 
+// Every derived name follows one rule for where the extension starts: the target, the log of
+// that target and a temporary file agree, a leading dot and a dot in a folder included.
 TEST(NazwaCelu, DopisekPrzedRozszerzeniemPlikuNigdyWNazwieFolderu) {
-    const std::pair<const char*, const char*> przypadki[] = {
-        {"/dane/obreb.swd", "/dane/obreb_nowy.swd"},
-        {"/dane/obreb.2024.swde", "/dane/obreb.2024_nowy.swde"},
-        {"/dane/a.b/plik", "/dane/a.b/plik_nowy"}, // the dot of the folder is not used
-        {"plik", "plik_nowy"},
-        {"/dane/.swd", "/dane/.swd_nowy"}, // a leading dot opens no extension
+    const std::tuple<const char*, const char*, const char*, const char*> przypadki[] = {
+        {"/dane/obreb.swd", "/dane/obreb_nowy.swd", "/dane/obreb_nowy.log",
+         "/dane/obreb_KELVOR1.swd"},
+        {"/dane/obreb.2024.swde", "/dane/obreb.2024_nowy.swde", "/dane/obreb.2024_nowy.log",
+         "/dane/obreb.2024_KELVOR1.swde"},
+        {"/dane/a.b/plik", "/dane/a.b/plik_nowy", "/dane/a.b/plik_nowy.log",
+         "/dane/a.b/plik_KELVOR1"},
+        {"plik", "plik_nowy", "plik_nowy.log", "plik_KELVOR1"},
+        {"/dane/.swd", "/dane/.swd_nowy", "/dane/.swd_nowy.log", "/dane/.swd_KELVOR1"},
     };
-    for (const auto& [szZrodlo, szCel] : przypadki)
+    for (const auto& [szZrodlo, szCel, szLog, szTymczasowy] : przypadki) {
         EXPECT_EQ(NazwaCelu(szZrodlo), szCel) << szZrodlo;
+        EXPECT_EQ(NazwaLogu(szCel), szLog) << szZrodlo;
+        CParaPlikow para;
+        para.m_strZrodlo = szZrodlo;
+        para.m_strCel = szCel;
+        EXPECT_EQ(Nazwy(para).astrEtapy[1], szTymczasowy);
+        EXPECT_EQ(Nazwy(para).strLog, szLog);
+    }
     EXPECT_EQ(KatalogPliku("/plik.swd"), "/"); // the root keeps its separator
 }
 
@@ -54,7 +67,7 @@ TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
              "wyniki/inny_nowy.swd", // fine
          }) {
         astrCele.push_back((katalog / szCel).string());
-        pary.emplace_back()[CParaPlikow::CEL] = astrCele.back();
+        pary.emplace_back().m_strCel = astrCele.back();
     }
 
     const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe(pary);

@@ -34,10 +34,9 @@ TEST(ZnajdzElement, PierwszyWierszZSymbolemIJegoCele) {
     };
     for (const CPrzypadek& p : przypadki) {
         SCOPED_TRACE(p.symbol);
-        CCzytnikSWDE czytnik;
         CElement element{"stale", "stale", "stale"};
         int nPozycja = p.start;
-        EXPECT_EQ(ZnajdzElement(p.symbol, DZIALKA, element, nPozycja, czytnik), p.pozycja < 10);
+        EXPECT_EQ(ZnajdzElement(p.symbol, DZIALKA, element, nPozycja), p.pozycja < 10);
         EXPECT_EQ(nPozycja, p.pozycja);
         if (p.pozycja < 10) {
             EXPECT_EQ((std::vector<std::string>{element.strKod, element.strCel1, element.strCel2}),

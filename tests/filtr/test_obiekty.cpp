@@ -67,6 +67,28 @@ TEST(ObiektyGraficzne, ZamianaUsuwaBlokiZaNaglowkiemANiezamknietyBlokToBladKryty
 
 // Ticked attributes go wherever they stand, never the header or end line that carries the
 // symbol; an attribute-only run writes the target in one stage without checksums.
+// Relations keep naming the objects the graphic group makes descriptive, whether they stand
+// before or after them: the dangling pass writes them with the descriptive type, so the orphan
+// pass finds a unit named only that way (o names 1). A relation to a removed object (d2 to the
+// historical document 9h) still goes.
+TEST(ObiektyGraficzne, RelacjeDoZamienionychNazywajaTypOpisowy) {
+    const char* szZrodlo =
+        "G5KLU:k1 WG,G5RDZE,G5DZE,d1; / G5DZE:d1 WG,G5RKRG,G5DOK,9; / G5DOK:9 / "
+        "G5OBR:o WG,G5RJEW,G5JEW,1; / G5JEW:1 / RO,1,G5DOK,9h,9hL,12; / "
+        "G5DZE:d2 WG,G5RKRG,G5DOK,9h; WG,G5RJDR,G5JDR,j; / G5JDR:j / "
+        "G5ZMN:z WG,G5ROBJ,G5DZE,d1;x";
+    CRun run(Bit(GrupaGraficzne) | Bit(GrupaHistoryczne) | Bit(GrupaSieroty));
+    EXPECT_EQ(SekcjaSO(run.FiltrujJeden(szZrodlo)),
+              SO("RD,1,G5O_KLU,k1,k1L,11; WG,G5RDZE,G5O_DZE,d1; / "
+                 "RD,1,G5O_DZE,d1,d1L,11; WG,G5RKRG,G5O_DOK,9; / RD,1,G5O_DOK,9,9L,11; / "
+                 "RD,1,G5O_OBR,o,oL,11; WG,G5RJEW,G5O_JEW,1; / RD,1,G5O_JEW,1,1L,11; / "
+                 "RD,1,G5O_DZE,d2,d2L,11; WG,G5RJDR,G5O_JDR,j; / RD,1,G5O_JDR,j,jL,11; / "
+                 "RD,1,G5O_ZMN,z,zL,11; WG,G5ROBJ,G5O_DZE,d1;x"));
+    // Without the graphic group nothing is renamed.
+    CRun bez(Bit(GrupaHistoryczne));
+    EXPECT_TRUE(Zawiera(bez.FiltrujJeden(szZrodlo), "\nWG,G5RJEW,G5JEW,1;\n"));
+}
+
 TEST(Atrybuty, UsuwaZaznaczoneWJednymEtapieProstoDoCelu) {
     CRun run(0, true);
     run.opcje.UstawMaske(12, 0b10 | 1 << 8); // G5DZE: G5NOS, G5RPWŁ
@@ -144,7 +166,7 @@ TEST(EtapyZalezne, BledyKonczaPlikNumerowanymBledemZMiejscem) {
                 T("Błąd nr ") + std::to_string(p.nNumer) + ": " + T(p.szKomunikat) +
                 " (Linia w pliku nr: " + (p.nNumer == 11 ? "14, pozycja w pliku: 101)" : "")))
                 << run.silnik.Bledy()[0].m_strTekst;
-        EXPECT_EQ(Czytaj(run.pary[0][CParaPlikow::ZRODLO], true), Plik(p.szRekordy));
+        EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo, true), Plik(p.szRekordy));
     }
 }
 

@@ -10,7 +10,7 @@ using namespace silnik_test;
 namespace {
 
 struct CWpis {
-    int nLista;
+    ELista eLista;
     std::string p2, p3, p4;
 };
 
@@ -22,26 +22,26 @@ struct CPrzypadek {
 
 // clang-format off
 const CPrzypadek PRZYPADKI[] = {
-    {"WL by field 4 of list 3, not by field 3", {{3, "G5BUD", "16", "15"}},
+    {"WL by field 4 of list 3, not by field 3", {{ListaBudynkow, "G5BUD", "16", "15"}},
      "G5LKL:5 WL,G5RBUD,15; WL,G5RBUD,16; D,G5LIZ,,2;", "G5LKL:5 WL,G5RBUD,16; D,G5LIZ,,2;"},
-    {"consecutive dangling elements go, the end line stays as read", {{1, "G5ADR", "1", "a1"}, {1, "G5ADR", "2", "a2"}},
+    {"consecutive dangling elements go, the end line stays as read", {{ListaUsunietych, "G5ADR", "1", "a1"}, {ListaUsunietych, "G5ADR", "2", "a2"}},
      "G5OSF:5 WL,G5RADR,a1; WL,G5RADR,a2; WL,G5RADR,a3; WL,G5RADR,a1; XC,9;", "G5OSF:5 WL,G5RADR,a3; XC,9;"},
-    {"WG by type and identifier; the O_ form of a marked type too", {{4, "G5JDR", "77", "x"}},
+    {"WG by type and identifier; the O_ form of a marked type too", {{ListaJednostekLokali, "G5JDR", "77", "x"}},
      "G5DZE:5 WG,G5RJDR,G5JDR,77; WG,G5RJDR,G5JDR,78; / RD,a,G5O_DZE,7,8,11; WG,G5RJDR,G5JDR,77;",
      "G5DZE:5 WG,G5RJDR,G5JDR,78; / RD,a,G5O_DZE,7,8,11;"},
     {"graphic types, O_ forms of unmarked types and types without rules keep everything",
-     {{1, "G5JDR", "77", "x"}, {1, "G5JEW", "1", "y"}, {3, "G5BUD", "1", "15"}},
+     {{ListaUsunietych, "G5JDR", "77", "x"}, {ListaUsunietych, "G5JEW", "1", "y"}, {ListaBudynkow, "G5BUD", "1", "15"}},
      "G5G_DZE:5 WG,G5RJDR,G5JDR,77; / G5G_JEW:5 WG,G5RKRG,G5JEW,1; / RD,a,G5O_LKL,5,6,11; WL,G5RBUD,15; / "
      "G5ADR:5 WL,G5RADR,y;", ""},
-    {"only the lists of the rule are consulted", {{2, "G5JDR", "1", "a1"}, {3, "G5BUD", "2", "b2"}, {6, "G5DZW", "3", "c3"}},
+    {"only the lists of the rule are consulted", {{ListaJednostekBudynkow, "G5JDR", "1", "a1"}, {ListaBudynkow, "G5BUD", "2", "b2"}, {ListaDzierzaw, "G5DZW", "3", "c3"}},
      "G5OSF:5 WL,G5RADR,a1; / G5DZE:5 WL,G5RJDR,b2; / G5ZMN:5 WL,G5ROBJ,a1; WL,G5ROBJ,b2; WG,G5ROBJ,G5DZW,3;",
      "G5OSF:5 WL,G5RADR,a1; / G5DZE:5 WL,G5RJDR,b2; / G5ZMN:5"},
-    {"several rules on one type", {{1, "G5ADR", "1", "a"}, {2, "G5JDR", "2", "b"}, {1, "G5DOK", "3", "c"}},
+    {"several rules on one type", {{ListaUsunietych, "G5ADR", "1", "a"}, {ListaJednostekBudynkow, "G5JDR", "2", "b"}, {ListaUsunietych, "G5DOK", "3", "c"}},
      "G5LKL:5 WL,G5RADR,a; WL,G5RBUD,b; WL,G5RDOK,c; WL,G5RJDR,b; WL,G5RPW\xA3,a; WL,G5RPWD,a;", "G5LKL:5 WL,G5RPWD,a;"},
-    {"symbols with Polish letters as ISO 8859-2 bytes", {{1, "G5OSF", "1", "m"}, {2, "G5JDR", "77", "j"}},
+    {"symbols with Polish letters as ISO 8859-2 bytes", {{ListaUsunietych, "G5OSF", "1", "m"}, {ListaJednostekBudynkow, "G5JDR", "77", "j"}},
      "G5UDZ:5 WG,G5RW\xA3S,G5JDR,77; WL,G5RPOD,m; / G5UDW:5 WL,G5RW\xA3" "D,j; / "
      "G5MLZ:5 WL,G5RM\xA1\xAF,m; WL,G5R\xAFONA,m; WL,G5RM\xA5\xAF,m;", "G5UDZ:5 / G5UDW:5 / G5MLZ:5 WL,G5RM\xA5\xAF,m;"},
-    {"lines with other symbols or codes are left alone", {{1, "G5ADR", "1", "a1"}},
+    {"lines with other symbols or codes are left alone", {{ListaUsunietych, "G5ADR", "1", "a1"}},
      "G5OSF:5 WL,G5RXXX,a1; D,G5NIP,,a1; GL; P,P,G5ADR,1; GX;", ""},
 };
 // clang-format on
@@ -51,7 +51,7 @@ TEST(OdfiltrujSlepeOdwolania, UsuwaElementyWskazujaceUsunieteObiekty) {
         SCOPED_TRACE(p.nazwa);
         CPrzebieg przebieg;
         for (const CWpis& w : p.listy)
-            przebieg.stan.Dodaj(w.nLista, w.p2, w.p3, w.p4);
+            przebieg.stan.Dodaj(w.eLista, w.p2, w.p3, w.p4);
         EXPECT_EQ(SekcjaSO(przebieg(Plik(p.so), OdfiltrujSlepeOdwolania)),
                   SO(p.oczekiwane.empty() ? p.so : p.oczekiwane));
     }
@@ -79,7 +79,7 @@ TEST(OdfiltrujSieroty, ZostawiaToCoNazwaneAUsuwaSieroty) {
         "WG,G5RX,G5DOK,k10; WG,G5RX,G5O_BUD,k13; WL,G5RX,k23L; WG,G5RX,G5PZG,k23; GL; "
         "P,P,G5PZG,k21; P,K,k22L; P,P,G5PZG,k23L; P,K,k23; P,P,G5KLU,k24; GX;";
     CPrzebieg przebieg;
-    przebieg.stan.Dodaj(1, "G5ADR", "a", "aL");
+    przebieg.stan.Dodaj(ListaUsunietych, "G5ADR", "a", "aL");
     przebieg.stan.m_punktyLokalne.insert("k11L");
     const std::string strCel =
         przebieg(przebieg(Plik(strZrodlo), OdfiltrujSlepeOdwolania), OdfiltrujSieroty);
@@ -89,7 +89,7 @@ TEST(OdfiltrujSieroty, ZostawiaToCoNazwaneAUsuwaSieroty) {
               "G5MLZ:k18 G5UDW:k20 G5PZG:k21 G5PZG:k22 G5KLU:k24 G5XYZ:h");
     EXPECT_TRUE(strCel.starts_with(POCZATEK + SO("G5KLU:k1 WL,G5RDZE,x; / G5OSF:k5 WL,G5RADR,x;")));
     EXPECT_TRUE(strCel.ends_with(",k24;\nGX;\nX;\nSX;\nSWDEX;"));
-    EXPECT_EQ(przebieg.powiadomienia.postep.back(), 1000);
+    EXPECT_EQ(przebieg.obserwator.postep.back(), 1000);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // and the exact log.
 #include <gtest/gtest.h>
 
+#include "filtr/przebiegi.h"
 #include "silnik_testowy.h"
 
 using namespace silnik_test;
@@ -48,11 +49,8 @@ TEST(Plan, BezOpcjiOdmowa) {
     run.Dodaj("obreb", PLIK_LANCUCHA);
     EXPECT_FALSE(run.Filtruj());
     EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Odmowa);
-    ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
-    EXPECT_EQ(run.powiadomienia.komunikaty[0].strTekst, T("Nie wybrano żadnej opcji filtrowania."));
-    EXPECT_EQ(run.powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Zwykly);
-    EXPECT_EQ(run.powiadomienia.zdarzenia,
-              (std::vector<std::string>{"okno-", "przetwarzaj+", "okno+"}));
+    EXPECT_EQ(run.obserwator.wynik.m_strOdmowa, T("Nie wybrano żadnej opcji filtrowania."));
+    EXPECT_EQ(run.obserwator.zdarzenia, std::vector<std::string>{"koniec"});
     EXPECT_EQ(run.katalog.Pliki(), std::vector<std::string>{"obreb.swd"});
 }
 
@@ -74,19 +72,75 @@ TEST(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
         run.opcje.UstawMaske(12, 1);
         run.Dodaj("obreb", PLIK_LANCUCHA);
         run.Dodaj("drugi", PLIK_LANCUCHA);
-        run.powiadomienia.przyEtapie = [&, strEtap = T(szEtap)](const std::string& t) {
-            run.powiadomienia.bPrzerwij |= t == strEtap;
+        run.obserwator.przyEtapie = [&, strEtap = T(szEtap)](const std::string& t) {
+            run.obserwator.bPrzerwij |= t == strEtap;
         };
         EXPECT_FALSE(run.Filtruj());
         EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Przerwano);
         EXPECT_EQ(run.katalog.Pliki(),
                   (std::vector<std::string>{"drugi.swd", "obreb.swd", "obreb_wy.log"}));
-        EXPECT_EQ(Czytaj(run.pary[0][0], true), PLIK_LANCUCHA);
+        EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo, true), PLIK_LANCUCHA);
         EXPECT_TRUE(std::regex_search(run.Log("obreb_wy.log"),
                                       std::regex("\n\n[-0-9: ]+Przerwano filtrowanie.\n$")));
-        EXPECT_TRUE(run.powiadomienia.komunikaty.empty());
-        EXPECT_EQ(run.powiadomienia.zdarzenia.back(), "okno+");
+        EXPECT_EQ(run.obserwator.zdarzenia,
+                  (std::vector<std::string>{"run 2", "plik 0", "koniec"}));
+        EXPECT_EQ(run.obserwator.wynik.m_eWynik, EWynikFiltrowania::Przerwano);
     }
+}
+
+// Cancel is looked at before every record of the checksum pass too: asked while the first
+// records are summed, the pass stops at once, not at the end of the object section.
+TEST(Przerwanie, SumyCRCZatrzymujaSieWsrodRekordow) {
+    std::string strRekordy;
+    for (int i = 0; i < 3000; ++i)
+        strRekordy += "G5DZE:" + std::to_string(i) + " D,G5NOS,D,1 / ";
+    CRun run(Bit(GrupaLokale), true);
+    run.Dodaj("obreb", Plik(strRekordy + "G5LKL:l"));
+    bool bSumy = false;
+    int nPoPrzerwaniu = 0;
+    run.obserwator.przyEtapie = [&](const std::string& t) {
+        bSumy = t == T("Dodawanie sum kontrolnych CRC");
+    };
+    run.obserwator.przyPostepie = [&](int n) {
+        nPoPrzerwaniu += run.obserwator.bPrzerwij;
+        run.obserwator.bPrzerwij |= bSumy && n > 0;
+    };
+    EXPECT_FALSE(run.Filtruj());
+    EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Przerwano);
+    EXPECT_EQ(nPoPrzerwaniu, 0);
+    EXPECT_EQ(run.katalog.Pliki(), (std::vector<std::string>{"obreb.swd", "obreb_wy.log"}));
+}
+
+// The checksum pass: its stage text, progress from 0 to the end, its own output given back
+// unchanged, and the texts of its open failures (the input is read, the target written).
+TEST(SumyCRC, PrzebiegPlikuIBledyOtwarcia) {
+    CPrzebieg przebieg;
+    const std::string strSumy = przebieg(PLIK_LANCUCHA, DodajSumyCRC);
+    EXPECT_TRUE(std::regex_search(strSumy, std::regex("\nSO;\n[\\s\\S]*\nSXC,[0-9]+;\nSWDEXC,[0-9]+;$")));
+    EXPECT_EQ(przebieg.obserwator.etapy, std::vector<std::string>{T(": Dodawanie sum kontrolnych CRC")});
+    const std::vector<int>& postep = przebieg.obserwator.postep;
+    EXPECT_TRUE(postep.size() > 2 && postep.front() == 0 && postep.back() == 1000 &&
+                std::is_sorted(postep.begin(), postep.end()));
+    EXPECT_EQ(przebieg(strSumy, DodajSumyCRC), strSumy);
+
+    // The target is a folder: the checksum pass cannot write it.
+    CRun run(Bit(GrupaLokale), true);
+    fs::create_directories(run.katalog("cel.swd"));
+    run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("cel.swd"));
+    // The orphan-less chain's temporary file vanishes just before the checksum pass reads it.
+    run.Dodaj("drugi", PLIK_LANCUCHA);
+    run.obserwator.przyPostepie = [&](int n) {
+        if (n == 1000 && run.obserwator.etapy.back() == T("drugi.swd: Filtrowanie ślepych odwołań"))
+            fs::remove(run.katalog("drugi_KELVOR_SLEPE_ODWOLANIA.swd"));
+    };
+    ASSERT_TRUE(run.Filtruj());
+    ASSERT_EQ(run.silnik.LiczbaBledow(), 2);
+    EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst,
+              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("cel.swd"));
+    EXPECT_EQ(run.silnik.Bledy()[1].m_strTekst,
+              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") +
+                  run.katalog("drugi_KELVOR_SLEPE_ODWOLANIA.swd"));
+    EXPECT_EQ(run.obserwator.nieOtwarte, (std::vector<int>{0, 1}));
 }
 
 // Pairs whose outputs would destroy other files are refused, a source that cannot be opened
@@ -103,7 +157,7 @@ TEST(Run, OdrzuconeIBledneParyLiczoneResztaIdzieOdPustychListIMap) {
     // Its target is its source, and its log would be the source of the next pair.
     run.Dodaj("szosty", PLIK_LANCUCHA, run.katalog("szosty.swd"));
     run.Dodaj("siodmy", PLIK_LANCUCHA);
-    run.pary.back()[CParaPlikow::ZRODLO] = run.katalog("szosty.log");
+    run.pary.back().m_strZrodlo = run.katalog("szosty.log");
     fs::rename(run.katalog("siodmy.swd"), run.katalog("szosty.log"));
     run.Dodaj("brak", "");
     run.Dodaj("lokal", Plik("G5JDR:78 D,G5TJR,D,3; / G5LKL:l"));
@@ -111,27 +165,25 @@ TEST(Run, OdrzuconeIBledneParyLiczoneResztaIdzieOdPustychListIMap) {
     // Names without "." (one in the folder): a failing second stage leaves its temporary files.
     fs::create_directories(run.katalog("a.b"));
     run.Dodaj("a.b/obreb", "", run.katalog("a.b/wynik"));
-    run.pary.back()[CParaPlikow::ZRODLO] = run.katalog("a.b/obreb");
+    run.pary.back().m_strZrodlo = run.katalog("a.b/obreb");
     Zapisz(run.katalog("a.b/obreb"), Plik("G5UDZ:u D,G5RW\xA3S,,78;"));
-    run.powiadomienia.wiersze.push_back("nadmiarowy"); // a row beyond the pairs
     ASSERT_TRUE(run.Filtruj());
     std::vector<int> anPary;
     for (const CBladPliku& blad : run.silnik.Bledy())
         anPary.push_back(blad.m_nPara);
-    ASSERT_EQ(anPary, (std::vector<int>{0, 2, 3, 4, 5, 7, 10, 11}));
+    ASSERT_EQ(anPary, (std::vector<int>{0, 2, 3, 4, 5, 7, 10}));
     EXPECT_EQ(run.silnik.Bledy()[3].m_strTekst,
               T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("brak/cel.log"));
-    const std::string strBrak = T("Błąd nr 0: Błąd otwarcia pliku: ") + run.pary[7][0];
+    const std::string strBrak = T("Błąd nr 0: Błąd otwarcia pliku: ") + run.pary[7].m_strZrodlo;
     EXPECT_EQ(run.silnik.Bledy()[5].m_strTekst, strBrak);
     EXPECT_TRUE(Zawiera(run.Log("brak_wy.log"), T("Rozpoczęto filtrowanie pliku '") +
-                                                    run.pary[7][0] + "'\n\n\t" + strBrak + "\n"));
-    EXPECT_TRUE(Zawiera(run.silnik.Bledy()[7].m_strTekst, T("błędy krytyczne")));
+                                                    run.pary[7].m_strZrodlo + "'\n\n\t" + strBrak + "\n"));
     const std::string strOdmowa = run.silnik.Bledy()[1].m_strTekst;
     EXPECT_TRUE(Zawiera(strOdmowa, run.katalog("obreb.swd"))) << strOdmowa;
     const std::string strLog = run.Log("obreb.log"); // the refused pair's log
     EXPECT_TRUE(Zawiera(strLog, "\n\t" + strOdmowa + "\n"));
     EXPECT_FALSE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku")));
-    EXPECT_EQ(Czytaj(run.pary[0][0], true), PLIK_LANCUCHA);
+    EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo, true), PLIK_LANCUCHA);
     EXPECT_EQ(Czytaj(run.katalog("szosty.log"), true), PLIK_LANCUCHA);
     EXPECT_EQ(Naglowki(run.Cel(1)), PO_SLEPYCH);
     EXPECT_EQ(Naglowki(run.Cel(6)), PO_SLEPYCH);
@@ -139,13 +191,19 @@ TEST(Run, OdrzuconeIBledneParyLiczoneResztaIdzieOdPustychListIMap) {
     const std::string strLogUdzialu = run.Log("udzial_wy.log");
     EXPECT_FALSE(Zawiera(strLogUdzialu, "G5LKL:") || Zawiera(strLogUdzialu, "G5JDR:"));
     EXPECT_TRUE(Zawiera(strLogUdzialu, "G5UDZ:\t1\t0\t1\t1\t0\t1"));
-    EXPECT_EQ(run.powiadomienia.zaznaczone, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(run.powiadomienia.nWyczyszczen, 2); // the unopenable source and log
-    ASSERT_EQ(run.powiadomienia.komunikaty.size(), 1u);
-    EXPECT_TRUE(std::regex_match(run.powiadomienia.komunikaty[0].strTekst,
+    // Every pair is reported, failed or not, in order: exactly the pairs given, whatever shows them.
+    std::vector<std::string> zdarzenia = {"run 11"};
+    for (int j = 0; j < 11; ++j) {
+        const bool bBlad = std::find(anPary.begin(), anPary.end(), j) != anPary.end();
+        zdarzenia.push_back("plik " + std::to_string(j));
+        zdarzenia.push_back((bBlad ? "blad " : "gotowe ") + std::to_string(j));
+    }
+    zdarzenia.push_back("koniec");
+    EXPECT_EQ(run.obserwator.zdarzenia, zdarzenia);
+    EXPECT_EQ(run.obserwator.nieOtwarte, (std::vector<int>{4, 7})); // the log, the source
+    EXPECT_TRUE(std::regex_match(TekstPodsumowania(run.obserwator.wynik.m_nCzas, 7),
                                  std::regex(T("Filtrowanie zakończone.\nCzas filtrowania: "
-                                              "0:00:00:0[0-9]\nIlość błędów filtrowania: 8"))));
-    EXPECT_EQ(run.powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Informacja);
+                                              "0:00:00:0[0-9]\nIlość błędów filtrowania: 7"))));
     EXPECT_EQ(run.katalog.Pliki(),
               (std::vector<std::string>{
                   "a.b/obreb",         "a.b/obreb_KELVOR1", "a.b/obreb_KELVOR2", "a.b/wynik.log",
@@ -167,7 +225,7 @@ TEST(Log, CalyLogPliku) {
                             "RO,1,G5OSF,e,e,02;"));
     ASSERT_TRUE(run.Filtruj());
     std::string strLog = kodowanie::Cp1250DoUtf8(run.Log("obreb_wy.log"));
-    for (const auto& [strCo, szNa] : {std::pair{run.pary[0][0], "<Z>"}, {run.pary[0][1], "<C>"}})
+    for (const auto& [strCo, szNa] : {std::pair{run.pary[0].m_strZrodlo, "<Z>"}, {run.pary[0].m_strCel, "<C>"}})
         for (std::size_t n; (n = strLog.find(strCo)) != std::string::npos;)
             strLog.replace(n, strCo.size(), szNa);
     for (const auto& [szWzor, szNa] :

@@ -6,7 +6,6 @@
 #include "opcje/opcje.h"
 #include "swde/kodowanie.h"
 #include "swde/pomocnicze.h"
-#include "wspolne/powiadomienia_testowe.h"
 
 namespace fs = std::filesystem;
 
@@ -39,18 +38,16 @@ COpcjeFiltrowania Ustawione() {
     return opcje;
 }
 
-class Konfiguracja : public testy::CKatalogTestu {
-protected:
-    CPowiadomieniaTestowe m_powiadomienia;
-};
+class Konfiguracja : public testy::CKatalogTestu {};
+
+using W = EWynikKonfiguracji;
 
 // The default file over a read-only one: 31 lines, CR LF, no temporary file left.
 TEST_F(Konfiguracja, DefaultFileBytes) {
     const std::string strPlik = Sciezka("KELVOR.cfg");
     testy::ZapiszPlik(strPlik, "JEW 1\r\n");
     fs::permissions(strPlik, fs::perms::owner_read);
-    ZapiszKonfiguracje(COpcjeFiltrowania(), strPlik, m_powiadomienia);
-    EXPECT_TRUE(m_powiadomienia.komunikaty.empty());
+    EXPECT_EQ(ZapiszKonfiguracje(COpcjeFiltrowania(), strPlik), W::Wykonano);
     std::string strOczekiwany;
     for (char c : ParyLiczbowe() + ZRODLO + " .\n" + UJSCIE + " .\nKonfiguracje .\n")
         strOczekiwany += c == '\n' ? std::string("\r\n") : std::string(1, c);
@@ -72,15 +69,14 @@ TEST_F(Konfiguracja, RoundTripRestoresEverything) {
         opcje.m_strZrodloDanych = k[0];
         opcje.m_strUjscieDanych = k[1];
         opcje.m_strKatalogKonfiguracji = k[2];
-        ZapiszKonfiguracje(opcje, strPlik, m_powiadomienia);
-        EXPECT_EQ(WczytajKonfiguracje(odczytane, strPlik, m_powiadomienia), strPlik);
+        EXPECT_EQ(ZapiszKonfiguracje(opcje, strPlik), W::Wykonano);
+        EXPECT_EQ(WczytajKonfiguracje(odczytane, strPlik), W::Wykonano);
         EXPECT_EQ(TekstKonfiguracji(odczytane), TekstKonfiguracji(opcje));
         EXPECT_EQ(odczytane.m_strZrodloDanych + "|" + odczytane.m_strUjscieDanych + "|" +
                       odczytane.m_strKatalogKonfiguracji,
                   k[0] + "|" + k[1] + "|" + k[2]);
     }
     EXPECT_TRUE(fs::exists(m_katalog / fs::path(u8"konfiguracja_łódź.cfg")));
-    EXPECT_TRUE(m_powiadomienia.komunikaty.empty());
     // A folder that neither form reads back is not remembered.
     COpcjeFiltrowania opcje;
     opcje.m_strKatalogKonfiguracji = "/srv/\"a\" b/";
@@ -171,16 +167,16 @@ TEST_F(Konfiguracja, StartUpLoadAndSave) {
     fs::create_directories(strKatalog + "/w_srodku");
     COpcjeFiltrowania opcje;
     opcje.m_strPlikKonfiguracji = "poprzedni";
-    PrzygotujKlucze(opcje, strPlik, m_powiadomienia); // missing
+    EXPECT_EQ(PrzygotujKlucze(opcje, strPlik), W::BrakPliku);
     EXPECT_EQ(opcje.m_strPlikKonfiguracji, "");
     testy::ZapiszPlik(strPlik, "JEW 3 Konfiguracje X\r\n");
     opcje.m_bZmienione = true;
-    PrzygotujKlucze(opcje, strPlik, m_powiadomienia);
+    EXPECT_EQ(PrzygotujKlucze(opcje, strPlik), W::Wykonano);
     EXPECT_EQ(opcje.m_strPlikKonfiguracji, strPlik);
     EXPECT_FALSE(opcje.m_bZmienione);
 
     opcje.KliknijAtrybut(2, 0, true);
-    ASSERT_TRUE(OdczytajKonfiguracjeZPliku(opcje, strPlik, m_powiadomienia));
+    ASSERT_EQ(OdczytajKonfiguracjeZPliku(opcje, strPlik), W::Wykonano);
     EXPECT_EQ(opcje.m_strKatalogKonfiguracji, m_katalog.string() + "/");
     EXPECT_FALSE(opcje.m_bZmienione);
     EXPECT_EQ(opcje.Maska(1) * 10 + opcje.Maska(2), 30);
@@ -188,31 +184,32 @@ TEST_F(Konfiguracja, StartUpLoadAndSave) {
     opcje.KliknijAtrybut(2, 0, true);
     const std::string strPrzed = TekstKonfiguracji(opcje);
     testy::ZapiszPlik(Sciezka("zly.cfg"), "JEW");
-    PrzygotujKlucze(opcje, Sciezka("zly.cfg"), m_powiadomienia);
-    EXPECT_FALSE(OdczytajKonfiguracjeZPliku(opcje, Sciezka("zly.cfg"), m_powiadomienia));
-    EXPECT_FALSE(OdczytajKonfiguracjeZPliku(opcje, Sciezka("brak.cfg"), m_powiadomienia));
-    EXPECT_FALSE(OdczytajKonfiguracjeZPliku(opcje, strKatalog, m_powiadomienia));
-    EXPECT_FALSE(ZapiszKonfiguracjeDoPliku(opcje, Sciezka("brak/x.cfg"), m_powiadomienia));
-    ZapiszKonfiguracje(opcje, strKatalog, m_powiadomienia);
+    const W wyniki[] = {
+        PrzygotujKlucze(opcje, Sciezka("zly.cfg")),
+        OdczytajKonfiguracjeZPliku(opcje, Sciezka("zly.cfg")),
+        OdczytajKonfiguracjeZPliku(opcje, Sciezka("brak.cfg")),
+        OdczytajKonfiguracjeZPliku(opcje, strKatalog),
+        ZapiszKonfiguracjeDoPliku(opcje, Sciezka("brak/x.cfg")),
+        ZapiszKonfiguracje(opcje, strKatalog),
+    };
     EXPECT_EQ(TekstKonfiguracji(opcje), strPrzed);
     EXPECT_EQ(opcje.m_strPlikKonfiguracji, strPlik);
     EXPECT_TRUE(opcje.m_bZmienione);
     EXPECT_TRUE(fs::is_directory(strKatalog + "/w_srodku"));
     EXPECT_FALSE(fs::exists(strKatalog + ".tmp"));
-    const std::string strBrak =
-        kodowanie::T("Nie znaleziono pliku z domyślną konfiguracją opcji programu.\n"
-                     "Plik ten zostanie utworzony automatycznie.");
-    const std::string strOdmowa = kodowanie::T("Odmowa dostępu do pliku konfiguracyjnego");
-    const auto W = ERodzajKomunikatu::Ostrzezenie, Z = ERodzajKomunikatu::Zwykly;
-    std::vector<std::pair<std::string, ERodzajKomunikatu>> komunikaty;
-    for (const auto& k : m_powiadomienia.komunikaty)
-        komunikaty.emplace_back(k.strTekst, k.eRodzaj);
-    // clang-format off
-    EXPECT_EQ(komunikaty, (decltype(komunikaty){{strBrak, W}, {BLAD_FORMATU, Z}, {BLAD_FORMATU, Z},
-        {strBrak, W}, {strBrak, W}, {strOdmowa, W}, {strOdmowa, W}}));
-    // clang-format on
+    EXPECT_EQ(std::vector<W>(std::begin(wyniki), std::end(wyniki)),
+              (std::vector<W>{W::ZlyFormat, W::ZlyFormat, W::BrakPliku, W::BrakPliku,
+                              W::OdmowaZapisu, W::OdmowaZapisu}));
+    // The texts the front ends show for them.
+    EXPECT_EQ(TekstWyniku(W::BrakPliku),
+              kodowanie::T("Nie znaleziono pliku z domyślną konfiguracją opcji programu.\n"
+                           "Plik ten zostanie utworzony automatycznie."));
+    EXPECT_EQ(TekstWyniku(W::ZlyFormat), BLAD_FORMATU);
+    EXPECT_EQ(TekstWyniku(W::OdmowaZapisu),
+              kodowanie::T("Odmowa dostępu do pliku konfiguracyjnego"));
+    EXPECT_EQ(TekstWyniku(W::Wykonano), "");
     opcje.m_strKatalogKonfiguracji = "K:\\";
-    EXPECT_TRUE(ZapiszKonfiguracjeDoPliku(opcje, Sciezka("zapis.cfg"), m_powiadomienia));
+    EXPECT_EQ(ZapiszKonfiguracjeDoPliku(opcje, Sciezka("zapis.cfg")), W::Wykonano);
     EXPECT_EQ(opcje.m_strPlikKonfiguracji + opcje.m_strKatalogKonfiguracji,
               Sciezka("zapis.cfg") + "K:\\");
     EXPECT_FALSE(opcje.m_bZmienione);

@@ -19,8 +19,8 @@ Strony WylaczoneStrony(const COpcjeFiltrowania& opcje) {
     return strony;
 }
 
-int BitDaty(int nTyp, int nKontrolka) {
-    return 1 << COpcjeFiltrowania::IndeksKontrolki(nTyp, nKontrolka);
+int BitDaty(int nTyp, const char* szSymbol) {
+    return 1 << IndeksAtrybutu(nTyp, szSymbol);
 }
 
 // Masks keep only the bits that exist; any group alone, buildings and orphans included, starts
@@ -120,7 +120,7 @@ TEST(Opcje, DateTicksPropagateToEveryPage) {
     EXPECT_FALSE(opcje.KliknijAtrybut(23, 3, true) || opcje.ZaznaczWszystkie(23, true));
     EXPECT_TRUE(opcje.KliknijAtrybut(14, 10, true)); // but propagated "(G5DTU)" of page 14
     for (int n = 1; n <= LICZBA_TYPOW; ++n)
-        EXPECT_EQ(opcje.Maska(n), BitDaty(n, 1113)) << n;
+        EXPECT_EQ(opcje.Maska(n), BitDaty(n, SYMBOL_DTU)) << n;
     opcje.PrzelaczPropagacje();
     EXPECT_TRUE(opcje.KliknijAtrybut(14, 10, false));
     EXPECT_EQ(opcje.Maska(14), 0);
@@ -134,7 +134,7 @@ TEST(Opcje, DateTicksPropagateToEveryPage) {
     EXPECT_EQ(opcje.Maska(20), 0);
     for (int n = 1; n < 20; ++n) {
         const int nWszystkie = (1 << opcje.LiczbaAtrybutow(n)) - 1;
-        EXPECT_EQ(opcje.Maska(n), nWszystkie & ~(BitDaty(n, 1112) | BitDaty(n, 1113))) << n;
+        EXPECT_EQ(opcje.Maska(n), nWszystkie & ~(BitDaty(n, SYMBOL_DTW) | BitDaty(n, SYMBOL_DTU))) << n;
     }
 }
 

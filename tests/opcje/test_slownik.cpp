@@ -19,25 +19,27 @@ TEST(Slownik, TypeNumbersAndAttributeCounts) {
         EXPECT_EQ(NumerTypu(obcy), 0) << obcy;
 }
 
-// Each caption ends with its symbol, a control id always carries the same symbol, every type
-// has both date boxes, and the log spells symbols in plain ASCII.
+// Each caption ends with its symbol, every type has both date boxes exactly once, symbols
+// differ within a type, and the log spells symbols in plain ASCII.
 TEST(Slownik, AttributeEntriesAgree) {
-    std::map<int, std::string> symbolKontrolki;
     for (int n = 1; n <= LICZBA_TYPOW; ++n) {
-        int nDaty = 0;
+        std::map<std::string, int> symbole;
         for (const COpisAtrybutu& a : OpisTypu(n).m_atrybuty) {
             const std::string strKoniec = "(" + a.m_strSymbol + ")";
             ASSERT_GT(a.m_strPodpis.size(), strKoniec.size());
             EXPECT_EQ(a.m_strPodpis.substr(a.m_strPodpis.size() - strKoniec.size()), strKoniec);
-            EXPECT_EQ(symbolKontrolki.emplace(a.m_nKontrolka, a.m_strSymbol).first->second,
-                      a.m_strSymbol);
-            nDaty += (a.m_nKontrolka == 1112 && a.m_strSymbol == "G5DTW") +
-                     (a.m_nKontrolka == 1113 && a.m_strSymbol == "G5DTU");
+            ++symbole[a.m_strSymbol];
             const bool bPolski = a.m_strSymbol == "G5RPW\xA3";
             EXPECT_EQ(a.m_strSymbolLogu, bPolski ? "G5RPWL" : a.m_strSymbol);
         }
-        EXPECT_EQ(nDaty, 2) << n;
+        EXPECT_EQ(symbole.size(), OpisTypu(n).m_atrybuty.size()) << n;
+        EXPECT_TRUE(symbole.count(SYMBOL_DTW) && symbole.count(SYMBOL_DTU)) << n;
+        EXPECT_EQ(IndeksAtrybutu(n, "G5XYZ"), -1);
     }
+    // Every group has a short name of its own.
+    std::map<std::string, int> nazwy;
+    for (int nBit = 0; nBit < LICZBA_GRUP; ++nBit)
+        EXPECT_TRUE(nazwy.emplace(OpisGrupy(nBit).m_strNazwa, nBit).second) << nBit;
 }
 
 TEST(Slownik, TextsAreCodePage1250) {

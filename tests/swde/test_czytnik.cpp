@@ -30,33 +30,31 @@ const Rekordy SO = {
     {"RO,,G5DZE,3,3_d_1,11;", "GL;", "P,P,G5PZG,1;", "K,+;", "GX;", "D,G5NOS,D,5", "X;"},
     {"RO,,G5BUD,4,3_b_2,11;", "WG,G5RDZE,G5DZE,3;", "XC,1;"}};
 
-Linie CzytajSekcje(CCzytnikSWDE& czytnik, const std::string& strZnacznik) {
+using format::ESekcja;
+
+Linie CzytajSekcje(CCzytnikSWDE& czytnik, ESekcja eSekcja) {
     Linie linie;
-    int n = 0;
-    czytnik.m_bSzukajSekcji = true;
-    while (czytnik.CzytajWierszSekcji(strZnacznik, linie, n)) {
-    }
-    EXPECT_EQ(static_cast<std::size_t>(n), linie.size() + 1);
+    if (czytnik.ZnajdzSekcje(eSekcja))
+        for (std::string strLinia; czytnik.CzytajWierszSekcji(strLinia);)
+            linie.push_back(strLinia);
     return linie;
 }
 
 // Reads the records of a section; after each one the counters must name the true place in the
 // file: the byte just past the record's end line, and as many lines as LFs before it.
-Rekordy CzytajRekordy(CCzytnikSWDE& czytnik, const std::string& strZnacznik,
-                      const std::string& strPlik) {
+Rekordy CzytajRekordy(CCzytnikSWDE& czytnik, ESekcja eSekcja, const std::string& strPlik) {
     Rekordy rekordy;
-    Linie linie = {"z poprzedniego wywolania"};
-    int n = 0;
+    if (!czytnik.ZnajdzSekcje(eSekcja))
+        return rekordy;
+    Linie linie = {"z poprzedniego wywolania", "i", "jeszcze", "dalej"};
     auto itPoprzedni = strPlik.begin();
     std::uint64_t nLinie = 0;
-    czytnik.m_bSzukajSekcji = true;
-    while (czytnik.CzytajRekord(strZnacznik, linie, n)) {
-        EXPECT_EQ(static_cast<std::size_t>(n), linie.size());
+    while (czytnik.CzytajRekord(linie)) {
         rekordy.push_back(linie);
-        const auto it = strPlik.begin() + static_cast<std::ptrdiff_t>(czytnik.m_nPozycja);
+        const auto it = strPlik.begin() + static_cast<std::ptrdiff_t>(czytnik.Pozycja());
         EXPECT_EQ(*(it - 1), '\n');
         nLinie += static_cast<std::uint64_t>(std::count(std::exchange(itPoprzedni, it), it, '\n'));
-        EXPECT_EQ(czytnik.m_nLinia, nLinie);
+        EXPECT_EQ(czytnik.Linia(), nLinie);
     }
     return rekordy;
 }
@@ -74,14 +72,14 @@ TEST_F(Czytnik, ReadsEverySectionWholeWhateverTheChunkSizeAndTheLastLineEnd) {
             SCOPED_TRACE(nPorcja);
             CCzytnikSWDE czytnik(nPorcja < 65 ? nPorcja : CCzytnikSWDE::ROZMIAR_PORCJI);
             ASSERT_TRUE(czytnik.Otworz(strSciezka));
-            EXPECT_EQ(czytnik.m_nDlugoscPliku, strTresc.size());
-            EXPECT_EQ(CzytajSekcje(czytnik, "SN;"), SN);
-            EXPECT_EQ(CzytajSekcje(czytnik, "SP;"), Linie{"PS,1;"});
-            EXPECT_EQ(CzytajRekordy(czytnik, "ST;", strTresc), ST);
-            EXPECT_EQ(CzytajRekordy(czytnik, "SO;", strTresc), SO);
+            EXPECT_EQ(czytnik.Dlugosc(), strTresc.size());
+            EXPECT_EQ(CzytajSekcje(czytnik, ESekcja::SN), SN);
+            EXPECT_EQ(CzytajSekcje(czytnik, ESekcja::SP), Linie{"PS,1;"});
+            EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::ST, strTresc), ST);
+            EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strTresc), SO);
             EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
-            EXPECT_EQ(czytnik.m_nPozycja, strTresc.size());
-            EXPECT_EQ(czytnik.m_nLinia, 30u);
+            EXPECT_EQ(czytnik.Pozycja(), strTresc.size());
+            EXPECT_EQ(czytnik.Linia(), 30u);
             EXPECT_EQ(TekstBledu([&] { czytnik.CzytajWiersz(); }), BLAD_9);
         }
     }
@@ -96,29 +94,27 @@ TEST_F(Czytnik, RewindsAndReopening) {
     testy::ZapiszPlik(strSciezka, strBezSP);
     CCzytnikSWDE czytnik(7);
     ASSERT_TRUE(czytnik.Otworz(strSciezka));
-    EXPECT_EQ(CzytajSekcje(czytnik, "SN;"), Linie{"NS,TR,1"});
-    Linie linie;
-    int n = 0;
-    czytnik.m_bSzukajSekcji = true;
-    EXPECT_FALSE(czytnik.CzytajWierszSekcji("SP;", linie, n));
-    EXPECT_EQ(n, 0);
-    EXPECT_TRUE(czytnik.m_bPrzewin);
+    EXPECT_EQ(CzytajSekcje(czytnik, ESekcja::SN), Linie{"NS,TR,1"});
+    EXPECT_FALSE(czytnik.ZnajdzSekcje(ESekcja::SP));
     // The line counter restarts with the rewind (checked inside CzytajRekordy).
-    EXPECT_EQ(CzytajRekordy(czytnik, "ST;", strBezSP), (Rekordy{{"RT,1;", "X;"}}));
-    EXPECT_EQ(CzytajRekordy(czytnik, "SO;", strBezSP), (Rekordy{{"RO,1;", "X;"}}));
+    EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::ST, strBezSP), (Rekordy{{"RT,1;", "X;"}}));
+    EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strBezSP), (Rekordy{{"RO,1;", "X;"}}));
 
     const std::string strBezST = NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSX;\r\nSWDEX;\r\n";
     testy::ZapiszPlik(strSciezka, strBezST);
     ASSERT_TRUE(czytnik.Otworz(strSciezka));
-    EXPECT_TRUE(CzytajRekordy(czytnik, "ST;", strBezST).empty());
-    EXPECT_TRUE(czytnik.m_bPrzewin);
-    EXPECT_EQ(CzytajRekordy(czytnik, "SO;", strBezST), (Rekordy{{"RO,1;", "X;"}}));
+    EXPECT_FALSE(czytnik.ZnajdzSekcje(ESekcja::ST));
+    EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strBezST), (Rekordy{{"RO,1;", "X;"}}));
     EXPECT_FALSE(czytnik.Otworz(Sciezka("brak.swd")));
     EXPECT_FALSE(czytnik.Otworz(m_katalog.string()));
     EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
     ASSERT_TRUE(czytnik.Otworz(strSciezka));
-    EXPECT_EQ(czytnik.m_nLinia + czytnik.m_nPozycja, 0u);
+    EXPECT_EQ(czytnik.Linia() + czytnik.Pozycja(), 0u);
     EXPECT_EQ(czytnik.CzytajWiersz(), "SWDE.w.2.00.(C) GUGiK 2000;");
+    // An explicit rewind starts again from the top, counters included.
+    czytnik.Przewin();
+    EXPECT_EQ(czytnik.Linia() + czytnik.Pozycja(), 0u);
+    EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strBezST), (Rekordy{{"RO,1;", "X;"}}));
 }
 
 TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
@@ -126,20 +122,23 @@ TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
     const std::string strFormat = T("Błąd nr 1: Nieprawidłowy format pliku ");
     const std::string strElement = T("Błąd nr 4: Nieprawidłowy element w sekcji: '");
     const struct {
-        std::string strTresc, strZnacznik, strTekst;
+        std::string strTresc;
+        ESekcja eSekcja;
+        std::string strTekst;
     } przypadki[] = {
-        {"swde.w.2.00.(C) GUGiK 2000;\r\nSN;\r\nSX;\r\n", "SN;", strFormat},
-        {"", "SN;", strFormat},
-        {"SN;\r\n" + NAGLOWEK, "SN;", strFormat},
-        {NAGLOWEK + "SN;\r\nNS,TR,1\r\n\r\n", "SN;",
+        {"swde.w.2.00.(C) GUGiK 2000;\r\nSN;\r\nSX;\r\n", ESekcja::SN, strFormat},
+        {"", ESekcja::SN, strFormat},
+        {"SN;\r\n" + NAGLOWEK, ESekcja::SN, strFormat},
+        {NAGLOWEK + "SN;\r\nNS,TR,1\r\n\r\n", ESekcja::SN,
          T("Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 5)")},
-        {NAGLOWEK + "SO;\r\nRO,1;\r\nZZ,1;\r\nX;\r\n", "SO;", strElement + "ZZ'"},
-        {NAGLOWEK + "SO;\r\nRO,1;\r\nd,G5A,D,1\r\nX;\r\n", "SO;", strElement + "d,'"},
+        {NAGLOWEK + "SO;\r\nRO,1;\r\nZZ,1;\r\nX;\r\n", ESekcja::SO, strElement + "ZZ'"},
+        {NAGLOWEK + "SO;\r\nRO,1;\r\nd,G5A,D,1\r\nX;\r\n", ESekcja::SO, strElement + "d,'"},
         // A record that runs into the section end.
-        {NAGLOWEK + "SO;\r\nRO,1;\r\nD,G5A,D,1\r\nSX;\r\nSWDEX;\r\n", "SO;", strElement + "SX'"},
+        {NAGLOWEK + "SO;\r\nRO,1;\r\nD,G5A,D,1\r\nSX;\r\nSWDEX;\r\n", ESekcja::SO,
+         strElement + "SX'"},
         // Without its end line the section takes the file end line for a record header.
-        {NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSWDEX;\r\n", "SO;", BLAD_9},
-        {NAGLOWEK + "SN;\r\nSX;\r\nSWDEX;\r\n", "SO;", BLAD_9},
+        {NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSWDEX;\r\n", ESekcja::SO, BLAD_9},
+        {NAGLOWEK + "SN;\r\nSX;\r\nSWDEX;\r\n", ESekcja::SO, BLAD_9},
     };
     const std::string strSciezka = Sciezka("a.swd");
     for (const auto& p : przypadki) {
@@ -147,10 +146,10 @@ TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
         CCzytnikSWDE czytnik(4);
         ASSERT_TRUE(czytnik.Otworz(strSciezka));
         EXPECT_EQ(TekstBledu([&] {
-                      if (p.strZnacznik == "SN;")
-                          CzytajSekcje(czytnik, p.strZnacznik);
+                      if (p.eSekcja == ESekcja::SN)
+                          CzytajSekcje(czytnik, p.eSekcja);
                       else
-                          CzytajRekordy(czytnik, p.strZnacznik, p.strTresc);
+                          CzytajRekordy(czytnik, p.eSekcja, p.strTresc);
                   }),
                   p.strTekst)
             << p.strTresc;
@@ -168,12 +167,12 @@ TEST_F(Czytnik, FileLargerThanAChunkIsReadRecordByRecord) {
     testy::ZapiszPlik(Sciezka("duzy.swd"), strTresc);
     CCzytnikSWDE czytnik;
     ASSERT_TRUE(czytnik.Otworz(Sciezka("duzy.swd")));
-    const Rekordy rekordy = CzytajRekordy(czytnik, "SO;", strTresc);
+    const Rekordy rekordy = CzytajRekordy(czytnik, ESekcja::SO, strTresc);
     ASSERT_EQ(rekordy.size(), nRekordy);
     for (std::size_t i = 0; i < nRekordy; ++i)
         ASSERT_EQ(rekordy[i][0], "RO," + std::to_string(i) + ";");
     EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
-    EXPECT_EQ(czytnik.m_nPozycja, strTresc.size());
+    EXPECT_EQ(czytnik.Pozycja(), strTresc.size());
 }
 
 TEST(CzytnikElementy, RecordEndAndElementCodes) {

@@ -3,7 +3,6 @@
 #include "swde/kodowanie.h"
 #include "swde/naglowek.h"
 #include "swde/plik_wynikowy.h"
-#include "wspolne/powiadomienia_testowe.h"
 
 namespace {
 
@@ -11,8 +10,8 @@ class Naglowek : public testy::CKatalogTestu {
 protected:
     CParaPlikow Czytaj(const std::string& strTresc, CParaPlikow para = {}) {
         testy::ZapiszPlik(Sciezka("zrodlo.swd"), strTresc);
-        para[CParaPlikow::ZRODLO] = Sciezka("zrodlo.swd");
-        CzytajNaglowek(para, {2024, 3, 5}, m_powiadomienia);
+        para.m_strZrodlo = Sciezka("zrodlo.swd");
+        CzytajNaglowek(para, {2024, 3, 5});
         return para;
     }
     std::string Zapisz(const CParaPlikow& para) {
@@ -22,7 +21,6 @@ protected:
         plik.Zamknij();
         return testy::CzytajPlik(Sciezka("cel.swd"));
     }
-    CPowiadomieniaTestowe m_powiadomienia;
 };
 
 const std::string NAGLOWEK = "SWDE.w.2.00.(C) GUGiK 2000;\r\n";
@@ -41,9 +39,9 @@ TEST_F(Naglowek, ValuesAreConvertedOnTheWayInAndOutAndKeptInTheFixedOrder) {
         "NS,XX,usuwany\r\nNS,ZD," + strWartosc + "\r\nNU\tUZ  tekst, dalej\r\n"
         "NS,TN,\xA1\xB1\xAC\xBC\xB6 \r\nSX;\r\nSWDEX;\r\n");
     // clang-format on
-    EXPECT_EQ(para[3], "\xA5\xB9\x8F\x9F\x9C"); // a repeated code overwrites
-    EXPECT_EQ(para[6], "2001-01-01");
-    EXPECT_NE(para[9], strWartosc);
+    EXPECT_EQ(para.m_zrodlowe[PoleTN], "\xA5\xB9\x8F\x9F\x9C"); // a repeated code overwrites
+    EXPECT_EQ(para.m_zrodlowe[PoleDN], "2001-01-01");
+    EXPECT_NE(para.m_zrodlowe[PoleZD], strWartosc);
     // Kept lines in the order read, the date line last among the shown ones.
     // clang-format off
     EXPECT_EQ(Zapisz(para), NAGLOWEK + "SN;\r\nNS,TR,\r\nNS,TN,\xA1\xB1\xAC\xBC\xB6\r\n"
@@ -57,22 +55,37 @@ TEST_F(Naglowek, ValuesAreConvertedOnTheWayInAndOutAndKeptInTheFixedOrder) {
 // Values of an earlier read do not survive; without a date line both dates stay empty.
 TEST_F(Naglowek, ValuesMissingFromTheHeaderAreEmpty) {
     CParaPlikow para;
-    para.m_astrTeksty.fill("x");
+    para.m_zrodlowe.fill("x");
+    para.m_docelowe.fill("x");
+    para.m_strZachowane = "x";
     para = Czytaj(NAGLOWEK + "SN;\r\nNS,TR,1\r\nSX;\r\n", para);
-    for (int i = 2; i < CParaPlikow::LICZBA_TEKSTOW; ++i)
-        EXPECT_EQ(para[i], i == 2 || i == 15 ? "1" : "") << i;
+    for (int i = 0; i < LICZBA_POL_NAGLOWKA; ++i) {
+        EXPECT_EQ(para.m_zrodlowe[i], i == PoleTR ? "1" : "") << i;
+        EXPECT_EQ(para.m_docelowe[i], i == PoleTR ? "1" : "") << i;
+    }
+    EXPECT_EQ(para.m_strZachowane, "");
     EXPECT_NE(Zapisz(para).find("NS,DN,\r\nSX;"), std::string::npos);
 }
 
-TEST_F(Naglowek, FailedOpenIsShownOnceAndRaised) {
-    CParaPlikow para;
-    para[CParaPlikow::ZRODLO] = Sciezka("brak.swd");
-    const std::string strTekst =
-        kodowanie::T("Błąd otwarcia pliku docelowego: ") + Sciezka("brak.swd");
-    EXPECT_EQ(testy::TekstBledu([&] { CzytajNaglowek(para, {}, m_powiadomienia); }),
-              kodowanie::T("Błąd nr 0: ") + strTekst);
-    ASSERT_EQ(m_powiadomienia.komunikaty.size(), 1u);
-    EXPECT_EQ(m_powiadomienia.komunikaty[0].strTekst, strTekst);
-    EXPECT_EQ(m_powiadomienia.komunikaty[0].eRodzaj, ERodzajKomunikatu::Zwykly);
-    EXPECT_EQ(m_powiadomienia.nWyczyszczen, 1);
+// The text shown for a file that cannot be added: a file that is no SWDE file (error 1) is
+// named after the message, any other error stands alone.
+TEST_F(Naglowek, FailuresAreRaisedWithTheTextToShow) {
+    using kodowanie::T;
+    const auto Tekst = [&](const std::string& strNazwa) {
+        CParaPlikow para;
+        para.m_strZrodlo = Sciezka(strNazwa);
+        try {
+            CzytajNaglowek(para, {});
+        } catch (const CSWDEException& blad) {
+            return TekstBleduNaglowka(blad, para.m_strZrodlo);
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(Tekst("brak.swd"),
+              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") + Sciezka("brak.swd"));
+    testy::ZapiszPlik(Sciezka("tekst.txt"), "zwykly tekst\r\n");
+    EXPECT_EQ(Tekst("tekst.txt"), T("Błąd nr 1: Nieprawidłowy format pliku ") + Sciezka("tekst.txt"));
+    testy::ZapiszPlik(Sciezka("urwany.swd"), NAGLOWEK + "SN;\r\nNS,TR,1\r\n");
+    EXPECT_EQ(Tekst("urwany.swd"), T("Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 4)") +
+                                       Sciezka("urwany.swd"));
 }

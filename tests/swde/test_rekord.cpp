@@ -17,12 +17,12 @@ TEST(Rekord, SplittingFollowsTheCommaAndDataLineRules) {
         {" RO , a ,G5DZE,1,2,11 ;", 6, {"RO", "a", "G5DZE", "1", "2", "11 "}},
         {"A,", 2, {"A", ""}},
         // Data lines: four fields, runs of commas are one separator, the value verbatim.
-        {"D,G5NIP,,123", 0, {"D", "G5NIP", "123", ""}},
-        {"D,G5TJR,D,3;", 0, {"D", "G5TJR", "D", "3;"}},
-        {"D,G5SYG,D,Akt, nr 5; zm. ,x", 0, {"D", "G5SYG", "D", "Akt, nr 5; zm. ,x"}},
-        {"D,G5ABC", 0, {"D", "G5ABC", "", ""}},
-        {"D,G5ABC,D,", 0, {"D", "G5ABC", "D", ""}},
-        {"D,,,G5ABC,,D,,v", 0, {"D", "G5ABC", "D", ",v"}},
+        {"D,G5NIP,,123", 4, {"D", "G5NIP", "123", ""}},
+        {"D,G5TJR,D,3;", 4, {"D", "G5TJR", "D", "3;"}},
+        {"D,G5SYG,D,Akt, nr 5; zm. ,x", 4, {"D", "G5SYG", "D", "Akt, nr 5; zm. ,x"}},
+        {"D,G5ABC", 4, {"D", "G5ABC", "", ""}},
+        {"D,G5ABC,D,", 4, {"D", "G5ABC", "D", ""}},
+        {"D,,,G5ABC,,D,,v", 4, {"D", "G5ABC", "D", ",v"}},
     };
     for (const auto& p : przypadki) {
         Pola pola;
@@ -38,7 +38,7 @@ TEST(Rekord, SplittingNeverShrinksTheArrayOfOtherLines) {
     EXPECT_EQ(Pole(pola, 5, 4), "e");
     EXPECT_EQ(Pole(pola, 5, 5), "");
     // A data line always leaves exactly four fields.
-    EXPECT_EQ(PodzielWiersz("D,G5PEW,D,12", pola), 0);
+    EXPECT_EQ(PodzielWiersz("D,G5PEW,D,12", pola), 4);
     EXPECT_EQ(pola.size(), 4u);
 }
 
