@@ -38,10 +38,14 @@ CSprawdzenieCelow SprawdzPlikiDocelowe(const std::vector<CParaPlikow>& pary) {
     CSprawdzenieCelow wynik;
     for (std::size_t i = 0; i < pary.size(); ++i) {
         const std::string& strCel = pary[i].m_strCel;
-        if (!FolderIstnieje(strCel) || platforma::JestKatalogiem(strCel))
+        if (!FolderIstnieje(strCel) || platforma::JestKatalogiem(strCel)) {
             wynik.m_astrBledneFoldery.push_back(strCel);
-        else if (platforma::Istnieje(strCel))
-            wynik.m_astrIstniejace.push_back(strCel);
+        } else {
+            // The log is replaced like the target, so an existing one is asked about too.
+            for (const std::string& strPlik : {strCel, NazwaLogu(strCel)})
+                if (platforma::NazwaZajeta(strPlik))
+                    wynik.m_astrIstniejace.push_back(strPlik);
+        }
 
         bool bWczesniej = false, bPozniej = false;
         for (std::size_t k = 0; k < pary.size(); ++k) {

@@ -20,7 +20,7 @@ std::string KatalogPliku(const std::string& strSciezka);
 struct CSprawdzenieCelow {
     // Targets whose folder does not exist, or that are folders themselves.
     std::vector<std::string> m_astrBledneFoldery;
-    // Targets that exist and would be replaced.
+    // Targets and their logs that exist (or are links) and would be replaced.
     std::vector<std::string> m_astrIstniejace;
     // Targets named by more than one pair (each listed once): the later pair would overwrite
     // the earlier pair's result.

@@ -43,5 +43,6 @@ CNazwyPary Nazwy(const CParaPlikow& para) {
             NazwaZDopiskiem(nazwy.strZrodlo, "_KELVOR" + std::to_string(i));
     nazwy.strSlepe = NazwaZDopiskiem(nazwy.strZrodlo, "_KELVOR_SLEPE_ODWOLANIA");
     nazwy.strSieroty = NazwaZDopiskiem(nazwy.strZrodlo, "_KELVOR_SIEROTY");
+    nazwy.strCelRoboczy = NazwaZDopiskiem(nazwy.strCel, "_KELVOR_WYNIK");
     return nazwy;
 }

@@ -21,10 +21,13 @@ std::string NazwaCelu(const std::string& strZrodlo);
 // The log of a target: its name with ".log" for its extension.
 std::string NazwaLogu(const std::string& strCel);
 
-// The files a pair reads and writes. Stage outputs are astrEtapy[1..4]; [0] is unused.
+// The files a pair reads and writes. Stage outputs are astrEtapy[1..4]; [0] is unused. The
+// last pass writes strCelRoboczy beside the target, which takes the target's name only when
+// it is complete.
 struct CNazwyPary {
     std::string strZrodlo, strCel, strLog;
     std::array<std::string, 5> astrEtapy;
     std::string strSlepe, strSieroty;
+    std::string strCelRoboczy;
 };
 CNazwyPary Nazwy(const CParaPlikow& para);

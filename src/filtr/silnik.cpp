@@ -1,6 +1,10 @@
 // The run driver: the stage plan, every pair through its stages and the follow-up chain with
 // temporary files beside the source, the log beside the target, one error trap per pair, the
 // cancel request after every stage and pass, and the result at the end.
+//
+// What the user owns is never written through: every file a pair writes is created new under a
+// name that is checked first, the source is locked against a second run, the target takes its
+// name only when it is complete, and a failed or cancelled pair leaves its log and nothing else.
 #include "filtr/silnik.h"
 
 #include <cstdint>
@@ -36,10 +40,24 @@ struct COdmowaPary {
     bool bLogBezpieczny;
 };
 
+const std::string& PoczatekOdmowy() {
+    static const std::string str = T("Plik nie został przetworzony: ");
+    return str;
+}
+
 COdmowaPary Odmowa(const std::string& strZapisywany, const std::string& strInny) {
-    static const std::string strPoczatek = T("Plik nie został przetworzony: plik '");
     static const std::string strSrodek = T("', który filtrowanie by zapisało, jest plikiem '");
-    return {strPoczatek + strZapisywany + strSrodek + strInny + "'.", false};
+    return {PoczatekOdmowy() + "plik '" + strZapisywany + strSrodek + strInny + "'.", false};
+}
+
+COdmowaPary OdmowaDlugosci(const std::string& strPlik) {
+    static const std::string strKoniec = T("' jest dłuższa, niż pozwala system plików.");
+    return {PoczatekOdmowy() + "nazwa pliku '" + strPlik + strKoniec, false};
+}
+
+COdmowaPary OdmowaBlokady(const std::string& strZrodlo) {
+    static const std::string strKoniec = T("' jest właśnie filtrowany przez inny proces.");
+    return {PoczatekOdmowy() + "plik '" + strZrodlo + strKoniec, false};
 }
 
 // Which texts a failed open of a pass's input and output raises.
@@ -80,6 +98,8 @@ struct CSilnikFiltrowania::CStan {
     CKontekstPrzebiegu k{czytnik, wyjscie, obserwator, stan, opcje};
 
     const std::vector<CParaPlikow>* pPary = nullptr;
+    platforma::CBlokadaPliku blokada;      // on the source of the pair being filtered
+    std::vector<std::string> astrUtworzone; // files of the pair that a failure removes
     bool bObiekty = false, bAtrybuty = false, bSieroty = false, bCRC = false;
     int nEtapy = 0;
     int nPara = 0; // the pair being filtered
@@ -91,6 +111,7 @@ struct CSilnikFiltrowania::CStan {
     std::vector<std::string> ZapisywanePliki(const CNazwyPary& nazwy) const;
     std::optional<COdmowaPary> SprawdzNazwy(int j, const CNazwyPary& nazwy) const;
     std::optional<COdmowaPary> Kolizja(int j, const std::vector<std::string>& astrPliki) const;
+    bool LogBezpieczny(const std::vector<std::string>& astrPliki) const;
     bool FiltrujPareWPulapce(int j);
     bool FiltrujPare(int j);
     bool Etap(const CParaPlikow& para, const CNazwyPary& nazwy, int i);
@@ -98,7 +119,8 @@ struct CSilnikFiltrowania::CStan {
     bool Przebieg(const std::string& strWejscie, const std::string& strWyjscie,
                   const CBledyOtwarcia& bledy, const std::function<bool()>& przebieg);
     void PrzygotujStan(std::uint64_t nDlugoscZrodla);
-    void Przerwij(const std::string& strWyjscie);
+    void Przerwij();
+    void UsunUtworzone();
     void ZakonczPoBledzie(const std::string& strTekst);
     [[noreturn]] void BladOtwarcia(EBlad eBlad, const std::string& strSciezka);
 };
@@ -157,9 +179,11 @@ bool CSilnikFiltrowania::CStan::Zakoncz(EWynikFiltrowania eWynik, std::int64_t n
 // False when the run was cancelled.
 bool CSilnikFiltrowania::CStan::FiltrujPareWPulapce(int j) {
     nPara = j;
-    CBladPliku blad{j, -1, {}};
+    CBladPliku blad{j, -1, {}, {}};
     try {
-        if (!FiltrujPare(j)) {
+        const bool bCaly = FiltrujPare(j);
+        blokada.Zwolnij();
+        if (!bCaly) {
             return false;
         }
         obserwator.ZakonczonoPlik(j, nullptr);
@@ -169,14 +193,17 @@ bool CSilnikFiltrowania::CStan::FiltrujPareWPulapce(int j) {
     } catch (...) {
         blad.m_nNumer = NumerBiezacegoBledu();
         blad.m_strTekst = TekstBiezacegoBledu();
+        blad.m_strSzczegoly = SzczegolyBiezacegoBledu();
     }
     ZakonczPoBledzie("\n\t" + blad.m_strTekst + "\n");
+    blokada.Zwolnij();
     wynik.m_bledy.push_back(blad);
     obserwator.ZakonczonoPlik(j, &wynik.m_bledy.back());
     return true;
 }
 
-// Every file the pair writes: the target, the log and the temporary files of the plan.
+// Every file the pair writes: the target, the log and the temporary files of the plan, the
+// target's working copy last.
 std::vector<std::string> CSilnikFiltrowania::CStan::ZapisywanePliki(const CNazwyPary& nazwy) const {
     std::vector<std::string> astrPliki = {nazwy.strCel, nazwy.strLog};
     if (bObiekty) {
@@ -190,30 +217,54 @@ std::vector<std::string> CSilnikFiltrowania::CStan::ZapisywanePliki(const CNazwy
             astrPliki.push_back(nazwy.strSieroty);
         }
     }
+    astrPliki.push_back(nazwy.strCelRoboczy);
     return astrPliki;
 }
 
-// The files a pair writes must differ from each other and from every source of the run; its
-// temporary files, which it deletes, also from every other pair's target and log.
+// The files a pair writes must have names the file system takes, and differ from each other,
+// from every source of the run and from the run's configuration file; its temporary files,
+// which it deletes, also from every other pair's target and log.
 std::optional<COdmowaPary> CSilnikFiltrowania::CStan::SprawdzNazwy(int j,
                                                                    const CNazwyPary& nazwy) const {
     const std::vector<std::string> astrPliki = ZapisywanePliki(nazwy);
-    std::optional<COdmowaPary> odmowa = Kolizja(j, astrPliki);
+    std::optional<COdmowaPary> odmowa;
+    for (const std::string& strPlik : astrPliki) {
+        if (!odmowa && platforma::NazwaZaDluga(strPlik)) {
+            odmowa = OdmowaDlugosci(strPlik);
+        }
+    }
+    if (!odmowa) {
+        odmowa = Kolizja(j, astrPliki);
+    }
     if (odmowa) {
-        // astrPliki[1] is the log: it is written only when it is no source and no other output.
-        odmowa->bLogBezpieczny = true;
-        for (std::size_t i = 0; i < astrPliki.size(); ++i) {
-            odmowa->bLogBezpieczny &= i == 1 || !platforma::TenSamPlik(astrPliki[i], astrPliki[1]);
-        }
-        for (const CParaPlikow& para : *pPary) {
-            odmowa->bLogBezpieczny &= !platforma::TenSamPlik(para.m_strZrodlo, nazwy.strLog);
-        }
+        odmowa->bLogBezpieczny = LogBezpieczny(astrPliki);
     }
     return odmowa;
 }
 
+// astrPliki[1] is the log: a refusal is written to it only when its name is usable and it is
+// no source, no other output and not the configuration file.
+bool CSilnikFiltrowania::CStan::LogBezpieczny(const std::vector<std::string>& astrPliki) const {
+    const std::string& strLog = astrPliki[1];
+    if (platforma::NazwaZaDluga(strLog)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < astrPliki.size(); ++i) {
+        if (i != 1 && platforma::TenSamPlik(astrPliki[i], strLog)) {
+            return false;
+        }
+    }
+    for (const CParaPlikow& para : *pPary) {
+        if (platforma::TenSamPlik(para.m_strZrodlo, strLog)) {
+            return false;
+        }
+    }
+    return opcje.m_strPlikKonfiguracji.empty() ||
+           !platforma::TenSamPlik(opcje.m_strPlikKonfiguracji, strLog);
+}
+
 // The first file of the pair that would overwrite another output of the pair, a source of the
-// run, or (a temporary file) another pair's target or log.
+// run, the run's configuration file, or (a temporary file) another pair's target or log.
 std::optional<COdmowaPary>
 CSilnikFiltrowania::CStan::Kolizja(int j, const std::vector<std::string>& astrPliki) const {
     for (std::size_t a = 0; a < astrPliki.size(); ++a) {
@@ -224,11 +275,15 @@ CSilnikFiltrowania::CStan::Kolizja(int j, const std::vector<std::string>& astrPl
         }
     }
     const std::vector<CParaPlikow>& pary = *pPary;
+    const std::string& strKonfiguracja = opcje.m_strPlikKonfiguracji;
     for (const std::string& strPlik : astrPliki) {
         for (const CParaPlikow& para : pary) {
             if (platforma::TenSamPlik(strPlik, para.m_strZrodlo)) {
                 return Odmowa(strPlik, para.m_strZrodlo);
             }
+        }
+        if (!strKonfiguracja.empty() && platforma::TenSamPlik(strPlik, strKonfiguracja)) {
+            return Odmowa(strPlik, strKonfiguracja);
         }
     }
     for (std::size_t t = 2; t < astrPliki.size(); ++t) {
@@ -249,11 +304,16 @@ CSilnikFiltrowania::CStan::Kolizja(int j, const std::vector<std::string>& astrPl
 bool CSilnikFiltrowania::CStan::FiltrujPare(int j) {
     const CParaPlikow& para = pPary->at(static_cast<std::size_t>(j));
     stan.WyczyscMapy();
+    astrUtworzone.clear();
     obserwator.RozpoczetoPlik(j, platforma::NazwaPliku(para.m_strZrodlo));
     const CNazwyPary nazwy = Nazwy(para);
     const std::optional<COdmowaPary> odmowa = SprawdzNazwy(j, nazwy);
     if (odmowa && !odmowa->bLogBezpieczny) {
         throw *odmowa;
+    }
+    // Another run on the same source owns the log and the temporary files: nothing is touched.
+    if (blokada.Zablokuj(para.m_strZrodlo) == platforma::CBlokadaPliku::EWynik::Zajety) {
+        throw OdmowaBlokady(para.m_strZrodlo);
     }
     if (!log.Otworz(nazwy.strLog)) {
         BladOtwarcia(EBlad::OtwarciePlikuZrodlowego, nazwy.strLog);
@@ -275,6 +335,8 @@ bool CSilnikFiltrowania::CStan::FiltrujPare(int j) {
     if (bObiekty && !Lancuch(nazwy)) {
         return false;
     }
+    platforma::ZamienNazwe(nazwy.strCelRoboczy, nazwy.strCel);
+    astrUtworzone.clear();
     stan.WyczyscListy();
     stan.WyczyscMapy();
     static const std::string strZakonczono = T("Zakończono filtrowanie pliku '");
@@ -290,7 +352,7 @@ bool CSilnikFiltrowania::CStan::Etap(const CParaPlikow& para, const CNazwyPary& 
     const std::string& strWejscie =
         i == 1 ? nazwy.strZrodlo : nazwy.astrEtapy[static_cast<std::size_t>(i - 1)];
     const std::string& strWyjscie =
-        i == 1 && !bObiekty ? nazwy.strCel : nazwy.astrEtapy[static_cast<std::size_t>(i)];
+        i == 1 && !bObiekty ? nazwy.strCelRoboczy : nazwy.astrEtapy[static_cast<std::size_t>(i)];
     const std::string strNumer = std::to_string(i) + " z " + std::to_string(nEtapy);
     const bool bCaly = Przebieg(strWejscie, strWyjscie, OTWARCIE_ETAPU, [&] {
         if (i == 1 && bObiekty) {
@@ -310,14 +372,14 @@ bool CSilnikFiltrowania::CStan::Etap(const CParaPlikow& para, const CNazwyPary& 
 bool CSilnikFiltrowania::CStan::Lancuch(const CNazwyPary& nazwy) {
     ZapiszWLogu(log, T("Rozpoczęto odfiltrowywanie ślepych odwołań..."), true);
     std::string strWejscie = nazwy.astrEtapy[static_cast<std::size_t>(nEtapy)];
-    std::string strWyjscie = bSieroty || bCRC ? nazwy.strSlepe : nazwy.strCel;
+    std::string strWyjscie = bSieroty || bCRC ? nazwy.strSlepe : nazwy.strCelRoboczy;
     if (!Przebieg(strWejscie, strWyjscie, OTWARCIE_ETAPU, [&] { return OdfiltrujSlepeOdwolania(k); })) {
         return false;
     }
     ZapiszWLogu(log, T("Zakończono odfiltrowywanie ślepych odwołań."));
     if (bSieroty) {
         ZapiszWLogu(log, T("Rozpoczęto odfiltrowywanie obiektów sierot..."), true);
-        strWejscie = std::exchange(strWyjscie, bCRC ? nazwy.strSieroty : nazwy.strCel);
+        strWejscie = std::exchange(strWyjscie, bCRC ? nazwy.strSieroty : nazwy.strCelRoboczy);
         if (!Przebieg(strWejscie, strWyjscie, OTWARCIE_ETAPU, [&] { return OdfiltrujSieroty(k); })) {
             return false;
         }
@@ -325,7 +387,7 @@ bool CSilnikFiltrowania::CStan::Lancuch(const CNazwyPary& nazwy) {
     }
     if (bCRC) {
         ZapiszWLogu(log, T("Rozpoczęto obliczanie sum CRC..."), true);
-        strWejscie = std::exchange(strWyjscie, nazwy.strCel);
+        strWejscie = std::exchange(strWyjscie, nazwy.strCelRoboczy);
         if (!Przebieg(strWejscie, strWyjscie, OTWARCIE_SUM, [&] { return DodajSumyCRC(k); })) {
             return false;
         }
@@ -335,8 +397,8 @@ bool CSilnikFiltrowania::CStan::Lancuch(const CNazwyPary& nazwy) {
 }
 
 // Opens the pass's input and output, runs it, closes both and deletes the input unless it is
-// the source. False when the run was cancelled during the pass or right after it; the pass's
-// output is then deleted.
+// the source. False when the run was cancelled during the pass or right after it; the pair's
+// files are then deleted.
 bool CSilnikFiltrowania::CStan::Przebieg(const std::string& strWejscie,
                                          const std::string& strWyjscie,
                                          const CBledyOtwarcia& bledy,
@@ -347,14 +409,16 @@ bool CSilnikFiltrowania::CStan::Przebieg(const std::string& strWejscie,
     if (!wyjscie.Otworz(strWyjscie)) {
         BladOtwarcia(bledy.eWyjscie, strWyjscie);
     }
+    astrUtworzone.push_back(strWyjscie);
     const bool bCaly = przebieg();
     wyjscie.Zamknij();
     czytnik.Zamknij();
     if (strWejscie != pPary->at(static_cast<std::size_t>(nPara)).m_strZrodlo) {
         platforma::Usun(strWejscie);
+        std::erase(astrUtworzone, strWejscie);
     }
     if (!bCaly || k.CzyPrzerwac()) {
-        Przerwij(strWyjscie);
+        Przerwij();
         return false;
     }
     return true;
@@ -372,8 +436,8 @@ void CSilnikFiltrowania::CStan::PrzygotujStan(std::uint64_t nDlugoscZrodla) {
     }
 }
 
-// A cancel: the log says so and the pass's output is deleted.
-void CSilnikFiltrowania::CStan::Przerwij(const std::string& strWyjscie) {
+// A cancel: the log says so and the pair's files but the log are deleted.
+void CSilnikFiltrowania::CStan::Przerwij() {
     try {
         ZapiszWLogu(log, TekstPrzerwania(), true);
         log.Zamknij();
@@ -382,11 +446,20 @@ void CSilnikFiltrowania::CStan::Przerwij(const std::string& strWyjscie) {
     }
     stan.WyczyscListy();
     stan.WyczyscMapy();
-    platforma::Usun(strWyjscie);
+    UsunUtworzone();
 }
 
-// After a failed pair: the error goes to its log, every file of the pair is closed and the
-// run state is emptied for the next pair. Nothing here may fail the run.
+// The temporary files and the target's working copy the pair created, all closed by now.
+void CSilnikFiltrowania::CStan::UsunUtworzone() {
+    for (const std::string& strPlik : astrUtworzone) {
+        platforma::Usun(strPlik);
+    }
+    astrUtworzone.clear();
+}
+
+// After a failed pair: the error goes to its log, every file of the pair is closed, every file
+// it created but the log is deleted and the run state is emptied for the next pair. Nothing
+// here may fail the run.
 void CSilnikFiltrowania::CStan::ZakonczPoBledzie(const std::string& strTekst) {
     try {
         if (log.JestOtwarty()) {
@@ -404,6 +477,7 @@ void CSilnikFiltrowania::CStan::ZakonczPoBledzie(const std::string& strTekst) {
         log.Zamknij();
     } catch (const CFileException&) {
     }
+    UsunUtworzone();
     stan.WyczyscListy();
     stan.WyczyscMapy();
     stan.WyczyscOdwolania();

@@ -118,6 +118,20 @@ int NumerBiezacegoBledu() {
     }
 }
 
+std::string CFileException::Szczegoly() const {
+    return "'" + m_strPlik + "'" + (m_strPowod.empty() ? std::string() : ": " + m_strPowod);
+}
+
+std::string SzczegolyBiezacegoBledu() {
+    try {
+        throw;
+    } catch (const CFileException& e) {
+        return e.Szczegoly();
+    } catch (...) {
+        return {};
+    }
+}
+
 namespace blad {
 KELVOR_TEKST(DostepDoPliku, "Wystąpił błąd związany z dostępem do pliku.")
 KELVOR_TEKST(BledyKrytyczne,

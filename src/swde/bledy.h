@@ -67,11 +67,17 @@ public:
     std::string m_strKomunikat;
 };
 
-// A failed read, write or close of a file object (raised by the platform layer).
+// A failed read, write or close of a file object (raised by the platform layer), with the
+// system's reason when it gave one.
 class CFileException {
 public:
-    explicit CFileException(const std::string& strPlik) : m_strPlik(strPlik) {}
+    explicit CFileException(const std::string& strPlik, const std::string& strPowod = {})
+        : m_strPlik(strPlik), m_strPowod(strPowod) {}
+    // "'<file>': <reason>", for the user beside the fixed file-access text.
+    std::string Szczegoly() const;
+
     std::string m_strPlik;
+    std::string m_strPowod;
 };
 
 // The text a failure is reported with, for the exception being handled (call it inside a
@@ -80,6 +86,9 @@ public:
 std::string TekstBiezacegoBledu();
 // The number of the numbered error being handled, or -1 for any other failure.
 int NumerBiezacegoBledu();
+// What the user is told beside the text of a file-access failure being handled: the file and
+// the system's reason; empty for any other failure.
+std::string SzczegolyBiezacegoBledu();
 
 namespace blad {
 // "Wystąpił błąd związany z dostępem do pliku."

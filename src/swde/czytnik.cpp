@@ -76,7 +76,8 @@ void CCzytnikSWDE::Przewin() {
     m_nLinia = 0;
     m_nPozycja = 0;
     m_bOstatniaPorcja = false;
-    m_bPrzewinPrzedSzukaniem = false;
+    m_nSekcja = -2;
+    m_bOdlozony = false;
 }
 
 // The chunk that reaches the end of the file is the last one.
@@ -135,6 +136,10 @@ bool CCzytnikSWDE::NastepnaLinia(std::string_view& strLinia) {
 }
 
 std::string_view CCzytnikSWDE::NastepnyZnaczacy(bool bPozycja) {
+    if (m_bOdlozony) {
+        m_bOdlozony = false;
+        return m_strOdlozony;
+    }
     for (;;) {
         // A read that finds the end of the file counts as a line too.
         ++m_nLinia;
@@ -156,32 +161,52 @@ std::string_view CCzytnikSWDE::NastepnyWymagany() {
     return strLinia;
 }
 
+void CCzytnikSWDE::Odloz(std::string_view strLinia) {
+    if (strLinia.data() != m_strOdlozony.data()) // not the line put back before
+        m_strOdlozony.assign(strLinia);
+    m_bOdlozony = true;
+}
+
+void CCzytnikSWDE::BladKolejnosci() const {
+    throw CSWDEException(EBlad::FormatPliku, {}, m_nLinia, m_nPoczatekBufora + m_nPozycjaWBuforze);
+}
+
 bool CCzytnikSWDE::ZnajdzSekcje(format::ESekcja eSekcja) {
     using format::ESekcja;
-    if (m_bPrzewinPrzedSzukaniem)
-        Przewin();
-    const std::string_view strZnacznik = format::Znacznik(eSekcja);
-    if (format::JestSekcjaWierszy(eSekcja)) {
-        if (eSekcja == ESekcja::SN && NastepnyZnaczacy(false) != format::NAGLOWEK_PLIKU)
+    if (m_nSekcja == -2) {
+        if (NastepnyZnaczacy(false) != format::NAGLOWEK_PLIKU)
             throw CSWDEException(EBlad::FormatPlikuNaglowek);
-        for (;;) {
-            const std::string_view strLinia = NastepnyZnaczacy(false);
-            if (strLinia.starts_with(strZnacznik))
-                return true;
-            if (strLinia.empty() || strLinia.starts_with(format::Znacznik(ESekcja::ST)) ||
-                strLinia.starts_with(format::Znacznik(ESekcja::SO))) {
-                m_bPrzewinPrzedSzukaniem = true;
-                return false;
-            }
-        }
+        m_nSekcja = -1;
     }
+    const int nSzukana = static_cast<int>(eSekcja);
     for (;;) {
-        const std::string_view strLinia = NastepnyWymagany();
-        if (strLinia.starts_with(strZnacznik))
+        const std::string_view strLinia = NastepnyZnaczacy(false);
+        int nSekcja = -1;
+        for (int n = 0; n <= static_cast<int>(ESekcja::SO); ++n)
+            if (strLinia.starts_with(format::Znacznik(static_cast<ESekcja>(n))))
+                nSekcja = n;
+        if (nSekcja == nSzukana && nSekcja > m_nSekcja) {
+            m_nSekcja = nSekcja;
             return true;
-        if (eSekcja == ESekcja::ST && strLinia.starts_with(format::Znacznik(ESekcja::SO))) {
-            m_bPrzewinPrzedSzukaniem = true;
+        }
+        const bool bKoniec = strLinia.empty() || strLinia.starts_with(format::POCZATEK_KONCA_PLIKU);
+        if (bKoniec || nSekcja > nSzukana) {
+            Odloz(strLinia);
+            if (bKoniec && !format::JestSekcjaWierszy(eSekcja))
+                throw CSWDEException(EBlad::KoniecDanych);
             return false;
+        }
+        // A line where a section must start, or a section repeated or out of order.
+        if (nSekcja <= m_nSekcja)
+            BladKolejnosci();
+        // An earlier section the caller passes over is read through.
+        m_nSekcja = nSekcja;
+        if (format::JestSekcjaWierszy(static_cast<ESekcja>(nSekcja))) {
+            for (std::string strWiersz; CzytajWierszSekcji(strWiersz);) {
+            }
+        } else {
+            for (Rekord rekord; CzytajRekord(rekord);) {
+            }
         }
     }
 }
@@ -200,6 +225,13 @@ bool CCzytnikSWDE::CzytajRekord(Rekord& rekord) {
     std::string_view strLinia = NastepnyWymagany();
     if (JestKoncemSekcji(strLinia)) {
         rekord.clear();
+        if (m_nSekcja == static_cast<int>(format::ESekcja::SO)) {
+            // Only the file end line may follow the last section.
+            strLinia = NastepnyZnaczacy(true);
+            if (!strLinia.empty() && !strLinia.starts_with(format::POCZATEK_KONCA_PLIKU))
+                BladKolejnosci();
+            Odloz(strLinia);
+        }
         return false;
     }
     std::size_t n = 0;

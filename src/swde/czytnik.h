@@ -2,6 +2,10 @@
 // SO) record by record and, for a reader of whole files, plain lines in file order. Chunks of
 // 1 MiB are loaded keeping only the unconsumed tail; line and byte counters tell where an
 // error was found and how far the reading has got.
+//
+// No significant line is passed over unread: between the file's first line, the sections and
+// the file end line only comments may stand, and the sections come once each in the order SN,
+// SP, ST, SO. Anything else is error 1 with the line and position where it stands.
 #pragma once
 
 #include <cstddef>
@@ -30,18 +34,19 @@ public:
     // The next read starts again from the top of the file, the counters from 0.
     void Przewin();
 
-    // Moves just past the start line of the section. For SN the file's first significant line
-    // must be the SWDE header line (error 1). A line section is absent when the file ends, or
-    // an "ST;" or "SO;" line comes, first; "ST;" is absent when an "SO;" line comes first. An
-    // absent section gives false and the next search starts again from the top. For "SO;",
-    // running out of data is error 9.
+    // Moves just past the start line of the section. The file's first significant line must be
+    // the SWDE header line (error 1). A section is absent when the start line of a later
+    // section comes first, and a line section also when the file ends; an absent section gives
+    // false and leaves that line to be read next. Sections before the one asked for are read
+    // through. For "ST;" and "SO;", running out of data is error 9.
     bool ZnajdzSekcje(format::ESekcja eSekcja);
     // The next line of the line section found. False at its end line; the end of the file
     // inside the section is error 1.
     bool CzytajWierszSekcji(std::string& strWiersz);
     // The next record of the record section found: header, element lines and end line as
-    // read. False at the section's end line. The record's texts are reused, so a caller that
-    // keeps one record object saves their memory. Error 4 for a line that is no element line.
+    // read. False at the section's end line; after the "SO;" section only the file end line
+    // may follow. The record's texts are reused, so a caller that keeps one record object
+    // saves their memory. Error 4 for a line that is no element line.
     bool CzytajRekord(Rekord& rekord);
     // The next significant line in file order; it holds until the next read. Error 9 when no
     // line is left.
@@ -69,6 +74,10 @@ private:
     bool NastepnaLinia(std::string_view& strLinia);
     // Loads the next chunk behind the unconsumed tail; false when nothing is left to load.
     bool WczytajPorcje();
+    // The line is handed out again by the next read.
+    void Odloz(std::string_view strLinia);
+    // Error 1 for the line just read, with its line number and the position just past it.
+    [[noreturn]] void BladKolejnosci() const;
 
     platforma::CPlikWejsciowy m_plik;
     std::size_t m_nRozmiarPorcji;
@@ -79,5 +88,8 @@ private:
     std::size_t m_nPozycjaWBuforze = 0;
     std::uint64_t m_nPoczatekBufora = 0; // file offset of m_strBufor[0]
     bool m_bOstatniaPorcja = false;      // the chunk that reaches the end of the file is loaded
-    bool m_bPrzewinPrzedSzukaniem = false; // the last section searched for was absent
+    int m_nSekcja = -2;                  // -2 before the header line, -1 after it, else the
+                                         // section whose start line was read last
+    std::string m_strOdlozony;           // a line read ahead, handed out by the next read
+    bool m_bOdlozony = false;
 };

@@ -1,8 +1,10 @@
 // The platform layer: binary files over std::FILE with own byte offsets, "\n" written as CR LF,
-// paths converted from code page 1250, local time. The only file with system-specific code.
+// files created new, names replaced, locks, paths converted from code page 1250, local time.
+// The only file of the engine with system-specific code.
 #include "swde/platforma.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -13,14 +15,54 @@
 #include "swde/kodowanie.h"
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <fcntl.h>
+#include <io.h>
 #include <share.h>
 #include <windows.h>
+#else
+#include <climits>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
 
 namespace platforma {
 namespace {
+
+awarie::CAwaria g_awaria;
+
+// The fault set for this path, or null.
+const awarie::CAwaria* Awaria(const std::string& strSciezka) {
+    if (g_awaria.strFragment.empty() || strSciezka.find(g_awaria.strFragment) == std::string::npos)
+        return nullptr;
+    return &g_awaria;
+}
+
+// The reason of the last failure of this thread, code page 1250.
+thread_local std::string g_strPowod;
+
+void ZapamietajBlad(int nErrno) {
+    g_strPowod = kodowanie::Utf8DoCp1250(std::generic_category().message(nErrno));
+}
+
+#ifdef _WIN32
+void ZapamietajBladWindows(DWORD nBlad) {
+    // The system's own text, in the system's code page (1250 on Polish Windows).
+    g_strPowod = std::system_category().message(static_cast<int>(nBlad));
+    while (!g_strPowod.empty() && (g_strPowod.back() == '\n' || g_strPowod.back() == '\r'))
+        g_strPowod.pop_back();
+}
+#endif
+
+[[noreturn]] void BladPliku(const std::string& strSciezka, int nErrno) {
+    ZapamietajBlad(nErrno);
+    throw CFileException(strSciezka, g_strPowod);
+}
 
 fs::path Sciezka(const std::string& strSciezka) {
     const std::string strUtf8 = kodowanie::Cp1250DoUtf8(strSciezka);
@@ -32,13 +74,17 @@ std::string TekstSciezki(const fs::path& sciezka) {
     return kodowanie::Utf8DoCp1250(std::string(str.begin(), str.end()));
 }
 
-// Opens with others allowed to read and, where the platform can refuse it, not to write.
-std::FILE* OtworzPlik(const fs::path& sciezka, bool bZapis) {
+// Opens for reading with others allowed to read and, where the platform can refuse it, not to
+// write.
+std::FILE* OtworzDoOdczytu(const fs::path& sciezka) {
 #ifdef _WIN32
-    return _wfsopen(sciezka.c_str(), bZapis ? L"wb" : L"rb", _SH_DENYWR);
+    std::FILE* pPlik = _wfsopen(sciezka.c_str(), L"rb", _SH_DENYWR);
 #else
-    return std::fopen(sciezka.c_str(), bZapis ? "wb" : "rb");
+    std::FILE* pPlik = std::fopen(sciezka.c_str(), "rb");
 #endif
+    if (!pPlik)
+        ZapamietajBlad(errno);
+    return pPlik;
 }
 
 bool TenSamTekst(const fs::path& a, const fs::path& b) {
@@ -74,7 +120,7 @@ bool CPlikWejsciowy::Otworz(const std::string& strSciezka) {
     std::error_code blad;
     if (fs::is_directory(sciezka, blad))
         return false;
-    std::FILE* pPlik = OtworzPlik(sciezka, false);
+    std::FILE* pPlik = OtworzDoOdczytu(sciezka);
     if (!pPlik)
         return false;
     const std::uintmax_t nDlugosc = fs::file_size(sciezka, blad);
@@ -100,9 +146,13 @@ std::size_t CPlikWejsciowy::Czytaj(char* pBufor, std::size_t nIle) {
     CDane& d = *m_pDane;
     if (!d.pPlik)
         throw CFileException(d.strSciezka);
+    const awarie::CAwaria* pAwaria = Awaria(d.strSciezka);
+    if (pAwaria && pAwaria->bOdczyt)
+        BladPliku(d.strSciezka, EIO);
+    errno = 0;
     const std::size_t nWczytane = std::fread(pBufor, 1, nIle, d.pPlik);
     if (nWczytane < nIle && std::ferror(d.pPlik))
-        throw CFileException(d.strSciezka);
+        BladPliku(d.strSciezka, errno ? errno : EIO);
     d.nPozycja += nWczytane;
     return nWczytane;
 }
@@ -116,7 +166,7 @@ void CPlikWejsciowy::PrzewinNaPoczatek() {
     if (!d.pPlik)
         return;
     if (std::fseek(d.pPlik, 0, SEEK_SET) != 0)
-        throw CFileException(d.strSciezka);
+        BladPliku(d.strSciezka, errno);
     std::clearerr(d.pPlik);
     d.nPozycja = 0;
 }
@@ -130,8 +180,58 @@ std::uint64_t CPlikWejsciowy::Dlugosc() const {
 struct CPlikWyjsciowy::CDane {
     std::FILE* pPlik = nullptr;
     std::string strSciezka;
-    std::string strCRLF; // the text being written, with CR LF line ends
+    std::string strCRLF;        // the text being written, with CR LF line ends
+    std::uint64_t nZapisane = 0; // bytes handed to the file
 };
+
+namespace {
+
+// Removes what has the name, as a name; a folder stays (and the creation then fails).
+void UsunNazwe(const fs::path& sciezka) {
+    std::error_code blad;
+    const fs::file_status stan = fs::symlink_status(sciezka, blad);
+    if (blad || !fs::exists(stan) || fs::is_directory(stan))
+        return;
+#ifdef _WIN32
+    SetFileAttributesW(sciezka.c_str(), FILE_ATTRIBUTE_NORMAL);
+#endif
+    fs::remove(sciezka, blad);
+}
+
+// A file created new: fails when anything has the name.
+std::FILE* UtworzNowy(const fs::path& sciezka) {
+#ifdef _WIN32
+    const HANDLE h = CreateFileW(sciezka.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                 CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        ZapamietajBladWindows(GetLastError());
+        return nullptr;
+    }
+    const int nPlik = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
+    if (nPlik < 0) {
+        CloseHandle(h);
+        return nullptr;
+    }
+    std::FILE* pPlik = _fdopen(nPlik, "wb");
+    if (!pPlik)
+        _close(nPlik);
+    return pPlik;
+#else
+    const int nPlik = ::open(sciezka.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (nPlik < 0) {
+        ZapamietajBlad(errno);
+        return nullptr;
+    }
+    std::FILE* pPlik = fdopen(nPlik, "wb");
+    if (!pPlik) {
+        ZapamietajBlad(errno);
+        ::close(nPlik);
+    }
+    return pPlik;
+#endif
+}
+
+} // namespace
 
 CPlikWyjsciowy::CPlikWyjsciowy() : m_pDane(new CDane) {}
 
@@ -142,13 +242,21 @@ CPlikWyjsciowy::~CPlikWyjsciowy() {
 }
 
 bool CPlikWyjsciowy::Otworz(const std::string& strSciezka) {
-    std::FILE* pPlik = OtworzPlik(Sciezka(strSciezka), true);
+    const awarie::CAwaria* pAwaria = Awaria(strSciezka);
+    if (pAwaria && pAwaria->bTworzenie) {
+        ZapamietajBlad(EACCES);
+        return false;
+    }
+    const fs::path sciezka = Sciezka(strSciezka);
+    UsunNazwe(sciezka);
+    std::FILE* pPlik = UtworzNowy(sciezka);
     if (!pPlik)
         return false;
     if (m_pDane->pPlik)
         std::fclose(m_pDane->pPlik);
     m_pDane->pPlik = pPlik;
     m_pDane->strSciezka = strSciezka;
+    m_pDane->nZapisane = 0;
     return true;
 }
 
@@ -168,13 +276,23 @@ void CPlikWyjsciowy::Zapisz(std::string_view strTekst) {
         d.strCRLF.append("\r\n");
         i = nLF + 1;
     }
-    if (std::fwrite(d.strCRLF.data(), 1, d.strCRLF.size(), d.pPlik) != d.strCRLF.size())
-        throw CFileException(d.strSciezka);
+    std::size_t nDoZapisu = d.strCRLF.size();
+    const awarie::CAwaria* pAwaria = Awaria(d.strSciezka);
+    const bool bPelny = pAwaria && pAwaria->nZapisDo - std::min(pAwaria->nZapisDo, d.nZapisane) < nDoZapisu;
+    if (bPelny)
+        nDoZapisu = static_cast<std::size_t>(pAwaria->nZapisDo - std::min(pAwaria->nZapisDo, d.nZapisane));
+    errno = 0;
+    const std::size_t nZapisane = std::fwrite(d.strCRLF.data(), 1, nDoZapisu, d.pPlik);
+    d.nZapisane += nZapisane;
+    if (bPelny)
+        BladPliku(d.strSciezka, ENOSPC);
+    if (nZapisane != nDoZapisu)
+        BladPliku(d.strSciezka, errno ? errno : EIO);
 }
 
 void CPlikWyjsciowy::Oproznij() {
     if (m_pDane->pPlik && std::fflush(m_pDane->pPlik) != 0)
-        throw CFileException(m_pDane->strSciezka);
+        BladPliku(m_pDane->strSciezka, errno);
 }
 
 void CPlikWyjsciowy::Zamknij() {
@@ -183,7 +301,7 @@ void CPlikWyjsciowy::Zamknij() {
         return;
     m_pDane->pPlik = nullptr;
     if (std::fclose(pPlik) != 0)
-        throw CFileException(m_pDane->strSciezka);
+        BladPliku(m_pDane->strSciezka, errno);
 }
 
 bool CPlikWyjsciowy::JestOtwarty() const {
@@ -197,6 +315,11 @@ bool Istnieje(const std::string& strSciezka) {
     return fs::exists(Sciezka(strSciezka), blad);
 }
 
+bool NazwaZajeta(const std::string& strSciezka) {
+    std::error_code blad;
+    return fs::exists(fs::symlink_status(Sciezka(strSciezka), blad));
+}
+
 bool JestKatalogiem(const std::string& strSciezka) {
     std::error_code blad;
     return fs::is_directory(Sciezka(strSciezka), blad);
@@ -206,6 +329,143 @@ bool Usun(const std::string& strSciezka) {
     std::error_code blad;
     return fs::remove(Sciezka(strSciezka), blad) && !blad;
 }
+
+void ZamienNazwe(const std::string& strZ, const std::string& strNa) {
+    const awarie::CAwaria* pAwaria = Awaria(strNa);
+    if (pAwaria && pAwaria->bTworzenie)
+        BladPliku(strNa, EACCES);
+    const fs::path z = Sciezka(strZ), na = Sciezka(strNa);
+#ifdef _WIN32
+    // A read-only file under the name would refuse to be replaced.
+    std::error_code blad;
+    if (fs::is_regular_file(fs::symlink_status(na, blad)))
+        SetFileAttributesW(na.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!MoveFileExW(z.c_str(), na.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ZapamietajBladWindows(GetLastError());
+        throw CFileException(strNa, g_strPowod);
+    }
+#else
+    if (std::rename(z.c_str(), na.c_str()) != 0)
+        BladPliku(strNa, errno);
+#endif
+}
+
+bool NazwaZaDluga(const std::string& strSciezka) {
+    const fs::path sciezka = Sciezka(strSciezka);
+    std::error_code blad;
+    fs::path pelna = fs::absolute(sciezka, blad);
+    if (blad)
+        pelna = sciezka;
+#ifdef _WIN32
+    // Without the long-path prefix the Windows file functions stop at MAX_PATH.
+    return sciezka.filename().native().size() > 255 || pelna.native().size() >= MAX_PATH;
+#else
+    fs::path katalog = pelna.parent_path();
+    if (katalog.empty())
+        katalog = ".";
+    const long nNazwa = pathconf(katalog.c_str(), _PC_NAME_MAX);
+    const long nSciezka = pathconf(katalog.c_str(), _PC_PATH_MAX);
+    return sciezka.filename().native().size() > static_cast<std::size_t>(nNazwa > 0 ? nNazwa : 255) ||
+           pelna.native().size() >= static_cast<std::size_t>(nSciezka > 0 ? nSciezka : PATH_MAX);
+#endif
+}
+
+// ---- Locks ---------------------------------------------------------------------------------
+
+struct CBlokadaPliku::CDane {
+#ifdef _WIN32
+    HANDLE h = INVALID_HANDLE_VALUE;
+#else
+    int nPlik = -1;
+#endif
+};
+
+CBlokadaPliku::CBlokadaPliku() : m_pDane(new CDane) {}
+
+CBlokadaPliku::~CBlokadaPliku() {
+    Zwolnij();
+    delete m_pDane;
+}
+
+#ifdef _WIN32
+// Windows locks bar even the locker's own other handles from reading the range, so the lock
+// covers one byte far beyond any file's end.
+constexpr DWORD BLOKADA_NISKO = 0xFFFFFFFE, BLOKADA_WYSOKO = 0x7FFFFFFF;
+
+CBlokadaPliku::EWynik CBlokadaPliku::Zablokuj(const std::string& strSciezka) {
+    Zwolnij();
+    const HANDLE h = CreateFileW(Sciezka(strSciezka).c_str(), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        ZapamietajBladWindows(GetLastError());
+        return EWynik::Niedostepny;
+    }
+    OVERLAPPED miejsce{};
+    miejsce.Offset = BLOKADA_NISKO;
+    miejsce.OffsetHigh = BLOKADA_WYSOKO;
+    if (!LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &miejsce)) {
+        const DWORD nBlad = GetLastError();
+        CloseHandle(h);
+        ZapamietajBladWindows(nBlad);
+        return nBlad == ERROR_LOCK_VIOLATION || nBlad == ERROR_IO_PENDING ? EWynik::Zajety
+                                                                          : EWynik::Niedostepny;
+    }
+    m_pDane->h = h;
+    return EWynik::Zablokowano;
+}
+
+void CBlokadaPliku::Zwolnij() {
+    if (m_pDane->h == INVALID_HANDLE_VALUE)
+        return;
+    OVERLAPPED miejsce{};
+    miejsce.Offset = BLOKADA_NISKO;
+    miejsce.OffsetHigh = BLOKADA_WYSOKO;
+    UnlockFileEx(m_pDane->h, 0, 1, 0, &miejsce);
+    CloseHandle(m_pDane->h);
+    m_pDane->h = INVALID_HANDLE_VALUE;
+}
+#else
+CBlokadaPliku::EWynik CBlokadaPliku::Zablokuj(const std::string& strSciezka) {
+    Zwolnij();
+    // Non-blocking, so that a FIFO under the name cannot stop the run here.
+    const int nPlik = ::open(Sciezka(strSciezka).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (nPlik < 0) {
+        ZapamietajBlad(errno);
+        return EWynik::Niedostepny;
+    }
+    // flock belongs to this open file, so the reader's own opening and closing of the file
+    // leaves it in place.
+    if (flock(nPlik, LOCK_EX | LOCK_NB) != 0) {
+        const int nBlad = errno;
+        ::close(nPlik);
+        ZapamietajBlad(nBlad);
+        return nBlad == EWOULDBLOCK ? EWynik::Zajety : EWynik::Niedostepny;
+    }
+    m_pDane->nPlik = nPlik;
+    return EWynik::Zablokowano;
+}
+
+void CBlokadaPliku::Zwolnij() {
+    if (m_pDane->nPlik < 0)
+        return;
+    ::close(m_pDane->nPlik); // releases the lock
+    m_pDane->nPlik = -1;
+}
+#endif
+
+std::string OpisBleduSystemu() {
+    return g_strPowod;
+}
+
+namespace awarie {
+void Ustaw(const CAwaria& awaria) {
+    g_awaria = awaria;
+}
+void Wylacz() {
+    g_awaria = {};
+}
+} // namespace awarie
 
 void UstawZapisywalny(const std::string& strSciezka) {
     std::error_code blad;

@@ -1,5 +1,7 @@
 // The small layer over what the standard library lacks: files with byte offsets, shared and
-// exclusive opening, deleting, the running program's path and local time.
+// exclusive opening, creating a file new, replacing a name, locking a file against a second
+// run, the limits of file names, the running program's path and local time; and, for tests, a
+// switch that makes chosen file operations fail.
 //
 // Paths are code page 1250 byte strings, as everywhere in the engine; this layer converts them
 // to the operating system's own form. "/" separates folders everywhere, "\" too on Windows.
@@ -46,7 +48,10 @@ public:
     CPlikWyjsciowy(const CPlikWyjsciowy&) = delete;
     CPlikWyjsciowy& operator=(const CPlikWyjsciowy&) = delete;
 
-    // Creates or truncates; others may read the file while it is written, not write it.
+    // Creates the file new and exclusively: whatever has the name already (a file, a link) is
+    // removed as a name first, never followed or written through; a file that appears under the
+    // name meanwhile makes the open fail. Others may read the file while it is written, not
+    // write it.
     bool Otworz(const std::string& strSciezka);
     // Writes the text, "\n" as CR LF. CFileException on error.
     void Zapisz(std::string_view strTekst);
@@ -61,9 +66,41 @@ private:
 };
 
 bool Istnieje(const std::string& strSciezka);
+// True when anything has the name, a link to nothing included.
+bool NazwaZajeta(const std::string& strSciezka);
 bool JestKatalogiem(const std::string& strSciezka);
-// Deletes a file; false when it could not (a missing file included).
+// Deletes a file (a link itself, never what it points to); false when it could not (a missing
+// file included).
 bool Usun(const std::string& strSciezka);
+// Gives the file strZ the name strNa, replacing whatever has that name as a name (a link is
+// replaced, not followed). CFileException when it cannot.
+void ZamienNazwe(const std::string& strZ, const std::string& strNa);
+// True when a file of this path could not be created because its name, or the whole path, is
+// longer than the file system allows.
+bool NazwaZaDluga(const std::string& strSciezka);
+
+// An exclusive lock on a file held while a run uses it; the system releases it when the
+// process ends in any way. Reading the file, also by another process, stays possible.
+class CBlokadaPliku {
+public:
+    enum class EWynik { Zablokowano, Zajety, Niedostepny };
+    CBlokadaPliku();
+    ~CBlokadaPliku();
+    CBlokadaPliku(const CBlokadaPliku&) = delete;
+    CBlokadaPliku& operator=(const CBlokadaPliku&) = delete;
+
+    // Zajety: another process holds the lock; Niedostepny: the file cannot be opened.
+    EWynik Zablokuj(const std::string& strSciezka);
+    void Zwolnij();
+
+private:
+    struct CDane;
+    CDane* m_pDane;
+};
+
+// The system's description of its last error (errno, or GetLastError on Windows), code page
+// 1250; empty when there is none.
+std::string OpisBleduSystemu();
 // Makes an existing file an ordinary writable file for its owner.
 void UstawZapisywalny(const std::string& strSciezka);
 // True when the two paths name the same file (existing or not), after making them absolute.
@@ -88,5 +125,18 @@ std::string NazwaPliku(const std::string& strSciezka);
 
 // The platform's preferred separator: "\" on Windows, "/" elsewhere.
 char Separator();
+
+// Faults on demand, for the tests of failure handling only: file operations on paths that
+// contain strFragment fail as the system's would. Nothing fails while no fault is set.
+namespace awarie {
+struct CAwaria {
+    std::string strFragment;                  // empty: no fault
+    std::uint64_t nZapisDo = UINT64_MAX;      // writes fail once this many bytes are written
+    bool bOdczyt = false;                     // reads fail
+    bool bTworzenie = false;                  // the file cannot be created, nor named by a rename
+};
+void Ustaw(const CAwaria& awaria);
+void Wylacz();
+}  // namespace awarie
 
 }  // namespace platforma

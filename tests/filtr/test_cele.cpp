@@ -54,6 +54,7 @@ TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
     const fs::path katalog = fs::temp_directory_path() / "kelvor_test_cele";
     fs::create_directories(katalog / "wyniki");
     std::ofstream(katalog / "istniejacy.swd") << "x";
+    std::ofstream(katalog / "wyniki/inny_nowy.log") << "x"; // an earlier log is replaced too
     std::vector<CParaPlikow> pary;
     Lista astrCele;
     for (const char* szCel : {
@@ -74,7 +75,8 @@ TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
     fs::remove_all(katalog);
 
     EXPECT_EQ(wynik.m_astrBledneFoldery, (Lista{astrCele[0], astrCele[2], astrCele[3]}));
-    EXPECT_EQ(wynik.m_astrIstniejace, Lista{astrCele[1]});
+    EXPECT_EQ(wynik.m_astrIstniejace,
+              (Lista{astrCele[1], (katalog / "wyniki/inny_nowy.log").string()}));
     EXPECT_EQ(wynik.m_astrPowtorzone, Lista{astrCele[4]});
     EXPECT_TRUE(wynik.CzyBlokuje());
 }

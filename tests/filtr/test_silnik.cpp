@@ -123,9 +123,9 @@ TEST(SumyCRC, PrzebiegPlikuIBledyOtwarcia) {
                 std::is_sorted(postep.begin(), postep.end()));
     EXPECT_EQ(przebieg(strSumy, DodajSumyCRC), strSumy);
 
-    // The target is a folder: the checksum pass cannot write it.
+    // A folder has the name of the target's working copy: the checksum pass cannot write it.
     CRun run(Bit(GrupaLokale), true);
-    fs::create_directories(run.katalog("cel.swd"));
+    fs::create_directories(run.katalog("cel_KELVOR_WYNIK.swd"));
     run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("cel.swd"));
     // The orphan-less chain's temporary file vanishes just before the checksum pass reads it.
     run.Dodaj("drugi", PLIK_LANCUCHA);
@@ -136,7 +136,7 @@ TEST(SumyCRC, PrzebiegPlikuIBledyOtwarcia) {
     ASSERT_TRUE(run.Filtruj());
     ASSERT_EQ(run.silnik.LiczbaBledow(), 2);
     EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst,
-              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("cel.swd"));
+              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("cel_KELVOR_WYNIK.swd"));
     EXPECT_EQ(run.silnik.Bledy()[1].m_strTekst,
               T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") +
                   run.katalog("drugi_KELVOR_SLEPE_ODWOLANIA.swd"));
@@ -162,7 +162,7 @@ TEST(Run, OdrzuconeIBledneParyLiczoneResztaIdzieOdPustychListIMap) {
     run.Dodaj("brak", "");
     run.Dodaj("lokal", Plik("G5JDR:78 D,G5TJR,D,3; / G5LKL:l"));
     run.Dodaj("udzial", Plik("G5UDZ:u WG,G5RW\xA3S,G5JDR,78;"));
-    // Names without "." (one in the folder): a failing second stage leaves its temporary files.
+    // Names without "." (one in the folder): a failing second stage leaves only the log.
     fs::create_directories(run.katalog("a.b"));
     run.Dodaj("a.b/obreb", "", run.katalog("a.b/wynik"));
     run.pary.back().m_strZrodlo = run.katalog("a.b/obreb");
@@ -206,7 +206,7 @@ TEST(Run, OdrzuconeIBledneParyLiczoneResztaIdzieOdPustychListIMap) {
                                               "0:00:00:0[0-9]\nIlość błędów filtrowania: 7"))));
     EXPECT_EQ(run.katalog.Pliki(),
               (std::vector<std::string>{
-                  "a.b/obreb",         "a.b/obreb_KELVOR1", "a.b/obreb_KELVOR2", "a.b/wynik.log",
+                  "a.b/obreb",         "a.b/wynik.log",
                   "brak_wy.log",       "czwarty.swd",       "drugi.swd",         "lokal.swd",
                   "lokal_wy.log",      "lokal_wy.swd",      "obreb.log",         "obreb.swd",
                   "obreb_KELVOR1.log", "obreb_KELVOR1.swd", "obreb_wy.log",      "piaty.swd",

@@ -85,8 +85,8 @@ TEST_F(Czytnik, ReadsEverySectionWholeWhateverTheChunkSizeAndTheLastLineEnd) {
     }
 }
 
-// An absent section makes the next read start from the top; a failed open changes nothing and
-// a successful one starts afresh.
+// An absent section leaves the next section's start line to be read; a failed open changes
+// nothing and a successful one starts afresh, as does an explicit rewind.
 TEST_F(Czytnik, RewindsAndReopening) {
     const std::string strBezSP = NAGLOWEK + "SN;\r\nNS,TR,1\r\nSX;\r\nST;\r\nRT,1;\r\nX;\r\nSX;\r\n"
                                             "SO;\r\nRO,1;\r\nX;\r\nSX;\r\n";
@@ -96,7 +96,7 @@ TEST_F(Czytnik, RewindsAndReopening) {
     ASSERT_TRUE(czytnik.Otworz(strSciezka));
     EXPECT_EQ(CzytajSekcje(czytnik, ESekcja::SN), Linie{"NS,TR,1"});
     EXPECT_FALSE(czytnik.ZnajdzSekcje(ESekcja::SP));
-    // The line counter restarts with the rewind (checked inside CzytajRekordy).
+    // The counters go on counting every line (checked inside CzytajRekordy).
     EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::ST, strBezSP), (Rekordy{{"RT,1;", "X;"}}));
     EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strBezSP), (Rekordy{{"RO,1;", "X;"}}));
 
@@ -121,6 +121,7 @@ TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
     using kodowanie::T;
     const std::string strFormat = T("Błąd nr 1: Nieprawidłowy format pliku ");
     const std::string strElement = T("Błąd nr 4: Nieprawidłowy element w sekcji: '");
+    const std::string strMiejsce = T("Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: ");
     const struct {
         std::string strTresc;
         ESekcja eSekcja;
@@ -139,6 +140,14 @@ TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
         // Without its end line the section takes the file end line for a record header.
         {NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSWDEX;\r\n", ESekcja::SO, BLAD_9},
         {NAGLOWEK + "SN;\r\nSX;\r\nSWDEX;\r\n", ESekcja::SO, BLAD_9},
+        // No line is passed over unread: a section out of order, a section repeated, data
+        // between sections.
+        {NAGLOWEK + "ST;\r\nSX;\r\nSP;\r\nSX;\r\nSO;\r\nSX;\r\n", ESekcja::SO,
+         strMiejsce + "4, pozycja w pliku: 44)"},
+        {NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSX;\r\nC;\r\nSO;\r\nRO,2;\r\nX;\r\nSX;\r\nSWDEX;\r\n",
+         ESekcja::SO, strMiejsce + "7, pozycja w pliku: 59)"},
+        {NAGLOWEK + "SN;\r\nSX;\r\nNS,TR,1\r\nSP;\r\nSX;\r\n", ESekcja::SO,
+         strMiejsce + "4, pozycja w pliku: 48)"},
     };
     const std::string strSciezka = Sciezka("a.swd");
     for (const auto& p : przypadki) {
@@ -156,9 +165,8 @@ TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
     }
 }
 
-// A stray file end line before the section must not stop the loading at the first chunk.
 TEST_F(Czytnik, FileLargerThanAChunkIsReadRecordByRecord) {
-    std::string strTresc = NAGLOWEK + "SWDEX;\r\nSWDEXC,1;\r\nSO;\r\n";
+    std::string strTresc = NAGLOWEK + "SO;\r\n";
     std::size_t nRekordy = 0;
     for (; strTresc.size() < 3 * CCzytnikSWDE::ROZMIAR_PORCJI + 12345; ++nRekordy)
         strTresc += "RO," + std::to_string(nRekordy) + ";\r\nD,G5OPIS,D," +

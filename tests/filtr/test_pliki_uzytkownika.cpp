@@ -1,0 +1,217 @@
+// Files a run does not own: links and hard links under the names it writes, an earlier target
+// of a file that fails, names too long for the file system, a source another run is filtering,
+// the configuration file of the run; and file-system faults injected through the platform
+// layer, each of which must end only its own file and leave nothing but its log.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "silnik_testowy.h"
+#include "swde/platforma.h"
+
+using namespace silnik_test;
+
+namespace {
+
+const std::string ZRODLO =
+    Plik("G5LKL:l1 / G5OSF:o1 WG,G5RADR,G5ADR,a2; / G5ADR:a1 / G5ADR:a2 / G5BUD:b1 WL,G5RADR,l1L;");
+const char* const ZOSTAJA = "G5OSF:o1 G5ADR:a2";
+const std::string WCZESNIEJSZY = "wcześniejszy wynik\r\n";
+const int LOKALE_SIEROTY = Bit(GrupaLokale) | Bit(GrupaSieroty);
+
+// A link named strNazwa to strDo; false where the system refuses (Windows without the right).
+bool Dowiazanie(const std::string& strDo, const std::string& strNazwa, bool bTwarde) {
+    std::error_code blad;
+    if (bTwarde)
+        fs::create_hard_link(strDo, strNazwa, blad);
+    else
+        fs::create_symlink(strDo, strNazwa, blad);
+    return !blad;
+}
+
+TEST(PlikiUzytkownika, NazwyZapisywaneSaZastepowaneNigdyZapisywanePrzezDowiazanie) {
+    // The name a link is put under, and whether it is a hard link.
+    const std::pair<const char*, bool> przypadki[] = {
+        {"obreb_KELVOR1.swd", false},         {"obreb_KELVOR1.swd", true},
+        {"obreb_KELVOR_SLEPE_ODWOLANIA.swd", true}, {"obreb_KELVOR_SIEROTY.swd", false},
+        {"obreb_wy.log", false},              {"obreb_wy.log", true},
+        {"obreb_wy.swd", false},              {"obreb_wy.swd", true},
+        {"obreb_wy_KELVOR_WYNIK.swd", false},
+    };
+    for (const auto& [szNazwa, bTwarde] : przypadki) {
+        SCOPED_TRACE(std::string(szNazwa) + (bTwarde ? " hard" : " symbolic"));
+        CRun run(LOKALE_SIEROTY, true);
+        run.Dodaj("obreb", ZRODLO);
+        fs::create_directories(run.katalog("obcy"));
+        Zapisz(run.katalog("obcy/h.txt"), "cudze dane\n");
+        if (!Dowiazanie(run.katalog("obcy/h.txt"), run.katalog(szNazwa), bTwarde))
+            continue;
+        ASSERT_TRUE(run.Filtruj());
+        EXPECT_EQ(run.silnik.LiczbaBledow(), 0);
+        EXPECT_EQ(Czytaj(run.katalog("obcy/h.txt"), true), "cudze dane\n");
+        EXPECT_EQ(Naglowki(run.Cel()), ZOSTAJA);
+        EXPECT_EQ(run.katalog.Pliki(), (std::vector<std::string>{"obcy/h.txt", "obreb.swd",
+                                                                 "obreb_wy.log", "obreb_wy.swd"}));
+        for (const char* szWynik : {"obreb_wy.log", "obreb_wy.swd"})
+            EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(run.katalog(szWynik))));
+    }
+}
+
+// A file that fails after its target was begun leaves an earlier target as it was, its log
+// without "Utworzono wynikowy plik", and nothing else.
+TEST(PlikiUzytkownika, NieudanyPlikZostawiaWczesniejszyCelIJedynieLog) {
+    const std::size_t nKoniecSO = ZRODLO.find("SX;\nSWDEX");
+    const std::pair<std::string, std::string> przypadki[] = {
+        {ZRODLO.substr(0, ZRODLO.size() - 40), T("Błąd nr 9: ")},
+        {ZRODLO.substr(0, nKoniecSO) + "SX;\nSO;\n" + SO("G5DZE:d") + ZRODLO.substr(nKoniecSO),
+         T("Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: ")},
+    };
+    for (const auto& [strZrodlo, strBlad] : przypadki) {
+        for (bool bSumy : {false, true}) {
+            SCOPED_TRACE(strBlad + (bSumy ? " CRC" : ""));
+            CRun run(bSumy ? LOKALE_SIEROTY : Bit(GrupaLokale), bSumy);
+            run.Dodaj("obreb", strZrodlo);
+            Zapisz(run.katalog("obreb_wy.swd"), WCZESNIEJSZY);
+            ASSERT_TRUE(run.Filtruj());
+            ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
+            EXPECT_TRUE(run.silnik.Bledy()[0].m_strTekst.starts_with(strBlad))
+                << run.silnik.Bledy()[0].m_strTekst;
+            EXPECT_EQ(Czytaj(run.katalog("obreb_wy.swd"), true), WCZESNIEJSZY);
+            EXPECT_FALSE(Zawiera(run.Log("obreb_wy.log"), "Utworzono"));
+            EXPECT_EQ(run.katalog.Pliki(),
+                      (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
+        }
+    }
+}
+
+// Refusals before anything is written: a temporary name longer than the file system allows,
+// a source another run holds, and outputs that would overwrite the run's configuration file.
+TEST(PlikiUzytkownika, OdmowyZanimCokolwiekZostanieZapisane) {
+    CRun run(Bit(GrupaLokale), true);
+    const std::string strDluga(234, 'd');
+    run.Dodaj(strDluga, ZRODLO, run.katalog("dlugi_wy.swd"));
+    if (!fs::exists(run.pary.back().m_strZrodlo)) // Windows: the path itself is too long
+        run.pary.pop_back();
+    run.Dodaj("zajety", ZRODLO);
+    Zapisz(run.katalog("zajety_wy.log"), "log pierwszego runu\r\n");
+    Zapisz(run.katalog("zajety_KELVOR1.swd"), "w toku\r\n");
+    platforma::CBlokadaPliku blokada;
+    ASSERT_EQ(blokada.Zablokuj(run.pary.back().m_strZrodlo),
+              platforma::CBlokadaPliku::EWynik::Zablokowano);
+    run.Dodaj("konfiguracja", ZRODLO);
+    run.opcje.m_strPlikKonfiguracji = run.katalog("konfiguracja_wy.log");
+    Zapisz(run.opcje.m_strPlikKonfiguracji, "Obiekty 1\r\n");
+    const std::vector<std::string> astrPrzed = run.katalog.Pliki();
+
+    ASSERT_TRUE(run.Filtruj());
+    std::vector<std::string> astrBledy;
+    for (const CBladPliku& blad : run.silnik.Bledy())
+        astrBledy.push_back(blad.m_strTekst);
+    std::vector<std::string> astrOczekiwane = {
+        T("Plik nie został przetworzony: plik '") + run.katalog("zajety.swd") +
+            T("' jest właśnie filtrowany przez inny proces."),
+        T("Plik nie został przetworzony: plik '") + run.katalog("konfiguracja_wy.log") +
+            T("', który filtrowanie by zapisało, jest plikiem '") +
+            run.katalog("konfiguracja_wy.log") + "'."};
+    if (run.pary.size() == 3) {
+        astrOczekiwane.insert(astrOczekiwane.begin(),
+                              T("Plik nie został przetworzony: nazwa pliku '") +
+                                  run.katalog(strDluga + "_KELVOR_SLEPE_ODWOLANIA.swd") +
+                                  T("' jest dłuższa, niż pozwala system plików."));
+        // Its log has a usable name and takes the refusal.
+        EXPECT_TRUE(Zawiera(run.Log("dlugi_wy.log"), astrOczekiwane[0]));
+    }
+    EXPECT_EQ(astrBledy, astrOczekiwane);
+    std::vector<std::string> astrPo = astrPrzed;
+    if (run.pary.size() == 3)
+        astrPo.push_back("dlugi_wy.log");
+    std::sort(astrPo.begin(), astrPo.end());
+    EXPECT_EQ(run.katalog.Pliki(), astrPo);
+    EXPECT_EQ(Czytaj(run.katalog("zajety_wy.log"), true), "log pierwszego runu\r\n");
+    EXPECT_EQ(Czytaj(run.katalog("zajety_KELVOR1.swd"), true), "w toku\r\n");
+    EXPECT_EQ(Czytaj(run.opcje.m_strPlikKonfiguracji, true), "Obiekty 1\r\n");
+
+    // Once the other run is over, the source is filtered.
+    blokada.Zwolnij();
+    run.pary = {run.pary[run.pary.size() - 2]};
+    ASSERT_TRUE(run.Filtruj());
+    EXPECT_EQ(run.silnik.LiczbaBledow(), 0);
+    EXPECT_EQ(Naglowki(run.Cel()), "G5OSF:o1 G5ADR:a1 G5ADR:a2 G5BUD:b1");
+}
+
+// Faults of the file system, one per case, in the first of two files. Each ends its file with
+// the documented text, counted once; the second file is filtered; the source is untouched, an
+// earlier target intact, and nothing but the log is left.
+TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
+    using platforma::awarie::CAwaria;
+    const std::string strDostep = T("Wystąpił błąd związany z dostępem do pliku.");
+    const std::string strOtwarcie = T("Błąd nr 0: Błąd otwarcia pliku: ");
+    const std::string strOtwarcieLogu = T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ");
+    struct CPrzypadek {
+        const char* szNazwa;
+        CAwaria awaria;       // fragment relative to the test folder
+        std::string strTekst; // the text the log and the result end with; "+" adds the path
+        const char* szPlik;   // the file named in the text, or beside it
+    };
+    const CPrzypadek przypadki[] = {
+        {"disk full, temporary file", {"a/obreb_KELVOR1", 100}, strDostep, "a/obreb_KELVOR1.swd"},
+        {"disk full, target", {"b/obreb_wy_KELVOR_WYNIK", 100}, strDostep,
+         "b/obreb_wy_KELVOR_WYNIK.swd"},
+        {"failing read", {"a/obreb.swd", UINT64_MAX, true}, strDostep, "a/obreb.swd"},
+        {"temporary file not created", {"a/obreb_KELVOR_SIEROTY", UINT64_MAX, false, true},
+         strOtwarcie + "+", "a/obreb_KELVOR_SIEROTY.swd"},
+        {"read-only source folder", {"a/", UINT64_MAX, false, true}, strOtwarcie + "+",
+         "a/obreb_KELVOR1.swd"},
+        {"read-only target folder", {"b/", UINT64_MAX, false, true}, strOtwarcieLogu + "+",
+         "b/obreb_wy.log"},
+        {"source vanished", {}, strOtwarcie + "+", "a/obreb.swd"},
+    };
+    for (const CPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.szNazwa);
+        CRun run(LOKALE_SIEROTY, true);
+        fs::create_directories(run.katalog("a"));
+        fs::create_directories(run.katalog("b"));
+        run.Dodaj("a/obreb", ZRODLO, run.katalog("b/obreb_wy.swd"));
+        run.Dodaj("drugi", ZRODLO);
+        Zapisz(run.katalog("b/obreb_wy.swd"), WCZESNIEJSZY);
+        CAwaria awaria = p.awaria;
+        if (!awaria.strFragment.empty())
+            awaria.strFragment = run.katalog(awaria.strFragment);
+        else
+            fs::remove(run.katalog("a/obreb.swd"));
+        platforma::awarie::Ustaw(awaria);
+        const bool bRun = run.Filtruj();
+        platforma::awarie::Wylacz();
+
+        ASSERT_TRUE(bRun);
+        ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
+        const CBladPliku& blad = run.silnik.Bledy()[0];
+        const std::string strPlik = run.katalog(p.szPlik);
+        const bool bZSciezka = p.strTekst.ends_with("+");
+        const std::string strTekst =
+            bZSciezka ? p.strTekst.substr(0, p.strTekst.size() - 1) + strPlik : p.strTekst;
+        EXPECT_EQ(blad.m_nPara, 0);
+        EXPECT_EQ(blad.m_strTekst, strTekst);
+        if (!bZSciezka)
+            EXPECT_TRUE(blad.m_strSzczegoly.starts_with("'" + strPlik + "': ")) << blad.m_strSzczegoly;
+        std::vector<std::string> astrZostaja = {"b/obreb_wy.swd", "drugi.swd", "drugi_wy.log",
+                                                 "drugi_wy.swd"};
+        if (fs::exists(run.katalog("a/obreb.swd"))) {
+            EXPECT_EQ(Czytaj(run.katalog("a/obreb.swd"), true), ZRODLO);
+            astrZostaja.insert(astrZostaja.begin(), "a/obreb.swd");
+        }
+        if (fs::exists(run.katalog("b/obreb_wy.log"))) {
+            const std::string strLog = run.Log("b/obreb_wy.log");
+            EXPECT_TRUE(Zawiera(strLog, "\n\t" + strTekst + "\n"));
+            EXPECT_FALSE(Zawiera(strLog, "Utworzono"));
+            astrZostaja.push_back("b/obreb_wy.log");
+        }
+        std::sort(astrZostaja.begin(), astrZostaja.end());
+        EXPECT_EQ(std::string(p.szPlik) == "b/obreb_wy.log", !fs::exists(run.katalog("b/obreb_wy.log")));
+        EXPECT_EQ(Czytaj(run.katalog("b/obreb_wy.swd"), true), WCZESNIEJSZY);
+        EXPECT_EQ(Naglowki(run.Cel(1)), ZOSTAJA);
+        EXPECT_EQ(run.katalog.Pliki(), astrZostaja);
+    }
+}
+
+} // namespace
