@@ -18,6 +18,11 @@ constexpr int LICZBA_KLUCZY = 31;
 constexpr int KLUCZ_CRC = 26;
 constexpr int KLUCZ_PROPAGACJA = 27;
 constexpr int PIERWSZY_KATALOG = 28;
+// A configuration file is a few hundred bytes; anything beyond this is no configuration file
+// (and a device that never ends must not be read without end).
+constexpr std::size_t NAJWIEKSZY_PLIK = 1 << 20;
+// The byte-order mark some Windows editors put before UTF-8 text.
+constexpr std::string_view ZNACZNIK_UTF8 = "\xEF\xBB\xBF";
 
 const std::string& NazwaPlikuDomyslnego() {
     static const std::string str = "KELVOR.cfg";
@@ -168,7 +173,8 @@ std::filesystem::path SciezkaSystemowa(const std::string& strSciezka) {
     return std::filesystem::path(std::u8string(strUtf8.begin(), strUtf8.end()));
 }
 
-// The whole file, or false when it cannot be opened or read.
+// The whole file, or false when it cannot be opened or read; a file longer than the largest
+// configuration file is read only up to one byte beyond it.
 bool CzytajPlik(const std::string& strSciezka, std::string& strTekst) {
     if (platforma::JestKatalogiem(strSciezka))
         return false;
@@ -177,7 +183,8 @@ bool CzytajPlik(const std::string& strSciezka, std::string& strTekst) {
         return false;
     try {
         char bufor[64 * 1024];
-        for (std::size_t n; (n = plik.Czytaj(bufor, sizeof bufor)) > 0;)
+        for (std::size_t n; strTekst.size() <= NAJWIEKSZY_PLIK &&
+                            (n = plik.Czytaj(bufor, sizeof bufor)) > 0;)
             strTekst.append(bufor, n);
     } catch (const CFileException&) {
         return false;
@@ -243,6 +250,14 @@ std::string TekstKonfiguracji(const COpcjeFiltrowania& opcje) {
 }
 
 void ZastosujTekstKonfiguracji(COpcjeFiltrowania& opcje, std::string_view strTekst) {
+    if (strTekst.size() > NAJWIEKSZY_PLIK)
+        BladFormatu();
+    // A file saved as UTF-8 with its byte-order mark is read as UTF-8.
+    std::string strZUtf8;
+    if (strTekst.starts_with(ZNACZNIK_UTF8)) {
+        strZUtf8 = kodowanie::Utf8DoCp1250(strTekst.substr(ZNACZNIK_UTF8.size()));
+        strTekst = strZUtf8;
+    }
     std::array<int, PIERWSZY_KATALOG> anWartosci{};
     anWartosci[KLUCZ_CRC] = 1;
     anWartosci[KLUCZ_PROPAGACJA] = 1;

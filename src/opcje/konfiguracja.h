@@ -59,7 +59,8 @@ EWynikKonfiguracji ZapiszKonfiguracjeDoPliku(COpcjeFiltrowania& opcje,
 std::string TekstKonfiguracji(const COpcjeFiltrowania& opcje);
 // Applies a file's text to the options, as a read does; CStandardException for a malformed
 // text, after applying what a read applies before the fault (the page states of an "Obiekty"
-// pair, the folders met).
+// pair, the folders met). A text over 1 MiB is malformed; one that starts with the UTF-8
+// byte-order mark is read as UTF-8.
 void ZastosujTekstKonfiguracji(COpcjeFiltrowania& opcje, std::string_view strTekst);
 // A value converted the way atoi does (leading white space, optional sign, digits; no digits
 // gives 0), with values beyond the int range clamped to it.

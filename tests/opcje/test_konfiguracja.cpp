@@ -118,6 +118,18 @@ TEST_F(Konfiguracja, ReadingRules) {
 
 // No mask and no flag of a malformed file applies; the page states of an "Obiekty" pair
 // ("Obiekty 8" disables pages 23 to 25 at once) and the folders met before the fault stay.
+// A Windows editor's UTF-8 with its byte-order mark reads as the same settings as code page
+// 1250: the keys with Polish letters are found and the folders keep theirs.
+TEST_F(Konfiguracja, Utf8ZeZnacznikiemKolejnosci) {
+    const std::string strCp1250 =
+        ParyLiczbowe() + ZRODLO + " \"C:\\Dane " + kodowanie::T("Łódź") + "\"\n" + UJSCIE + " .\n";
+    COpcjeFiltrowania zUtf8, zCp1250;
+    ZastosujTekstKonfiguracji(zCp1250, strCp1250);
+    ZastosujTekstKonfiguracji(zUtf8, "\xEF\xBB\xBF" + kodowanie::Cp1250DoUtf8(strCp1250));
+    EXPECT_EQ(zUtf8.m_strZrodloDanych, kodowanie::T("C:\\Dane Łódź"));
+    EXPECT_EQ(TekstKonfiguracji(zUtf8), TekstKonfiguracji(zCp1250));
+}
+
 TEST_F(Konfiguracja, FormatErrors) {
     // clang-format off
     const std::string teksty[] = {"jew 3", "JEW", "JEW 3 OBR", std::string("\x01\x02\xFF\x00", 4),
@@ -148,10 +160,18 @@ TEST_F(Konfiguracja, UntickedGroupsLeaveNoPageDisabled) {
 
 TEST_F(Konfiguracja, HostileInputNeverCrashes) {
     COpcjeFiltrowania opcje;
-    ZastosujTekstKonfiguracji(opcje, std::string(10 << 20, ' ') + "JEW 1");
+    ZastosujTekstKonfiguracji(opcje, std::string(1000 << 10, ' ') + "JEW 1");
     EXPECT_EQ(opcje.Maska(1), 1);
-    ZastosujTekstKonfiguracji(opcje, ParyLiczbowe() + "CRC " + std::string(1 << 20, '"'));
-    EXPECT_EQ(opcje.m_strZrodloDanych, std::string((1 << 20) - 2, '"'));
+    ZastosujTekstKonfiguracji(opcje, ParyLiczbowe() + "CRC " + std::string(1000 << 10, '"'));
+    EXPECT_EQ(opcje.m_strZrodloDanych, std::string((1000 << 10) - 2, '"'));
+    // Over 1 MiB is no configuration file, whatever it holds; a file that never ends included.
+    EXPECT_THROW(ZastosujTekstKonfiguracji(opcje, std::string((1 << 20) - 5, ' ') + "JEW 1 "),
+                 CStandardException);
+    const std::string strDuzy = Sciezka("duzy.cfg");
+    testy::ZapiszPlik(strDuzy, std::string(1 << 20, ' ') + "JEW 1");
+    for (const std::string& strPlik : {strDuzy, std::string("/dev/zero")})
+        if (fs::exists(strPlik))
+            EXPECT_EQ(WczytajKonfiguracje(opcje, strPlik), W::ZlyFormat) << strPlik;
     // Quotes, blanks and bytes of every kind in any mix.
     std::string strTekst = "Obiekty ";
     for (int i = 0; i < 20000; ++i)
