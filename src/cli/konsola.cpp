@@ -15,9 +15,31 @@ constexpr auto ODSTEP_RYSOWANIA = std::chrono::milliseconds(200);
 
 } // namespace
 
+std::string DoWypisania(const std::string& strCp1250) {
+    const std::string strUtf8 = kodowanie::Cp1250DoUtf8(strCp1250);
+    std::string strWynik;
+    strWynik.reserve(strUtf8.size());
+    for (std::size_t i = 0; i < strUtf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(strUtf8[i]);
+        // C1 controls are two bytes in UTF-8: C2 80 to C2 9F.
+        const bool bC1 = c == 0xC2 && i + 1 < strUtf8.size() &&
+                         static_cast<unsigned char>(strUtf8[i + 1]) <= 0x9F &&
+                         static_cast<unsigned char>(strUtf8[i + 1]) >= 0x80;
+        if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F || bC1) {
+            const unsigned nKod = bC1 ? static_cast<unsigned char>(strUtf8[++i]) : c;
+            char sz[8];
+            std::snprintf(sz, sizeof sz, "\\x%02x", nKod);
+            strWynik += sz;
+        } else {
+            strWynik += static_cast<char>(c);
+        }
+    }
+    return strWynik;
+}
+
 void Wypisz(const std::string& strCp1250, bool bBledy) {
     std::ostream& strumien = bBledy ? std::cerr : std::cout;
-    strumien << kodowanie::Cp1250DoUtf8(strCp1250) << '\n';
+    strumien << DoWypisania(strCp1250) << '\n';
     strumien.flush();
 }
 
@@ -64,7 +86,7 @@ void CObserwatorKonsoli::Postep(int nPozycja) {
 terminal::EOdpowiedz CObserwatorKonsoli::Pytaj(const std::string& strPytanie,
                                                   int nPrzerwania) const {
     ZakonczPasek();
-    std::cerr << kodowanie::Cp1250DoUtf8(strPytanie) << " [t/N] ";
+    std::cerr << DoWypisania(strPytanie) << " [t/N] ";
     std::cerr.flush();
     if (!m_bInteraktywny) {
         std::cerr << "(nie)\n";
@@ -82,6 +104,8 @@ bool CObserwatorKonsoli::Zapytaj(const std::string& strPytanie) const {
 
 bool CObserwatorKonsoli::CzyPrzerwac() {
     const int nPrzerwania = terminal::LiczbaPrzerwan();
+    // A request to end cancels at once, without a question.
+    m_bPrzerwano |= terminal::SygnalZakonczenia() != 0;
     if (m_bPrzerwano || nPrzerwania == 0)
         return m_bPrzerwano;
     // Without a terminal, or after a second Ctrl+C before the question was even shown.

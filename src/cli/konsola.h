@@ -38,5 +38,8 @@ private:
     int m_nNarysowana = -1; // position the bar shows
 };
 
-// Prints a code page 1250 text on stdout or stderr as UTF-8, with a line end.
+// A code page 1250 text as UTF-8 for the console, with control characters from files (an
+// escape sequence in a file name or an SWDE line) shown as "\x1b"; line ends and tabs stay.
+std::string DoWypisania(const std::string& strCp1250);
+// Prints a code page 1250 text on stdout or stderr as UTF-8 (DoWypisania), with a line end.
 void Wypisz(const std::string& strCp1250, bool bBledy);

@@ -29,6 +29,7 @@ namespace {
 constexpr int WYJSCIE_BLEDY_PLIKOW = 1;
 constexpr int WYJSCIE_UZYCIE = 2;
 constexpr int WYJSCIE_PRZERWANO = 130;
+constexpr int WYJSCIE_SYGNAL = 128; // + the number of the signal that ended the run
 
 void BladUzycia(const std::string& strBladUtf8) {
     std::cerr << "kelvor-cli: " << strBladUtf8 << "\nWięcej informacji: kelvor-cli --help\n";
@@ -164,14 +165,16 @@ bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak,
 }
 
 // The summary, then one line per failed file: the sources skipped before the run and the pairs
-// the engine counted as failed, in command-line order.
+// the engine counted as failed, in command-line order; a failed file access names the file and
+// the system's reason.
 void WypiszPodsumowanie(const CPliki& pliki, const std::vector<CBladPliku>& bledySilnika,
                         std::int64_t nCzas) {
     std::map<std::size_t, std::string> bledy = pliki.m_bledyZrodel;
     for (const CBladPliku& blad : bledySilnika) {
         const std::size_t nPara = static_cast<std::size_t>(blad.m_nPara);
         if (nPara < pliki.m_anZrodla.size())
-            bledy[pliki.m_anZrodla[nPara]] = blad.m_strTekst;
+            bledy[pliki.m_anZrodla[nPara]] =
+                blad.m_strTekst + (blad.m_strSzczegoly.empty() ? "" : " " + blad.m_strSzczegoly);
     }
     Wypisz(TekstPodsumowania(nCzas, bledy.size()), false);
     for (const auto& [nZrodlo, strTekst] : bledy)
@@ -188,7 +191,8 @@ int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje, CObserwatorKons
     switch (silnik.Wynik()) {
     case EWynikFiltrowania::Przerwano:
         Wypisz(TekstPrzerwania(), true);
-        return WYJSCIE_PRZERWANO;
+        return terminal::SygnalZakonczenia() != 0 ? WYJSCIE_SYGNAL + terminal::SygnalZakonczenia()
+                                                  : WYJSCIE_PRZERWANO;
     case EWynikFiltrowania::Odmowa:
         Wypisz(silnik.WynikRunu().m_strOdmowa, true);
         return WYJSCIE_UZYCIE;

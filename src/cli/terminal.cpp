@@ -4,6 +4,7 @@
 #include <cctype>
 #include <csignal>
 #include <iostream>
+#include <iterator>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -22,7 +23,12 @@ namespace terminal {
 namespace {
 
 std::atomic<int> g_nPrzerwania{0};
+std::atomic<int> g_nSygnal{0};
 static_assert(std::atomic<int>::is_always_lock_free, "the Ctrl+C counter is used by a handler");
+
+bool CzyPrzerwano(int nPrzed) {
+    return g_nPrzerwania != nPrzed || g_nSygnal != 0;
+}
 
 bool CzyTak(const std::string& strOdpowiedz) {
     std::string strSlowo;
@@ -34,10 +40,19 @@ bool CzyTak(const std::string& strOdpowiedz) {
 
 #ifdef _WIN32
 
+constexpr int SIGTERM_NUMER = 15;
+std::atomic<bool> g_bPosprzatane{true};
+
 BOOL WINAPI ObsluzCtrlC(DWORD nZdarzenie) {
-    if (nZdarzenie != CTRL_C_EVENT && nZdarzenie != CTRL_BREAK_EVENT)
-        return FALSE;
-    ++g_nPrzerwania;
+    if (nZdarzenie == CTRL_C_EVENT || nZdarzenie == CTRL_BREAK_EVENT) {
+        ++g_nPrzerwania;
+        return TRUE;
+    }
+    // Closing the window, logging off, shutting down: the process ends when this returns, so
+    // the run gets the few seconds Windows allows to cancel and clean up.
+    g_nSygnal = SIGTERM_NUMER;
+    for (int i = 0; i < 90 && !g_bPosprzatane; ++i)
+        Sleep(50);
     return TRUE;
 }
 
@@ -51,10 +66,15 @@ std::string Utf8(const wchar_t* szTekst) {
 
 #else
 
-struct sigaction g_poprzednia;
+// The signals a run handles, and what was set for them before.
+constexpr int SYGNALY[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction g_poprzednie[std::size(SYGNALY)];
 
-extern "C" void ObsluzSigint(int) {
-    ++g_nPrzerwania;
+extern "C" void ObsluzSygnal(int nSygnal) {
+    if (nSygnal == SIGINT)
+        ++g_nPrzerwania;
+    else
+        g_nSygnal = nSygnal;
 }
 
 #endif
@@ -87,11 +107,16 @@ bool JestTerminalem(EStrumien eStrumien) {
 
 void WlaczPrzerwania() {
     g_nPrzerwania = 0;
+    g_bPosprzatane = false;
     SetConsoleCtrlHandler(ObsluzCtrlC, TRUE);
 }
 
 void WylaczPrzerwania() {
-    SetConsoleCtrlHandler(ObsluzCtrlC, FALSE);
+    g_bPosprzatane = true;
+    // Removing the handler now would let a pending close end the process before its code is
+    // returned; the handler stays, answering at once.
+    if (g_nSygnal == 0)
+        SetConsoleCtrlHandler(ObsluzCtrlC, FALSE);
 }
 
 EOdpowiedz CzytajTakNie(int nPrzed) {
@@ -99,10 +124,10 @@ EOdpowiedz CzytajTakNie(int nPrzed) {
     const bool bWczytano = static_cast<bool>(std::getline(std::cin, strOdpowiedz));
     // Ctrl+C ends the console read before its handler, which runs on a thread of its own, has
     // counted it: the handler gets a moment.
-    for (int i = 0; !bWczytano && i < 20 && g_nPrzerwania == nPrzed; ++i)
+    for (int i = 0; !bWczytano && i < 20 && !CzyPrzerwano(nPrzed); ++i)
         Sleep(10);
     std::cin.clear();
-    if (g_nPrzerwania != nPrzed)
+    if (CzyPrzerwano(nPrzed))
         return EOdpowiedz::Przerwano;
     return bWczytano && CzyTak(strOdpowiedz) ? EOdpowiedz::Tak : EOdpowiedz::Nie;
 }
@@ -129,28 +154,31 @@ bool JestTerminalem(EStrumien eStrumien) {
 void WlaczPrzerwania() {
     g_nPrzerwania = 0;
     struct sigaction akcja {};
-    akcja.sa_handler = ObsluzSigint;
+    akcja.sa_handler = ObsluzSygnal;
     sigemptyset(&akcja.sa_mask);
-    // Writes that Ctrl+C interrupts are restarted (an interrupted write would put std::cerr in
+    // Writes that a signal interrupts are restarted (an interrupted write would put std::cerr in
     // a failed state); the wait for an answer is a pselect, which a signal always ends.
     akcja.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &akcja, &g_poprzednia);
+    for (std::size_t i = 0; i < std::size(SYGNALY); ++i)
+        sigaction(SYGNALY[i], &akcja, &g_poprzednie[i]);
 }
 
 void WylaczPrzerwania() {
-    sigaction(SIGINT, &g_poprzednia, nullptr);
+    for (std::size_t i = 0; i < std::size(SYGNALY); ++i)
+        sigaction(SYGNALY[i], &g_poprzednie[i], nullptr);
 }
 
 EOdpowiedz CzytajTakNie(int nPrzed) {
-    // Ctrl+C is held back except inside pselect, so a press can never fall between a look at
-    // the counter and the wait and leave the question waiting for a line.
-    sigset_t sigint, poprzednia;
-    sigemptyset(&sigint);
-    sigaddset(&sigint, SIGINT);
-    sigprocmask(SIG_BLOCK, &sigint, &poprzednia);
+    // The signals are held back except inside pselect, so one can never fall between a look at
+    // the counters and the wait and leave the question waiting for a line.
+    sigset_t sygnaly, poprzednia;
+    sigemptyset(&sygnaly);
+    for (int nSygnal : SYGNALY)
+        sigaddset(&sygnaly, nSygnal);
+    sigprocmask(SIG_BLOCK, &sygnaly, &poprzednia);
     std::string strOdpowiedz;
     bool bKoniec = false;
-    while (!bKoniec && g_nPrzerwania == nPrzed) {
+    while (!bKoniec && !CzyPrzerwano(nPrzed)) {
         fd_set wejscie;
         FD_ZERO(&wejscie);
         FD_SET(STDIN_FILENO, &wejscie);
@@ -164,8 +192,8 @@ EOdpowiedz CzytajTakNie(int nPrzed) {
         else
             strOdpowiedz += c;
     }
-    sigprocmask(SIG_SETMASK, &poprzednia, nullptr); // a press held back is counted here
-    if (g_nPrzerwania != nPrzed)
+    sigprocmask(SIG_SETMASK, &poprzednia, nullptr); // a signal held back is counted here
+    if (CzyPrzerwano(nPrzed))
         return EOdpowiedz::Przerwano;
     return CzyTak(strOdpowiedz) ? EOdpowiedz::Tak : EOdpowiedz::Nie;
 }
@@ -174,6 +202,10 @@ EOdpowiedz CzytajTakNie(int nPrzed) {
 
 int LiczbaPrzerwan() {
     return g_nPrzerwania;
+}
+
+int SygnalZakonczenia() {
+    return g_nSygnal;
 }
 
 void ZerujPrzerwania() {

@@ -15,7 +15,8 @@ enum class EWynikFiltrowania {
 
 // A pair that failed: its index, the error number (-1 for a failure without one), the text
 // its log ends with (without the leading "\n\t" and the trailing "\n") and, for a failed file
-// access, the file and the system's reason ("'<path>': <reason>") for the user to see beside it.
+// access, the file and the system's reason ("Plik '<path>': <reason>") for the user to see
+// beside it.
 struct CBladPliku {
     int m_nPara = 0;
     int m_nNumer = -1;

@@ -119,7 +119,7 @@ int NumerBiezacegoBledu() {
 }
 
 std::string CFileException::Szczegoly() const {
-    return "'" + m_strPlik + "'" + (m_strPowod.empty() ? std::string() : ": " + m_strPowod);
+    return "Plik '" + m_strPlik + "'" + (m_strPowod.empty() ? std::string() : ": " + m_strPowod);
 }
 
 std::string SzczegolyBiezacegoBledu() {

@@ -73,7 +73,7 @@ class CFileException {
 public:
     explicit CFileException(const std::string& strPlik, const std::string& strPowod = {})
         : m_strPlik(strPlik), m_strPowod(strPowod) {}
-    // "'<file>': <reason>", for the user beside the fixed file-access text.
+    // "Plik '<file>': <reason>", for the user beside the fixed file-access text.
     std::string Szczegoly() const;
 
     std::string m_strPlik;

@@ -210,7 +210,7 @@ TEST(Konsola, PrzykladCzteryEtapySierotyICrc) {
 TEST(Konsola, ZlyPlikWsrodDobrychPozostaleZapisane) {
     CKatalog katalog;
     Zapisz(katalog / "a.swd", MalyPlik());
-    Zapisz(katalog / "zly.swd", MalyPlik(true, "ZZ,1;\n"));
+    Zapisz(katalog / "zly.swd", MalyPlik(true, "\x1b[2J;\n")); // a terminal escape
     Zapisz(katalog / "tekst.txt", "to nie jest plik SWDE\r\n");
     Zapisz(katalog / "b.swd", MalyPlik(false));
     Zapisz(katalog / "pesel.cfg", PESEL_CFG);
@@ -228,7 +228,9 @@ TEST(Konsola, ZlyPlikWsrodDobrychPozostaleZapisane) {
                      "wyniki/zly_nowy.log", "zly.swd"}));
     EXPECT_TRUE(Zawiera(Czytaj(katalog / "wyniki/zly_nowy.log"), "\tB\263\271d nr 4: "));
     EXPECT_TRUE(Zawiera(wynik.strWyjscie, "Ilość błędów filtrowania: 2\n"));
-    EXPECT_TRUE(Zawiera(wynik.strWyjscie, (katalog / "zly.swd").string() + ": Błąd nr 4: "));
+    EXPECT_TRUE(Zawiera(wynik.strWyjscie, (katalog / "zly.swd").string() +
+                                              ": Błąd nr 4: Nieprawidłowy element w sekcji: '\\x1b['"));
+    EXPECT_FALSE(Zawiera(wynik.strWyjscie, "\x1b"));
     EXPECT_TRUE(Zawiera(wynik.strWyjscie, (katalog / "tekst.txt").string() + ": Błąd nr 1: "));
     EXPECT_TRUE(Zawiera(Czytaj(katalog / "wyniki/b_nowy.swd"), "NS,DN,\r\n")); // no DN line
 
@@ -314,6 +316,21 @@ TEST(KonsolaPrzerwanie, SigintBezTerminalaKonczyPrzebiegOdRazu) {
         ASSERT_TRUE(CzekajNaPlik(katalog / szTymczasowy)) << szTymczasowy;
         kill(pid, SIGINT);
         SprawdzPrzerwany(katalog, katalog.Koniec(pid));
+    }
+}
+
+// A request to end cancels like Ctrl+C without a terminal, with the signal's exit status.
+TEST(KonsolaPrzerwanie, SigtermISighupPrzerywajaJakCtrlC) {
+    for (const auto& [nSygnal, nKod] : {std::pair{SIGTERM, 143}, {SIGHUP, 129}}) {
+        CKatalog katalog;
+        Zapisz(katalog / "duzy.swd", DuzyPlik());
+        const pid_t pid = katalog.Start({"-c", PRZYKLAD_CFG, "duzy.swd"});
+        ASSERT_TRUE(CzekajNaPlik(katalog / "duzy_KELVOR2.swd"));
+        kill(pid, nSygnal);
+        CWynik wynik = katalog.Koniec(pid);
+        EXPECT_EQ(wynik.nKod, nKod) << nSygnal;
+        wynik.nKod = 130;
+        SprawdzPrzerwany(katalog, wynik);
     }
 }
 

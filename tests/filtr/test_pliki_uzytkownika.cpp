@@ -192,8 +192,10 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
             bZSciezka ? p.strTekst.substr(0, p.strTekst.size() - 1) + strPlik : p.strTekst;
         EXPECT_EQ(blad.m_nPara, 0);
         EXPECT_EQ(blad.m_strTekst, strTekst);
-        if (!bZSciezka)
-            EXPECT_TRUE(blad.m_strSzczegoly.starts_with("'" + strPlik + "': ")) << blad.m_strSzczegoly;
+        if (!bZSciezka) {
+            EXPECT_TRUE(blad.m_strSzczegoly.starts_with("Plik '" + strPlik + "': "))
+                << blad.m_strSzczegoly;
+        }
         std::vector<std::string> astrZostaja = {"b/obreb_wy.swd", "drugi.swd", "drugi_wy.log",
                                                  "drugi_wy.swd"};
         if (fs::exists(run.katalog("a/obreb.swd"))) {

@@ -169,9 +169,11 @@ TEST_F(Konfiguracja, HostileInputNeverCrashes) {
                  CStandardException);
     const std::string strDuzy = Sciezka("duzy.cfg");
     testy::ZapiszPlik(strDuzy, std::string(1 << 20, ' ') + "JEW 1");
-    for (const std::string& strPlik : {strDuzy, std::string("/dev/zero")})
-        if (fs::exists(strPlik))
+    for (const std::string& strPlik : {strDuzy, std::string("/dev/zero")}) {
+        if (fs::exists(strPlik)) {
             EXPECT_EQ(WczytajKonfiguracje(opcje, strPlik), W::ZlyFormat) << strPlik;
+        }
+    }
     // Quotes, blanks and bytes of every kind in any mix.
     std::string strTekst = "Obiekty ";
     for (int i = 0; i < 20000; ++i)
