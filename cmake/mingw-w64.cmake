@@ -1,9 +1,13 @@
 # Cross-compiling for 64-bit Windows with mingw-w64 (posix threads), used by
-# scripts/windows-check.sh: cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake ...
+# scripts/windows-check.sh and scripts/test-windows.sh:
+#   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake ...
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(KELVOR_MINGW x86_64-w64-mingw32)
+# Both compilers: a C project built with this file (GoogleTest's own checks among them) must
+# not fall back to the host's C compiler.
+find_program(CMAKE_C_COMPILER NAMES ${KELVOR_MINGW}-gcc-posix ${KELVOR_MINGW}-gcc REQUIRED)
 find_program(CMAKE_CXX_COMPILER NAMES ${KELVOR_MINGW}-g++-posix ${KELVOR_MINGW}-g++ REQUIRED)
 find_program(CMAKE_RC_COMPILER NAMES ${KELVOR_MINGW}-windres)
 

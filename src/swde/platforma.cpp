@@ -116,6 +116,11 @@ CPlikWejsciowy::~CPlikWejsciowy() {
 }
 
 bool CPlikWejsciowy::Otworz(const std::string& strSciezka) {
+    const awarie::CAwaria* pAwaria = Awaria(strSciezka);
+    if (pAwaria && pAwaria->bOtwarcie) {
+        ZapamietajBlad(ENOENT);
+        return false;
+    }
     const fs::path sciezka = Sciezka(strSciezka);
     std::error_code blad;
     if (fs::is_directory(sciezka, blad))

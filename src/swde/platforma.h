@@ -134,6 +134,7 @@ struct CAwaria {
     std::uint64_t nZapisDo = UINT64_MAX;      // writes fail once this many bytes are written
     bool bOdczyt = false;                     // reads fail
     bool bTworzenie = false;                  // the file cannot be created, nor named by a rename
+    bool bOtwarcie = false;                   // the file cannot be opened for reading
 };
 void Ustaw(const CAwaria& awaria);
 void Wylacz();

@@ -86,7 +86,9 @@ inline std::string SO(const std::string& strSkrot) {
     return strSO;
 }
 
-const std::string POCZATEK = "SWDE.w.2.00.(C) GUGiK 2000;\nSN;\nNS,TR,1;\nSX;\nSP;\nP1;\nSX;\n"
+// Constant-initialised: Plik() below is one function for every test file, and its constant must
+// be ready before any file's own constants are built from it.
+inline constexpr char POCZATEK[] = "SWDE.w.2.00.(C) GUGiK 2000;\nSN;\nNS,TR,1;\nSX;\nSP;\nP1;\nSX;\n"
                              "ST;\nRT,1,X;\nX;\nSX;\nSO;\n";
 
 // A whole SWDE file around object records in the short form.

@@ -114,9 +114,16 @@ TEST(PlikiUzytkownika, OdmowyZanimCokolwiekZostanieZapisane) {
             T("', który filtrowanie by zapisało, jest plikiem '") +
             run.katalog("konfiguracja_wy.log") + "'."};
     if (run.pary.size() == 3) {
+        // The first name over the limit: the longest temporary name, or on Windows, where the
+        // whole path counts, the first.
+        ASSERT_FALSE(astrBledy.empty());
+        const std::string strNazwa = astrBledy[0].substr(
+            astrBledy[0].find('\'') + 1, astrBledy[0].rfind('\'') - astrBledy[0].find('\'') - 1);
+        EXPECT_TRUE(strNazwa == run.katalog(strDluga + "_KELVOR_SLEPE_ODWOLANIA.swd") ||
+                    (platforma::Separator() == '\\' && strNazwa == run.katalog(strDluga + "_KELVOR1.swd")))
+            << strNazwa;
         astrOczekiwane.insert(astrOczekiwane.begin(),
-                              T("Plik nie został przetworzony: nazwa pliku '") +
-                                  run.katalog(strDluga + "_KELVOR_SLEPE_ODWOLANIA.swd") +
+                              T("Plik nie został przetworzony: nazwa pliku '") + strNazwa +
                                   T("' jest dłuższa, niż pozwala system plików."));
         // Its log has a usable name and takes the refusal.
         EXPECT_TRUE(Zawiera(run.Log("dlugi_wy.log"), astrOczekiwane[0]));

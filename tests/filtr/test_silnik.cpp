@@ -5,6 +5,7 @@
 
 #include "filtr/przebiegi.h"
 #include "silnik_testowy.h"
+#include "swde/platforma.h"
 
 using namespace silnik_test;
 
@@ -127,13 +128,13 @@ TEST(SumyCRC, PrzebiegPlikuIBledyOtwarcia) {
     CRun run(Bit(GrupaLokale), true);
     fs::create_directories(run.katalog("cel_KELVOR_WYNIK.swd"));
     run.Dodaj("obreb", PLIK_LANCUCHA, run.katalog("cel.swd"));
-    // The orphan-less chain's temporary file vanishes just before the checksum pass reads it.
+    // The orphan-less chain's temporary file cannot be opened by the checksum pass.
     run.Dodaj("drugi", PLIK_LANCUCHA);
-    run.obserwator.przyPostepie = [&](int n) {
-        if (n == 1000 && run.obserwator.etapy.back() == T("drugi.swd: Filtrowanie ślepych odwołań"))
-            fs::remove(run.katalog("drugi_KELVOR_SLEPE_ODWOLANIA.swd"));
-    };
-    ASSERT_TRUE(run.Filtruj());
+    platforma::awarie::Ustaw({run.katalog("drugi_KELVOR_SLEPE_ODWOLANIA.swd"), UINT64_MAX, false,
+                              false, true});
+    const bool bRun = run.Filtruj();
+    platforma::awarie::Wylacz();
+    ASSERT_TRUE(bRun);
     ASSERT_EQ(run.silnik.LiczbaBledow(), 2);
     EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst,
               T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("cel_KELVOR_WYNIK.swd"));

@@ -199,7 +199,7 @@ TEST_F(Konfiguracja, StartUpLoadAndSave) {
 
     opcje.KliknijAtrybut(2, 0, true);
     ASSERT_EQ(OdczytajKonfiguracjeZPliku(opcje, strPlik), W::Wykonano);
-    EXPECT_EQ(opcje.m_strKatalogKonfiguracji, m_katalog.string() + "/");
+    EXPECT_EQ(opcje.m_strKatalogKonfiguracji, Sciezka(""));
     EXPECT_FALSE(opcje.m_bZmienione);
     EXPECT_EQ(opcje.Maska(1) * 10 + opcje.Maska(2), 30);
 

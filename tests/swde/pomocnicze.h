@@ -10,6 +10,7 @@
 #include <string>
 
 #include "swde/bledy.h"
+#include "swde/kodowanie.h"
 
 namespace testy {
 
@@ -26,9 +27,12 @@ protected:
         std::error_code blad;
         std::filesystem::remove_all(m_katalog, blad);
     }
-    // Paths in these tests are plain ASCII, the same bytes in code page 1250.
+    // The engine's path (code page 1250) of a file in the folder, the name given in code page
+    // 1250. Not through a narrow std::filesystem string: its encoding differs by platform.
     std::string Sciezka(const std::string& strNazwa) const {
-        return (m_katalog / strNazwa).string();
+        const std::u8string strKatalog = m_katalog.u8string();
+        return kodowanie::Utf8DoCp1250(std::string(strKatalog.begin(), strKatalog.end())) +
+               static_cast<char>(std::filesystem::path::preferred_separator) + strNazwa;
     }
 
     std::filesystem::path m_katalog;

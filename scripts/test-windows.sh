@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The Windows tests: cross-builds GoogleTest (from the sources Debian ships in googletest), the
+# engine, kelvor-cli and every engine and console test with mingw-w64 into build-windows/, and
+# runs the tests under wine through ctest. Installs mingw-w64 and wine when they are missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+pakiety=(cmake make googletest g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64)
+brak=()
+for p in "${pakiety[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brak+=("$p")
+done
+if [ ${#brak[@]} -gt 0 ]; then
+    echo "Installing: ${brak[*]}"
+    sudo_cmd=""
+    [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+    $sudo_cmd apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${brak[@]}" >/dev/null
+fi
+
+katalog="$PWD/build-windows"
+toolchain="$PWD/cmake/mingw-w64.cmake"
+gtest="$katalog/googletest"
+if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
+    cmake -S /usr/src/googletest -B "$katalog/googletest-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$gtest" -Dgtest_disable_pthreads=OFF \
+        -DBUILD_GMOCK=OFF >/dev/null
+    cmake --build "$katalog/googletest-build" -j "$(nproc)" --target install >/dev/null
+fi
+
+export WINEPREFIX="$katalog/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+cmake -S . -B "$katalog/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DKELVOR_BENCH=OFF -DGTest_DIR="$gtest/lib/cmake/GTest" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
+# One wine server for all the test processes, instead of one started and stopped per test.
+wineserver -k 2>/dev/null || true
+wineserver -p || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
+wineboot --init >/dev/null 2>&1 || true
+cmake --build "$katalog/build" -j "$(nproc)"
+cd "$katalog/build"
+ctest --output-on-failure -j "$(nproc)"
