@@ -1,10 +1,10 @@
 // kelvor-cli as a user runs it: whole runs, the target checks, the header options, misuse, and
-// Ctrl+C or vanished output during a run. Processes are started with fork (POSIX only).
-#ifndef _WIN32
-
+// vanished output during a run; on POSIX also signals and the terminal (Ctrl+C, the question).
+// Processes are started with fork, or CreateProcess on Windows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <ctime>
 #include <filesystem>
@@ -12,20 +12,34 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
 namespace fs = std::filesystem;
 using Lista = std::vector<std::string>;
 
+#ifdef _WIN32
+using Proces = HANDLE;
+const fs::path PROGRAM = fs::path(KELVOR_BIN_DIR) / "kelvor-cli.exe";
+#else
+using Proces = pid_t;
 const fs::path PROGRAM = fs::path(KELVOR_BIN_DIR) / "kelvor-cli";
+#endif
 const fs::path PRZYKLAD = fs::path(KELVOR_SRC_DIR) / "examples" / "obreb_przykladowy.swd";
 const std::string PRZYKLAD_CFG = (fs::path(KELVOR_SRC_DIR) / "examples" / "przyklad.cfg").string();
 const std::string PESEL_CFG = "Obiekty 0\r\nOSF 4\r\nCRC 1\r\n"; // one attribute, CRC asked
@@ -56,6 +70,7 @@ std::string MalyPlik(bool bData = true, const std::string& strWstawka = "") {
     return strWynik;
 }
 
+#ifndef _WIN32
 // The example with its object section repeated to about 40 MB, so that a run takes a while.
 const std::string& DuzyPlik() {
     static const std::string strWynik = [] {
@@ -70,6 +85,7 @@ const std::string& DuzyPlik() {
     }();
     return strWynik;
 }
+#endif
 
 struct CWynik {
     int nKod = -1;
@@ -102,9 +118,81 @@ public:
 
     // Starts the program: stdin from the null device and the output into a file beside dane/
     // (stderr a pipe nobody reads, with ZamknietaRura), or everything on a new terminal (its
-    // other side in m_nTerminal).
-    pid_t Start(const Lista& astrArgumenty, EWyjscie eWyjscie = EWyjscie::Pliki,
-                const fs::path& program = PROGRAM) {
+    // other side in m_nTerminal; POSIX only).
+#ifdef _WIN32
+    Proces Start(const Lista& astrArgumenty, EWyjscie eWyjscie = EWyjscie::Pliki,
+                 const fs::path& program = PROGRAM) {
+        std::wstring strLinia = Cytat(program.wstring());
+        for (const std::string& strArgument : astrArgumenty)
+            strLinia += L" " + Cytat(Szerokie(strArgument));
+        SECURITY_ATTRIBUTES dziedziczone{sizeof dziedziczone, nullptr, TRUE};
+        const HANDLE hWejscie = CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ, &dziedziczone,
+                                            OPEN_EXISTING, 0, nullptr);
+        const HANDLE hWyjscie =
+            CreateFileW((m_sciezka / "wyjscie.txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                        &dziedziczone, CREATE_ALWAYS, 0, nullptr);
+        HANDLE hBledy = hWyjscie, hCzytanie = nullptr;
+        if (eWyjscie == EWyjscie::ZamknietaRura && CreatePipe(&hCzytanie, &hBledy, &dziedziczone, 0))
+            CloseHandle(hCzytanie);
+        STARTUPINFOW start{};
+        start.cb = sizeof start;
+        start.dwFlags = STARTF_USESTDHANDLES;
+        start.hStdInput = hWejscie;
+        start.hStdOutput = hWyjscie;
+        start.hStdError = hBledy;
+        PROCESS_INFORMATION proces{};
+        const BOOL bStart = CreateProcessW(nullptr, strLinia.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                           Dane().c_str(), &start, &proces);
+        CloseHandle(hWejscie);
+        CloseHandle(hWyjscie);
+        if (hBledy != hWyjscie)
+            CloseHandle(hBledy);
+        if (!bStart)
+            return nullptr;
+        CloseHandle(proces.hThread);
+        return proces.hProcess;
+    }
+
+    // The output with Windows line ends as "\n", as the tests expect it.
+    CWynik Koniec(Proces proces) const {
+        DWORD nKod = static_cast<DWORD>(-1);
+        if (proces) {
+            WaitForSingleObject(proces, INFINITE);
+            GetExitCodeProcess(proces, &nKod);
+            CloseHandle(proces);
+        }
+        std::string strWyjscie = Czytaj(m_sciezka / "wyjscie.txt");
+        std::erase(strWyjscie, '\r');
+        return {static_cast<int>(nKod), strWyjscie};
+    }
+
+    static std::wstring Szerokie(const std::string& strUtf8) {
+        std::wstring str(strUtf8.size() + 1, L'\0');
+        const int n = MultiByteToWideChar(CP_UTF8, 0, strUtf8.data(), static_cast<int>(strUtf8.size()),
+                                          str.data(), static_cast<int>(str.size()));
+        str.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+        return str;
+    }
+
+    // One argument as the program's command-line parser reads it back.
+    static std::wstring Cytat(const std::wstring& str) {
+        std::wstring strWynik = L"\"";
+        std::size_t nUkosniki = 0;
+        for (wchar_t c : str) {
+            if (c == L'\\') {
+                ++nUkosniki;
+                continue;
+            }
+            strWynik.append(c == L'"' ? nUkosniki * 2 + 1 : nUkosniki, L'\\');
+            nUkosniki = 0;
+            strWynik += c;
+        }
+        strWynik.append(nUkosniki * 2, L'\\');
+        return strWynik + L"\"";
+    }
+#else
+    Proces Start(const Lista& astrArgumenty, EWyjscie eWyjscie = EWyjscie::Pliki,
+                 const fs::path& program = PROGRAM) {
         const pid_t pid = eWyjscie == EWyjscie::Terminal
                               ? forkpty(&m_nTerminal, nullptr, nullptr, nullptr)
                               : fork();
@@ -132,6 +220,7 @@ public:
         waitpid(pid, &nStatus, 0);
         return {WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1, Czytaj(m_sciezka / "wyjscie.txt")};
     }
+#endif
 
     CWynik Uruchom(const Lista& astrArgumenty, const fs::path& program = PROGRAM) {
         return Koniec(Start(astrArgumenty, EWyjscie::Pliki, program));
@@ -146,7 +235,7 @@ public:
 // header texts.
 TEST(Konsola, SameAtrybutyJedenEtapWprostDoCelu) {
     CKatalog katalog;
-    const fs::path program = katalog.m_sciezka / "bin" / "kelvor-cli";
+    const fs::path program = katalog.m_sciezka / "bin" / PROGRAM.filename();
     fs::create_directories(program.parent_path());
     fs::copy_file(PROGRAM, program);
     Zapisz(program.parent_path() / "KELVOR.cfg", PESEL_CFG);
@@ -183,14 +272,15 @@ TEST(Konsola, PrzykladCzteryEtapySierotyICrc) {
     fs::copy_file(PRZYKLAD, katalog / "obreb.swd");
     fs::create_directories(katalog / "wyniki");
 
-    const pid_t pid =
+    const Proces pid =
         katalog.Start({"-c", PRZYKLAD_CFG, "-d", "wyniki", "obreb.swd"}, EWyjscie::ZamknietaRura);
 
     ASSERT_EQ(katalog.Koniec(pid).nKod, 0);
     EXPECT_EQ(katalog.Pliki(),
               (Lista{"obreb.swd", "wyniki/obreb_nowy.log", "wyniki/obreb_nowy.swd"}));
     const std::string strLog = Czytaj(katalog / "wyniki/obreb_nowy.log");
-    EXPECT_TRUE(Zawiera(strLog, "konfiguracyjnym: '" + PRZYKLAD_CFG + "'\r\n"));
+    EXPECT_TRUE(Zawiera(strLog, "konfiguracyjnym: '" +
+                                    fs::absolute(PRZYKLAD_CFG).lexically_normal().string() + "'\r\n"));
     for (const char* szWiersz :
          {"etap 4 z 4 filtrowania", "Zako\361czono odfiltrowywanie obiekt\363w sierot...",
           "Zako\361czono obliczanie sum CRC...", "Utworzono wynikowy plik '"})
@@ -292,6 +382,10 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
     EXPECT_EQ(katalog.Uruchom({"--bogus", "--help"}).nKod, 0); // help whatever else is wrong
 }
 
+#ifndef _WIN32
+// Signals and terminals: POSIX only (wine delivers neither Ctrl+C nor a console close to a
+// program run without a console).
+
 bool CzekajNaPlik(const fs::path& sciezka) {
     for (int i = 0; i < 60000 && !fs::exists(sciezka); ++i)
         usleep(1000);
@@ -369,6 +463,6 @@ TEST(KonsolaPrzerwanie, NaTerminaluPytaDrugiCtrlCPodczasPytaniaPrzerywa) {
     close(katalog.m_nTerminal);
 }
 
-} // namespace
-
 #endif
+
+} // namespace
