@@ -2,7 +2,7 @@
 # Windows build check, run by hand (not part of CI): cross-compiles the engine libraries and
 # kelvor-cli with mingw-w64 into build-windows/ and, when wine is there or can be installed,
 # runs kelvor-cli.exe --version and a filter of the bundled example under it.
-# The tests are not built: GoogleTest is not packaged for mingw.
+# The tests are cross-built and run by scripts/test-windows.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
