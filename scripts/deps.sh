@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only when something is missing.
+# Installs the Debian packages the build needs, and any packages named as arguments, only when
+# something is missing.
 set -euo pipefail
-pakiety=(cmake g++ make libgtest-dev)
+pakiety=(cmake g++ make libgtest-dev "$@")
 brak=()
 for p in "${pakiety[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brak+=("$p")

@@ -9,17 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 sekundy="${1:-60}"
 
-brak=()
-for p in cmake make clang libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brak+=("$p")
-done
-if [ ${#brak[@]} -gt 0 ]; then
-    echo "Installing: ${brak[*]}"
-    sudo_cmd=""
-    [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${brak[@]}" >/dev/null
-fi
+bash scripts/deps.sh clang libclang-rt-14-dev
 
 katalog=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$katalog" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVOR_FUZZ=ON \
