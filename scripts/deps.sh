@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only when something is missing.
 set -euo pipefail
-pakiety=(cmake g++ make libgtest-dev)
+pakiety=(cmake g++ make libgtest-dev nlohmann-json3-dev)
 brak=()
 for p in "${pakiety[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brak+=("$p")
