@@ -161,6 +161,7 @@ private:
     int m_nOstatniaSekcja = -1;
     std::array<bool, SEKCJE.size()> m_abSekcje{};
     bool m_bWRekordzie = false;
+    bool m_bZlyNaglowek = false; // the header of the record being read has not six fields
     std::string m_strTypRekordu; // field 2 of the record being read
 
     std::map<std::string, CLiczbaObiektow> m_obiekty;
@@ -221,10 +222,15 @@ bool CSprawdzanie::Wiersz(std::string_view str) {
         // Error 4 for anything that is no element line, a section end included.
         const bool bKoniec = CCzytnikSWDE::JestKoncemRekordu(str);
         m_sumy.Wiersz(str);
-        if (bKoniec)
-            m_bWRekordzie = false;
-        else
+        if (!bKoniec) {
             ElementRekordu(str);
+            return true;
+        }
+        m_bWRekordzie = false;
+        // As in a run, a header is judged once its record has been read whole.
+        if (m_bZlyNaglowek)
+            throw CSWDEException(EBlad::NaglowekRekordu, {}, m_czytnik.Linia(),
+                                 m_czytnik.Pozycja());
         return true;
     }
     if (m_eMiejsce != EMiejsce::PozaSekcja && CCzytnikSWDE::JestKoncemSekcji(str)) {
@@ -327,8 +333,9 @@ void CSprawdzanie::NaglowekRekordu(std::string_view str) {
     if (m_eSekcja != ESekcja::SO)
         return;
     std::array<std::string_view, 6> pola;
-    if (PodzielNaWidoki(str, pola) != static_cast<int>(pola.size()))
-        throw CSWDEException(EBlad::NaglowekRekordu, {}, m_czytnik.Linia(), m_czytnik.Pozycja());
+    m_bZlyNaglowek = PodzielNaWidoki(str, pola) != static_cast<int>(pola.size());
+    if (m_bZlyNaglowek)
+        return;
     ++m_wynik.m_nRekordy;
     const std::string strTyp = UsunPrefiks(std::string(pola[2]));
     CLiczbaObiektow& liczba = m_obiekty[strTyp];

@@ -140,10 +140,12 @@ TEST(Sprawdzenie, BladCzytnikaKonczySprawdzeniePliku) {
     } przypadki[] = {
         {"element code", Plik("G5OSF:1 D,G5NAZ,,a; ZZ,1;"),
          "B\xB3\xB9" "d nr 4: Nieprawid\xB3owy element w sekcji: 'ZZ'", 15},
-        {"record header", Plik("RO,1,G5DZE,7,7L;"),
-         "B\xB3\xB9" "d nr 11: Nieprawid\xB3owy nag\xB3\xF3wek rekordu (Linia w pliku nr: 13, "
+        {"record header, judged at the record's end", Plik("RO,1,G5DZE,7,7L; D,G5NAZ,,a;"),
+         "B\xB3\xB9" "d nr 11: Nieprawid\xB3owy nag\xB3\xF3wek rekordu (Linia w pliku nr: 15, "
          "pozycja w pliku: ",
-         13},
+         15},
+        {"file end line for a record header", POCZATEK + SO("G5DZE:1") + "SWDEX;\n",
+         "B\xB3\xB9" "d nr 9: ", 16},
         {"no SWDE header line", "swde.w.2.00.(C) GUGiK 2000;\n",
          "B\xB3\xB9" "d nr 1: Nieprawid\xB3owy format pliku ", 1},
         {"empty", "", "B\xB3\xB9" "d nr 1: Nieprawid\xB3owy format pliku ", 1},
