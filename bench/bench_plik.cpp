@@ -209,7 +209,8 @@ int main(int argc, char** argv) {
             Wypisz(faza, nBajty, fazy[0], bZimne);
         const CFaza& przebieg = fazy[std::size(fazy) - 2];
         const CFaza& sprawdzenie = fazy[std::size(fazy) - 1];
-        std::printf("check speed / filtering pass speed: %.2f warm", przebieg.adSekundy[0] / sprawdzenie.adSekundy[0]);
+        std::printf("check speed / filtering pass speed: %.2f warm",
+                    przebieg.adSekundy[0] / sprawdzenie.adSekundy[0]);
         if (bZimne)
             std::printf(", %.2f cold", przebieg.adSekundy[1] / sprawdzenie.adSekundy[1]);
         std::printf("\n");

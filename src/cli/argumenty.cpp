@@ -8,8 +8,17 @@
 namespace {
 
 enum class EOpcja {
-    Konfiguracja, Wyjscie, Katalog, Data, Naglowek, Tak, Cicho, Pomoc, Wersja,
-    Usun, UsunAtrybuty, SumyCRC, BezSumCRC, ZapiszKonfiguracje, Lista, Sprawdz, Json
+    Konfiguracja,
+    Wyjscie,
+    Katalog,
+    Data,
+    Naglowek,
+    Flaga,
+    Usun,
+    UsunAtrybuty,
+    SumyCRC,
+    BezSumCRC,
+    ZapiszKonfiguracje
 };
 
 struct COpisOpcji {
@@ -17,7 +26,8 @@ struct COpisOpcji {
     const char* szDluga;
     EOpcja eOpcja;
     bool bWartosc;
-    bool bFiltrowanie; // meaningful only for a filter run, not for --check
+    bool bFiltrowanie;                  // meaningful only for a filter run, not for --check
+    bool CArgumenty::*pFlaga = nullptr; // for EOpcja::Flaga: the flag the option sets
 };
 
 constexpr std::array<COpisOpcji, 17> OPCJE{{
@@ -26,18 +36,18 @@ constexpr std::array<COpisOpcji, 17> OPCJE{{
     {"-d", "--target-dir", EOpcja::Katalog, true, true},
     {nullptr, "--date", EOpcja::Data, true, true},
     {nullptr, "--header", EOpcja::Naglowek, true, true},
-    {"-y", "--yes", EOpcja::Tak, false, true},
-    {"-q", "--quiet", EOpcja::Cicho, false, false},
-    {"-h", "--help", EOpcja::Pomoc, false, false},
-    {nullptr, "--version", EOpcja::Wersja, false, false},
+    {"-y", "--yes", EOpcja::Flaga, false, true, &CArgumenty::m_bTak},
+    {"-q", "--quiet", EOpcja::Flaga, false, false, &CArgumenty::m_bCicho},
+    {"-h", "--help", EOpcja::Flaga, false, false, &CArgumenty::m_bPomoc},
+    {nullptr, "--version", EOpcja::Flaga, false, false, &CArgumenty::m_bWersja},
     {nullptr, "--remove", EOpcja::Usun, true, true},
     {nullptr, "--remove-attr", EOpcja::UsunAtrybuty, true, true},
     {nullptr, "--crc", EOpcja::SumyCRC, false, true},
     {nullptr, "--no-crc", EOpcja::BezSumCRC, false, true},
     {nullptr, "--save-config", EOpcja::ZapiszKonfiguracje, true, true},
-    {nullptr, "--list", EOpcja::Lista, false, false},
-    {nullptr, "--check", EOpcja::Sprawdz, false, false},
-    {nullptr, "--json", EOpcja::Json, false, false},
+    {nullptr, "--list", EOpcja::Flaga, false, false, &CArgumenty::m_bLista},
+    {nullptr, "--check", EOpcja::Flaga, false, false, &CArgumenty::m_bSprawdz},
+    {nullptr, "--json", EOpcja::Flaga, false, false, &CArgumenty::m_bJson},
 }};
 
 const COpisOpcji* ZnajdzOpcje(const std::string& strNazwa) {
@@ -101,9 +111,13 @@ bool UstawSumyCRC(bool bSumy, CArgumenty& argumenty, std::string& strBlad) {
     return true;
 }
 
-bool UstawOpcje(EOpcja eOpcja, const std::string& strNazwa, const std::string& strWartosc,
+bool UstawOpcje(const COpisOpcji& opis, const std::string& strNazwa, const std::string& strWartosc,
                 CArgumenty& argumenty, std::string& strBlad) {
+    const EOpcja eOpcja = opis.eOpcja;
     switch (eOpcja) {
+    case EOpcja::Flaga:
+        argumenty.*opis.pFlaga = true;
+        return true;
     case EOpcja::Konfiguracja:
         return UstawRaz(argumenty.m_strKonfiguracja, strWartosc, strNazwa, strBlad);
     case EOpcja::Wyjscie:
@@ -123,18 +137,6 @@ bool UstawOpcje(EOpcja eOpcja, const std::string& strNazwa, const std::string& s
         return true;
     case EOpcja::Naglowek:
         return CzytajNaglowekCelu(strWartosc, argumenty, strBlad);
-    case EOpcja::Tak:
-        argumenty.m_bTak = true;
-        return true;
-    case EOpcja::Cicho:
-        argumenty.m_bCicho = true;
-        return true;
-    case EOpcja::Pomoc:
-        argumenty.m_bPomoc = true;
-        return true;
-    case EOpcja::Wersja:
-        argumenty.m_bWersja = true;
-        return true;
     case EOpcja::Usun:
         return CzytajGrupy(strWartosc, argumenty.m_anGrupy, strBlad);
     case EOpcja::UsunAtrybuty:
@@ -144,15 +146,6 @@ bool UstawOpcje(EOpcja eOpcja, const std::string& strNazwa, const std::string& s
         return UstawSumyCRC(eOpcja == EOpcja::SumyCRC, argumenty, strBlad);
     case EOpcja::ZapiszKonfiguracje:
         return UstawRaz(argumenty.m_strZapiszKonfiguracje, strWartosc, strNazwa, strBlad);
-    case EOpcja::Lista:
-        argumenty.m_bLista = true;
-        return true;
-    case EOpcja::Sprawdz:
-        argumenty.m_bSprawdz = true;
-        return true;
-    case EOpcja::Json:
-        argumenty.m_bJson = true;
-        return true;
     }
     return false;
 }
@@ -185,7 +178,7 @@ bool CzytajOpcje(const std::vector<std::string>& astrArgumenty, std::size_t& i,
     }
     if (pOpis->bFiltrowanie && argumenty.m_strOpcjaFiltrowania.empty())
         argumenty.m_strOpcjaFiltrowania = strNazwa;
-    return UstawOpcje(pOpis->eOpcja, strNazwa, strWartosc, argumenty, strBlad);
+    return UstawOpcje(*pOpis, strNazwa, strWartosc, argumenty, strBlad);
 }
 
 bool SprawdzSprawdzanie(const CArgumenty& argumenty, std::string& strBlad) {

@@ -223,8 +223,8 @@ bool ZapiszWybor(const CArgumenty& argumenty, const COpcjeFiltrowania& opcje,
     if (!SciezkaSilnika(argumenty.m_strZapiszKonfiguracje, strSciezka))
         return false;
     if (platforma::Istnieje(strSciezka) && !argumenty.m_bTak) {
-        const std::string strPytanie =
-            kodowanie::T("Plik konfiguracji już istnieje:\n") + strSciezka + kodowanie::T("\nZastąpić go?");
+        const std::string strPytanie = kodowanie::T("Plik konfiguracji już istnieje:\n") +
+                                       strSciezka + kodowanie::T("\nZastąpić go?");
         if (!terminal::JestTerminalem(terminal::EStrumien::Wejscie) ||
             !terminal::JestTerminalem(terminal::EStrumien::Bledy)) {
             Wypisz(kodowanie::T("Plik konfiguracji już istnieje: ") + strSciezka, true);

@@ -31,16 +31,13 @@ const CNazwyRodzaju& Nazwy(ERodzajIdentyfikatora eRodzaj) {
     return RODZAJE[static_cast<std::size_t>(eRodzaj)];
 }
 
-const char* JsonUwagi(EUwagaStruktury eUwaga) {
-    switch (eUwaga) {
-    case EUwagaStruktury::BrakSekcjiObiektow:
-        return "brak_sekcji_obiektow";
-    case EUwagaStruktury::PowtorzonaSekcja:
-        return "powtorzona_sekcja";
-    case EUwagaStruktury::KolejnoscSekcji:
-        break;
-    }
-    return "kolejnosc_sekcji";
+// JSON names of the structural remarks and checksum states, in the order of their enums.
+constexpr std::array<const char*, 3> JSON_UWAG = {"brak_sekcji_obiektow", "powtorzona_sekcja",
+                                                  "kolejnosc_sekcji"};
+constexpr std::array<const char*, 3> JSON_STANOW = {"brak", "zgodne", "niezgodne"};
+
+template <class E> const char* NazwaJson(const std::array<const char*, 3>& nazwy, E e) {
+    return nazwy[static_cast<std::size_t>(e)];
 }
 
 std::string TekstUwagi(const CUwagaStruktury& uwaga) {
@@ -55,19 +52,8 @@ std::string TekstUwagi(const CUwagaStruktury& uwaga) {
     case EUwagaStruktury::KolejnoscSekcji:
         break;
     }
-    return "sekcja " + strSekcja + strWiersz + " stoi za sekcją późniejszą (kolejność: SN; SP; ST; SO;)";
-}
-
-const char* JsonStanu(EStanSum eStan) {
-    switch (eStan) {
-    case EStanSum::Brak:
-        return "brak";
-    case EStanSum::Zgodne:
-        return "zgodne";
-    case EStanSum::Niezgodne:
-        break;
-    }
-    return "niezgodne";
+    return "sekcja " + strSekcja + strWiersz +
+           " stoi za sekcją późniejszą (kolejność: SN; SP; ST; SO;)";
 }
 
 // " (wiersze 12, 40, …)": the lines kept, an ellipsis when there were more.
@@ -105,8 +91,8 @@ void Struktura(const CWynikSprawdzenia& w, CTekst& t) {
     auto pole = [](const std::string& str) {
         return str.empty() ? std::string("brak") : Cp1250DoUtf8(str);
     };
-    t.Wiersz("nagłówek: jednostka " + pole(w.m_strJednostka) + " (" +
-                 pole(w.m_strNazwaJednostki) + "), data " + pole(w.m_strData),
+    t.Wiersz("nagłówek: jednostka " + pole(w.m_strJednostka) + " (" + pole(w.m_strNazwaJednostki) +
+                 "), data " + pole(w.m_strData),
              2);
     t.Wiersz("rekordy obiektów: " + std::to_string(w.m_nRekordy) +
                  ", według typów (aktualne, historyczne):",
@@ -140,9 +126,11 @@ void Sumy(const CWynikSprawdzenia& w, CTekst& t) {
     if (!w.CzyPrzeczytany())
         t.Wiersz("Sumy kontrolne: sprawdzone do miejsca błędu");
     else
-        t.Wiersz(eStan == EStanSum::Zgodne ? "Sumy kontrolne: zgodne" : "Sumy kontrolne: NIEZGODNE");
+        t.Wiersz(eStan == EStanSum::Zgodne ? "Sumy kontrolne: zgodne"
+                                           : "Sumy kontrolne: NIEZGODNE");
     for (const CSumaKontrolna& suma : w.m_sumySekcji)
-        t.Wiersz(Cp1250DoUtf8(suma.m_strCzesc) + std::string(6 - std::min<std::size_t>(suma.m_strCzesc.size(), 5), ' ') +
+        t.Wiersz(Cp1250DoUtf8(suma.m_strCzesc) +
+                     std::string(6 - std::min<std::size_t>(suma.m_strCzesc.size(), 5), ' ') +
                      TekstSumy(suma),
                  2);
     if (w.m_bKoniecPliku)
@@ -186,7 +174,8 @@ void DaneOsobowe(const CWynikSprawdzenia& w, CTekst& t) {
     const std::string strZakres = w.CzyPrzeczytany() ? "" : " (do miejsca błędu)";
     if (w.m_nIdentyfikatory == 0) {
         t.Wiersz("Dane osobowe: nie znaleziono numerów PESEL, NIP, dowodów osobistych ani "
-                 "paszportów" + strZakres);
+                 "paszportów" +
+                 strZakres);
         return;
     }
     t.Wiersz("Dane osobowe: ZNALEZIONO " + std::to_string(w.m_nIdentyfikatory) + strZakres);
@@ -254,7 +243,7 @@ Json JsonStruktury(const CWynikSprawdzenia& w) {
     j["koniec_pliku"] = w.m_bKoniecPliku;
     j["uwagi"] = Json::array();
     for (const CUwagaStruktury& u : w.m_uwagi)
-        j["uwagi"].push_back({{"rodzaj", JsonUwagi(u.m_eUwaga)},
+        j["uwagi"].push_back({{"rodzaj", NazwaJson(JSON_UWAG, u.m_eUwaga)},
                               {"sekcja", Cp1250DoUtf8(u.m_strSekcja)},
                               {"wiersz", u.m_nLinia}});
     j["naglowek"] = {{"TR", Cp1250DoUtf8(w.m_strJednostka)},
@@ -305,15 +294,17 @@ Json JsonPliku(const CWynikSprawdzenia& w) {
     Json j;
     j["plik"] = Cp1250DoUtf8(w.m_strPlik);
     j["otwarty"] = w.m_bOtwarty;
-    j["blad"] = w.m_bBlad ? Json{{"numer", w.m_nNumerBledu < 0 ? Json(nullptr) : Json(w.m_nNumerBledu)},
-                                  {"tekst", Cp1250DoUtf8(w.m_strBlad)},
-                                  {"wiersz", w.m_nLiniaBledu}}
-                           : Json(nullptr);
+    j["blad"] = w.m_bBlad
+                    ? Json{{"numer", w.m_nNumerBledu < 0 ? Json(nullptr) : Json(w.m_nNumerBledu)},
+                           {"tekst", Cp1250DoUtf8(w.m_strBlad)},
+                           {"wiersz", w.m_nLiniaBledu}}
+                    : Json(nullptr);
     j["bajty"] = w.m_nBajty;
     j["wiersze"] = w.m_nLinie;
     if (w.m_bOtwarty) {
         j["struktura"] = JsonStruktury(w);
-        j["sumy_kontrolne"] = {{"stan", JsonStanu(w.StanSum())}, {"sekcje", Json::array()}};
+        j["sumy_kontrolne"] = {{"stan", NazwaJson(JSON_STANOW, w.StanSum())},
+                               {"sekcje", Json::array()}};
         for (const CSumaKontrolna& suma : w.m_sumySekcji)
             j["sumy_kontrolne"]["sekcje"].push_back(JsonSumy(suma));
         j["sumy_kontrolne"]["plik"] = w.m_bKoniecPliku ? JsonSumy(w.m_sumaPliku) : Json(nullptr);
@@ -331,8 +322,8 @@ int KodWyjsciaSprawdzenia(const CWynikSprawdzen& wynik) {
     const auto& pliki = wynik.m_pliki;
     if (std::none_of(pliki.begin(), pliki.end(), [](const auto& w) { return w.m_bOtwarty; }))
         return 2;
-    const bool bUsterki = std::any_of(pliki.begin(), pliki.end(),
-                                      [](const auto& w) { return !w.CzyBezUsterek(); });
+    const bool bUsterki =
+        std::any_of(pliki.begin(), pliki.end(), [](const auto& w) { return !w.CzyBezUsterek(); });
     return bUsterki ? 1 : 0;
 }
 

@@ -115,8 +115,8 @@ bool CzytajAtrybuty(const std::string& strWartosc, std::vector<std::pair<int, in
                     std::string& strBlad) {
     const std::size_t nDwukropek = strWartosc.find(':');
     if (nDwukropek == std::string::npos) {
-        strBlad = "--remove-attr wymaga postaci TYP:ATRYBUT[,ATRYBUT...], podano '" + strWartosc +
-                  "'";
+        strBlad =
+            "--remove-attr wymaga postaci TYP:ATRYBUT[,ATRYBUT...], podano '" + strWartosc + "'";
         return false;
     }
     const std::string strTyp = strWartosc.substr(0, nDwukropek);
@@ -129,10 +129,14 @@ bool CzytajAtrybuty(const std::string& strWartosc, std::vector<std::pair<int, in
     for (const std::string& strNazwa : Podziel(strWartosc.substr(nDwukropek + 1), ',')) {
         const int i = Atrybut(nTyp, strNazwa);
         if (i < 0) {
-            strBlad = "typ " + OpisTypu(nTyp).m_strSymbol + " nie ma atrybutu '" + strNazwa +
-                      "' (dostępne: " + Nazwy(0, LiczbaAtrybutow(nTyp) - 1, [&](int n) {
+            strBlad =
+                "typ " + OpisTypu(nTyp).m_strSymbol + " nie ma atrybutu '" + strNazwa +
+                "' (dostępne: " +
+                Nazwy(0, LiczbaAtrybutow(nTyp) - 1,
+                      [&](int n) {
                           return OpisTypu(nTyp).m_atrybuty[static_cast<std::size_t>(n)].m_strSymbol;
-                      }) + ")";
+                      }) +
+                ")";
             return false;
         }
         atrybuty.emplace_back(nTyp, i);

@@ -187,9 +187,8 @@ std::string_view CSprawdzanie::NastepnyWiersz() {
 
 void CSprawdzanie::Czytaj() {
     m_wynik.m_nBajty = m_czytnik.Dlugosc();
-    m_czytnik.UstawKomentarze([this](std::string_view str) {
-        Identyfikatory(str.substr(2), str.substr(0, 2));
-    });
+    m_czytnik.UstawKomentarze(
+        [this](std::string_view str) { Identyfikatory(str.substr(2), str.substr(0, 2)); });
     // The first significant line must be the SWDE header line, as for the header section of a
     // run; a file without any significant line is no SWDE file either.
     std::string_view str;
@@ -410,8 +409,8 @@ void CSprawdzanie::Identyfikatory(std::string_view strTekst, std::string_view st
         if (!strB.empty())
             (strSymbol += ',') += strB;
         strSymbol = kodowanie::Iso88592DoCp1250(strSymbol);
-        auto [it, bNowa] = m_grupyIdentyfikatorow.try_emplace(
-            {identyfikator.m_eRodzaj, strSymbol}, m_wynik.m_identyfikatory.size());
+        auto [it, bNowa] = m_grupyIdentyfikatorow.try_emplace({identyfikator.m_eRodzaj, strSymbol},
+                                                              m_wynik.m_identyfikatory.size());
         if (bNowa) {
             CGrupaIdentyfikatorow grupa;
             grupa.m_eRodzaj = identyfikator.m_eRodzaj;
@@ -428,10 +427,9 @@ void CSprawdzanie::Identyfikatory(std::string_view strTekst, std::string_view st
 
 void CSprawdzanie::Postep() {
     const std::uint64_t nDlugosc = m_czytnik.Dlugosc();
-    const int nPostep =
-        nDlugosc == 0 ? 0
-                      : static_cast<int>(std::min<std::uint64_t>(
-                            m_czytnik.Pozycja() * 1000 / nDlugosc, 1000));
+    const int nPostep = nDlugosc == 0 ? 0
+                                      : static_cast<int>(std::min<std::uint64_t>(
+                                            m_czytnik.Pozycja() * 1000 / nDlugosc, 1000));
     if (nPostep != m_nPostep)
         m_obserwator.Postep(nPostep);
     m_nPostep = nPostep;
@@ -475,16 +473,14 @@ bool CSumaKontrolna::CzyZgodna() const {
 }
 
 EStanSum CWynikSprawdzenia::StanSum() const {
-    const bool bJakakolwiek =
-        m_sumaPliku.m_bZapisana ||
-        std::any_of(m_sumySekcji.begin(), m_sumySekcji.end(),
-                    [](const CSumaKontrolna& s) { return s.m_bZapisana; });
+    const bool bJakakolwiek = m_sumaPliku.m_bZapisana ||
+                              std::any_of(m_sumySekcji.begin(), m_sumySekcji.end(),
+                                          [](const CSumaKontrolna& s) { return s.m_bZapisana; });
     if (!bJakakolwiek)
         return EStanSum::Brak;
-    const bool bWszystkie =
-        m_bKoniecPliku && m_sumaPliku.CzyZgodna() &&
-        std::all_of(m_sumySekcji.begin(), m_sumySekcji.end(),
-                    [](const CSumaKontrolna& s) { return s.CzyZgodna(); });
+    const bool bWszystkie = m_bKoniecPliku && m_sumaPliku.CzyZgodna() &&
+                            std::all_of(m_sumySekcji.begin(), m_sumySekcji.end(),
+                                        [](const CSumaKontrolna& s) { return s.CzyZgodna(); });
     return bWszystkie ? EStanSum::Zgodne : EStanSum::Niezgodne;
 }
 
@@ -533,7 +529,8 @@ CWynikSprawdzen SprawdzPliki(const std::vector<std::string>& astrSciezki,
         obserwator.ZakonczonoPlik(nPlik, plik.m_bBlad ? &blad : nullptr);
     }
     CWynikRunu run;
-    run.m_eWynik = wynik.m_bPrzerwano ? EWynikFiltrowania::Przerwano : EWynikFiltrowania::Zakonczono;
+    run.m_eWynik =
+        wynik.m_bPrzerwano ? EWynikFiltrowania::Przerwano : EWynikFiltrowania::Zakonczono;
     run.m_nCzas = platforma::Teraz() - nStart;
     obserwator.ZakonczonoRun(run);
     return wynik;

@@ -83,15 +83,15 @@ struct CWynikSprawdzenia {
     std::uint64_t m_nLiniaBledu = 0;
 
     std::uint64_t m_nBajty = 0;
-    std::uint64_t m_nLinie = 0; // physical lines up to the file end line
+    std::uint64_t m_nLinie = 0;  // physical lines up to the file end line
     bool m_bKoniecPliku = false; // the file end line was reached
 
     // Structure.
     std::vector<std::string> m_astrSekcje; // start lines in file order
     std::vector<CUwagaStruktury> m_uwagi;
-    std::string m_strJednostka;      // "TR" of the header
-    std::string m_strNazwaJednostki; // "TN"
-    std::string m_strData;           // "DN"
+    std::string m_strJednostka;             // "TR" of the header
+    std::string m_strNazwaJednostki;        // "TN"
+    std::string m_strData;                  // "DN"
     std::vector<CLiczbaObiektow> m_obiekty; // "SO;" records by base type symbol
     std::uint64_t m_nRekordy = 0;
 

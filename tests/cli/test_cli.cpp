@@ -277,7 +277,8 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
          "Poniższe pliki docelowe już istnieją:\n" + (katalog / "b_nowy.swd").string() + "."},
         {{"--remove", "lokale,strych", "a.swd"},
          "nieznana grupa obiektów 'strych' (dostępne: lokale, budynki, wladanie, dzierzawa,"},
-        {{"--remove-attr", "XYZ:G5PLC", "a.swd"}, "nieznany typ obiektów 'XYZ' (dostępne: JEW, OBR,"},
+        {{"--remove-attr", "XYZ:G5PLC", "a.swd"},
+         "nieznany typ obiektów 'XYZ' (dostępne: JEW, OBR,"},
         {{"--remove-attr", "OSF:G5PLC,G5XXX", "a.swd"},
          "typ G5OSF nie ma atrybutu 'G5XXX' (dostępne: G5STI, G5PLC, G5PSL, G5NIP,"},
         {{"--remove-attr", "OSF", "a.swd"}, "TYP:ATRYBUT"},
@@ -320,9 +321,9 @@ TEST(KonsolaSprawdzanie, PrzykladICelFiltrowania) {
     fs::copy_file(PRZYKLAD, katalog / "obreb.swd");
     const CWynik zrodlo = katalog.Uruchom({"--check", "obreb.swd"});
     EXPECT_EQ(zrodlo.nKod, 1) << zrodlo.strWyjscie;
-    for (const char* sz : {"Struktura: kompletna", "Sumy kontrolne: brak", "G5OSF          16        1",
-                           "wszystkie wskazują obiekty tego pliku", "dowód osobisty w G5DOS: 3 (",
-                           "Wynik: USTERKI (dane osobowe)"})
+    for (const char* sz : {"Struktura: kompletna", "Sumy kontrolne: brak",
+                           "G5OSF          16        1", "wszystkie wskazują obiekty tego pliku",
+                           "dowód osobisty w G5DOS: 3 (", "Wynik: USTERKI (dane osobowe)"})
         EXPECT_TRUE(Zawiera(zrodlo.strWyjscie, sz)) << sz;
     ASSERT_EQ(katalog.Uruchom({"-q", "-c", PRZYKLAD_CFG, "obreb.swd"}).nKod, 0);
     const CWynik cel = katalog.Uruchom({"-q", "--check", "obreb_nowy.swd"});
@@ -346,7 +347,8 @@ TEST(KonsolaSprawdzanie, UsterkiKodyWyjsciaIMaskowanie) {
     EXPECT_EQ(katalog.Uruchom({"--check", "dobry.swd"}).nKod, 0);
 
     const CWynik tekst = katalog.Uruchom({"--check", "dobry.swd", "dane.swd"});
-    const CWynik json = katalog.Uruchom({"--check", "--json", "-q", "dobry.swd", "dane.swd", "brak.swd"});
+    const CWynik json =
+        katalog.Uruchom({"--check", "--json", "-q", "dobry.swd", "dane.swd", "brak.swd"});
     EXPECT_EQ(tekst.nKod, 1);
     EXPECT_EQ(json.nKod, 1);
     for (const std::string& str : IDENTYFIKATORY) {
@@ -355,7 +357,8 @@ TEST(KonsolaSprawdzanie, UsterkiKodyWyjsciaIMaskowanie) {
         EXPECT_TRUE(Zawiera(tekst.strWyjscie, str.substr(0, 4) + std::string(str.size() - 4, '*')));
     }
     EXPECT_TRUE(Zawiera(tekst.strWyjscie, "Dane osobowe: ZNALEZIONO 8"));
-    EXPECT_TRUE(Zawiera(tekst.strWyjscie, "dowód osobisty w komentarzach C;: 1 (wiersz 21: ABA3*****)"));
+    EXPECT_TRUE(
+        Zawiera(tekst.strWyjscie, "dowód osobisty w komentarzach C;: 1 (wiersz 21: ABA3*****)"));
     const auto j = nlohmann::json::parse(json.strWyjscie);
     EXPECT_EQ(j["kod_wyjscia"], 1);
     ASSERT_EQ(j["pliki"].size(), 3u);
@@ -385,9 +388,13 @@ TEST(KonsolaWybor, OpcjeDajaTenSamCelCoKonfiguracja) {
     const CWybor przypadki[] = {
         {{"--remove", "budynki,Sieroty", "--remove-attr", "OSF:G5PSL,g5nip", "--remove-attr",
           "G5OSF:G5DOS", "--crc"},
-         "", "Obiekty 1027\r\nOSF 44\r\nCRC 1\r\n", false},
-        {{"--remove", "historyczne,użytki", "--remove-attr", "DZE:G5RPWL", "--no-crc"}, "",
-         "Obiekty 272\r\nDZE 256\r\nCRC 0\r\n", false},
+         "",
+         "Obiekty 1027\r\nOSF 44\r\nCRC 1\r\n",
+         false},
+        {{"--remove", "historyczne,użytki", "--remove-attr", "DZE:G5RPWL", "--no-crc"},
+         "",
+         "Obiekty 272\r\nDZE 256\r\nCRC 0\r\n",
+         false},
         {{"--remove-attr", "ZMN:G5DTU"}, "", strDaty, false},
         {{"--remove", "lokale", "--crc"}, "Obiekty 1027\r\n", "Obiekty 1027\r\n", true},
         {{"--remove", "historyczne"}, "Obiekty 1027\r\n", "Obiekty 1043\r\n", false},
@@ -423,12 +430,14 @@ TEST(KonsolaWybor, OpcjeDajaTenSamCelCoKonfiguracja) {
 // read it back to the same settings.
 TEST(KonsolaWybor, ZapisanaKonfiguracjaWracaTaSama) {
     CKatalog katalog;
-    const CWynik zapis = katalog.Uruchom({"--remove", "dzierżawa,GRAFICZNE", "--remove-attr",
-                                          "BUD:G5RPWŁ,G5WRT", "--no-crc", "--save-config", "a.cfg"});
+    const CWynik zapis =
+        katalog.Uruchom({"--remove", "dzierżawa,GRAFICZNE", "--remove-attr", "BUD:G5RPWŁ,G5WRT",
+                         "--no-crc", "--save-config", "a.cfg"});
     ASSERT_EQ(zapis.nKod, 0) << zapis.strWyjscie;
     EXPECT_EQ(katalog.Pliki(), (Lista{"a.cfg"}));
     COpcjeFiltrowania opcje;
-    ASSERT_EQ(WczytajKonfiguracje(opcje, (katalog / "a.cfg").string()), EWynikKonfiguracji::Wykonano);
+    ASSERT_EQ(WczytajKonfiguracje(opcje, (katalog / "a.cfg").string()),
+              EWynikKonfiguracji::Wykonano);
     EXPECT_EQ(opcje.Maska(0), (1 << GrupaDzierzawa) | (1 << GrupaGraficzne));
     EXPECT_EQ(opcje.ZaznaczoneAtrybuty(TypBUD), (Lista{"G5WRT", "G5RPW\xA3"}));
     EXPECT_FALSE(opcje.m_bSumyCRC);
@@ -444,9 +453,9 @@ TEST(KonsolaWybor, ListaNazw) {
     CKatalog katalog;
     const CWynik wynik = katalog.Uruchom({"--list"});
     EXPECT_EQ(wynik.nKod, 0);
-    for (const char* sz : {"  dzierzawa       Danych dotyczących dzierżawy\n",
-                           "  OSF  Osoba fizyczna (G5OSF)\n",
-                           "       G5RPWŁ   Podstawa własności (G5RPWŁ)\n"})
+    for (const char* sz :
+         {"  dzierzawa       Danych dotyczących dzierżawy\n", "  OSF  Osoba fizyczna (G5OSF)\n",
+          "       G5RPWŁ   Podstawa własności (G5RPWŁ)\n"})
         EXPECT_TRUE(Zawiera(wynik.strWyjscie, sz)) << sz;
 }
 

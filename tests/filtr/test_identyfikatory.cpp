@@ -15,8 +15,8 @@ std::string Znalezione(const std::string& strTekst) {
     ZnajdzIdentyfikatory(strTekst, znalezione);
     std::string str;
     for (const CIdentyfikator& id : znalezione) {
-        str += (str.empty() ? "" : " ") + std::string(NAZWY[static_cast<int>(id.m_eRodzaj)]) +
-               ":" + id.m_str;
+        str += (str.empty() ? "" : " ") + std::string(NAZWY[static_cast<int>(id.m_eRodzaj)]) + ":" +
+               id.m_str;
         EXPECT_EQ(strTekst.substr(id.m_nPoczatek, 1), id.m_str.substr(0, 1)) << strTekst;
     }
     return str;
@@ -26,19 +26,19 @@ TEST(Identyfikatory, WazneIJednaCyfraObok) {
     const std::pair<std::string, std::string> przypadki[] = {
         // PESEL: the check digit, and the date with its century in the month.
         {"85031412347", "pesel:85031412347"},
-        {"85031412348", ""},                   // check digit off by one
-        {"05231412341", "pesel:05231412341"},  // month 23: March 2005
-        {"00022900003", ""},                   // 1900-02-29 does not exist
-        {"00222900009", "pesel:00222900009"},  // 2000-02-29 does
-        {"85131412340", ""},                   // month 13 belongs to no century
-        {"90831412345", "pesel:90831412345"},  // month 83: March 1890
+        {"85031412348", ""},                  // check digit off by one
+        {"05231412341", "pesel:05231412341"}, // month 23: March 2005
+        {"00022900003", ""},                  // 1900-02-29 does not exist
+        {"00222900009", "pesel:00222900009"}, // 2000-02-29 does
+        {"85131412340", ""},                  // month 13 belongs to no century
+        {"90831412345", "pesel:90831412345"}, // month 83: March 1890
         // NIP, plain and in both dashed layouts.
         {"5261048273", "nip:5261048273"},
         {"5261048274", ""},
         {"NIP: 123-456-32-18.", "nip:1234563218"},
         {"777-12-34-567", "nip:7771234567"},
-        {"12-3456-32-18", ""},                 // not a NIP layout
-        {"0000000000", ""},                    // no tax office code starts with 0
+        {"12-3456-32-18", ""}, // not a NIP layout
+        {"0000000000", ""},    // no tax office code starts with 0
         // Identity card: three letters, the check digit, five digits.
         {"ABA300000", "dowod:ABA300000"},
         {"KLM 523456", "dowod:KLM523456"},
@@ -52,7 +52,7 @@ TEST(Identyfikatory, WazneIJednaCyfraObok) {
         {"x85031412347", ""},
         {"85031412347a", ""},
         {"185031412347", ""},
-        {"\xB3" "85031412347", ""},             // a Polish letter before it
+        {std::string(1, '\xB3') + "85031412347", ""}, // a Polish letter before it
         {"XABA300000", ""},
         {"PESEL=85031412347;NIP=5261048273", "pesel:85031412347 nip:5261048273"},
         {"2024-03-15 85031412347-5261048273", "pesel:85031412347 nip:5261048273"},
