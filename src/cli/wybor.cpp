@@ -2,13 +2,13 @@
 #include "wybor.h"
 
 #include <array>
-#include <sstream>
 #include <string_view>
 
 #include "argumenty.h"
 #include "opcje/opcje.h"
 #include "opcje/slownik.h"
 #include "swde/kodowanie.h"
+#include "swde/rekord.h"
 
 namespace {
 
@@ -33,14 +33,16 @@ bool TaSamaNazwa(const std::string& strUtf8, const std::string& strCp1250) {
     return Porownywana(kodowanie::Utf8DoCp1250(strUtf8)) == Porownywana(strCp1250);
 }
 
-std::vector<std::string> Podziel(const std::string& str, char cSeparator) {
+// The parts between the separators, without the blanks around them.
+std::vector<std::string> Podziel(std::string_view str, char cSeparator) {
     std::vector<std::string> astr;
-    std::istringstream wejscie(str);
-    for (std::string strCzesc; std::getline(wejscie, strCzesc, cSeparator);)
-        astr.push_back(strCzesc);
-    if (!str.empty() && str.back() == cSeparator)
-        astr.emplace_back();
-    return astr;
+    for (;;) {
+        const std::size_t n = str.find(cSeparator);
+        astr.emplace_back(Przytnij(str.substr(0, n)));
+        if (n == std::string_view::npos)
+            return astr;
+        str.remove_prefix(n + 1);
+    }
 }
 
 // The names joined by ", ", as UTF-8.
@@ -119,7 +121,7 @@ bool CzytajAtrybuty(const std::string& strWartosc, std::vector<std::pair<int, in
             "--remove-attr wymaga postaci TYP:ATRYBUT[,ATRYBUT...], podano '" + strWartosc + "'";
         return false;
     }
-    const std::string strTyp = strWartosc.substr(0, nDwukropek);
+    const std::string strTyp(Przytnij(std::string_view(strWartosc).substr(0, nDwukropek)));
     const int nTyp = Typ(strTyp);
     if (nTyp == 0) {
         strBlad = "nieznany typ obiektów '" + strTyp + "' (dostępne: " +

@@ -386,7 +386,7 @@ TEST(KonsolaWybor, OpcjeDajaTenSamCelCoKonfiguracja) {
         "UDZ 2\r\nUDW 4\r\nJRZ 2\r\nDZE 128\r\nKLU 2\r\nBUD 1024\r\nLKL 128\r\nUZG 2\r\n"
         "KKL 2\r\nZMN 32\r\nDOK 16\r\nADR 128\r\nPZG 2\r\nGRN 2\r\nDZW 8\r\nUDD 2\r\nPDZ 2\r\n";
     const CWybor przypadki[] = {
-        {{"--remove", "budynki,Sieroty", "--remove-attr", "OSF:G5PSL,g5nip", "--remove-attr",
+        {{"--remove", "budynki, Sieroty", "--remove-attr", "OSF:G5PSL,g5nip", "--remove-attr",
           "G5OSF:G5DOS", "--crc"},
          "",
          "Obiekty 1027\r\nOSF 44\r\nCRC 1\r\n",
