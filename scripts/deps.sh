@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, and any packages named as arguments, only when
 # something is missing.
 set -euo pipefail
-pakiety=(cmake g++ make libgtest-dev "$@")
+pakiety=(cmake g++ make libgtest-dev nlohmann-json3-dev "$@")
 brak=()
 for p in "${pakiety[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brak+=("$p")

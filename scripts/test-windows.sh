@@ -17,9 +17,13 @@ if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
     cmake --build "$katalog/googletest-build" -j "$(nproc)" --target install >/dev/null
 fi
 
+# The JSON headers are copied aside, so that the host's /usr/include stays out of the build.
+mkdir -p "$katalog/json"
+cp -r /usr/include/nlohmann "$katalog/json/"
+
 export WINEPREFIX="$katalog/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cmake -S . -B "$katalog/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DKELVOR_BENCH=OFF -DGTest_DIR="$gtest/lib/cmake/GTest" \
+    -DKELVOR_BENCH=OFF -DGTest_DIR="$gtest/lib/cmake/GTest" -DKELVOR_JSON_DIR="$katalog/json" \
     -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
 # One wine server for all the test processes, instead of one started and stopped per test.
 wineserver -k 2>/dev/null || true

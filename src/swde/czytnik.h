@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -52,6 +53,11 @@ public:
     // line is left.
     std::string_view CzytajWiersz();
 
+    // Every comment line ("C;") skipped from now on is handed, trimmed, to the function while
+    // Linia() is its line number; the function must not read from this reader. An empty
+    // function hands none on.
+    void UstawKomentarze(std::function<void(std::string_view)> komentarze);
+
     // Physical lines taken since opening or rewinding, blank and comment lines included.
     std::uint64_t Linia() const { return m_nLinia; }
     // Byte offset just past the last line read record by record or as a plain line (its LF
@@ -92,4 +98,5 @@ private:
                                          // section whose start line was read last
     std::string m_strOdlozony;           // a line read ahead, handed out by the next read
     bool m_bOdlozony = false;
+    std::function<void(std::string_view)> m_komentarze;
 };
