@@ -525,7 +525,7 @@ CWynikSprawdzen SprawdzPliki(const std::vector<std::string>& astrSciezki,
         wynik.m_pliki.push_back(SprawdzPlik(astrSciezki[j], obserwator));
         const CWynikSprawdzenia& plik = wynik.m_pliki.back();
         wynik.m_bPrzerwano = plik.m_bPrzerwany;
-        const CBladPliku blad{nPlik, plik.m_nNumerBledu, plik.m_strBlad};
+        const CBladPliku blad{nPlik, plik.m_nNumerBledu, plik.m_strBlad, {}};
         obserwator.ZakonczonoPlik(nPlik, plik.m_bBlad ? &blad : nullptr);
     }
     CWynikRunu run;
