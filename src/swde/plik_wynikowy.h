@@ -15,7 +15,7 @@ public:
     CPlikWynikowy() = default;
     virtual ~CPlikWynikowy();
 
-    // Creates or truncates the file.
+    // Creates the file new, replacing whatever had the name (platforma::CPlikWyjsciowy).
     virtual bool Otworz(const std::string& strSciezka);
     virtual void Oproznij();
     virtual void Zamknij();
