@@ -22,7 +22,7 @@ fi
 
 katalog=build-windows
 cmake -S . -B "$katalog" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
-    -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF >/dev/null
+    -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF -DKELVOR_OKNO=OFF >/dev/null
 cmake --build "$katalog" -j "$(nproc)" --target kelvor_swde kelvor_opcje kelvor_filtr kelvor-cli
 program="$PWD/$katalog/bin/kelvor-cli.exe"
 echo "Built: $program"
