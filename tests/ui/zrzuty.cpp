@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QScreen>
+#include <QSet>
 #include <QThread>
 #include <QWindow>
 
@@ -37,11 +38,20 @@ void Czekaj(const std::function<bool()>& fWarunek) {
     }
 }
 
+// Whether the picture shows something: a window drawn has many colours, a blank one a few.
+bool CzyNarysowany(const QImage& obraz) {
+    QSet<QRgb> kolory;
+    for (int y = 0; y < obraz.height(); y += 7)
+        for (int x = 0; x < obraz.width(); x += 7)
+            kolory.insert(obraz.pixel(x, y));
+    return obraz.width() > 200 && obraz.height() > 200 && kolory.size() > 8;
+}
+
 bool Zrzut(const QWidget& okno, const QString& strPlik) {
     const QRect obszar = okno.frameGeometry();
     const QPixmap obraz = okno.screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(),
                                                      obszar.height());
-    const bool bZapisano = obraz.save(strPlik);
+    const bool bZapisano = CzyNarysowany(obraz.toImage()) && obraz.save(strPlik);
     std::printf("%s %s\n", bZapisano ? "Saved" : "Could not save", qPrintable(strPlik));
     return bZapisano;
 }
@@ -78,7 +88,10 @@ int main(int argc, char** argv) {
     dialogi.m_fPytanie = [](const QString&) { return true; };
     CGlownyDlg okno(dialogi, tu.filePath("kelvor"));
     okno.show();
-    Czekaj([&] { return okno.windowHandle() && okno.windowHandle()->isExposed(); });
+    Czekaj([&] {
+        return okno.windowHandle() && okno.windowHandle()->isExposed() &&
+               okno.frameGeometry().width() > 200;
+    });
     okno.DodajPliki(astrZrodla);
     okno.findChild<QWidget*>("listaZrodlowa")->findChild<QListWidget*>("lista")->setCurrentRow(0);
 
