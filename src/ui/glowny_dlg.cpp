@@ -175,6 +175,7 @@ QWidget* CGlownyDlg::BudujZakladki() {
 
     m_pTypy = new CAtrybutyDlg(m_pZakladki);
     m_pStronyAtrybutow = new QStackedWidget(m_pZakladki);
+    m_pStronyAtrybutow->setObjectName("stronyAtrybutow");
     for (int n = 1; n <= LICZBA_TYPOW; ++n)
         m_pStronyAtrybutow->addWidget(m_apStrony[static_cast<std::size_t>(n)]);
     m_pZakladki->addTab(obok(m_pTypy, m_pStronyAtrybutow, 0),

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,6 +86,16 @@ public:
             astrSciezki << (Istnieje(strNazwa) ? Sciezka(strNazwa) : Zapisz(strNazwa));
         m_dialogi.m_pliki.push_back(astrSciezki);
         m_pOkno->DodajPlikiZrodlowe();
+    }
+
+    // Runs kelvor-cli with -c, -o and the source; its exit status.
+    int Konsola(const QString& strKonfiguracja, const QString& strCel, const QString& strZrodlo) const {
+        QProcess proces;
+        proces.setProcessChannelMode(QProcess::MergedChannels);
+        proces.start(QStringLiteral(KELVOR_BIN_DIR "/kelvor-cli"),
+                     {"-q", "-c", Sciezka(strKonfiguracja), "-o", Sciezka(strCel), Sciezka(strZrodlo)});
+        proces.waitForFinished(60000);
+        return proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1;
     }
 
     template <class T>

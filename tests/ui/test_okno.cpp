@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -422,10 +421,7 @@ void CTestOkna::calyRun() {
     QVERIFY(s.Element<QWidget>("zakladki")->isEnabled());
     QVERIFY(s->PostepDlg() == nullptr);
 
-    QCOMPARE(QProcess::execute(KELVOR_BIN_DIR "/kelvor-cli",
-                               {"-q", "-c", s.Sciezka("KELVOR.cfg"), "-o", s.Sciezka("konsola.swd"),
-                                s.Sciezka("a.swd")}),
-             0);
+    QCOMPARE(s.Konsola("KELVOR.cfg", "konsola.swd", "a.swd"), 0);
     QCOMPARE(s.Czytaj("a_nowy.swd"), s.Czytaj("konsola.swd"));
     QVERIFY(!s.Czytaj("a_nowy.swd").contains("RO,,G5LKL"));
     QVERIFY(s->close());
