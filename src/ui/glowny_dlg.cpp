@@ -12,9 +12,11 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <functional>
+#include <utility>
 
 #include "opcje/konfiguracja.h"
 #include "ui/aplikacja.h"
@@ -67,12 +69,8 @@ CGlownyDlg::CGlownyDlg(CDialogi& dialogi, const QString& strProgram, QWidget* pR
 #endif
 
     WyczyscNaglowki();
-    const EWynikKonfiguracji eWynik = PrzygotujKlucze(m_opcje, Cp(SciezkaKonfiguracji()));
+    m_eKonfiguracjaStartu = PrzygotujKlucze(m_opcje, Cp(SciezkaKonfiguracji()));
     OdswiezOpcje();
-    if (eWynik != EWynikKonfiguracji::Wykonano)
-        Komunikat(TekstWyniku(eWynik), eWynik == EWynikKonfiguracji::BrakPliku
-                                           ? EIkona::Ostrzezenie
-                                           : EIkona::Brak);
     PokazZakladke(ZakladkaZrodla);
     m_pListaZrodlowa->Lista()->setFocus();
 }
@@ -251,6 +249,19 @@ void CGlownyDlg::WlaczOkno(bool bTak) {
 
 // ---- Closing, help, about ------------------------------------------------------------------
 
+// What the reading of the default configuration had to say is said over the window, once it
+// is on the screen.
+void CGlownyDlg::showEvent(QShowEvent* pZdarzenie) {
+    QDialog::showEvent(pZdarzenie);
+    const EWynikKonfiguracji eWynik = std::exchange(m_eKonfiguracjaStartu, EWynikKonfiguracji::Wykonano);
+    if (eWynik == EWynikKonfiguracji::Wykonano)
+        return;
+    QTimer::singleShot(0, this, [this, eWynik] {
+        Komunikat(TekstWyniku(eWynik), eWynik == EWynikKonfiguracji::BrakPliku ? EIkona::Ostrzezenie
+                                                                              : EIkona::Brak);
+    });
+}
+
 void CGlownyDlg::closeEvent(QCloseEvent* pZdarzenie) {
     if (CzyFiltrowanie()) {
         Komunikat(QStringLiteral("Nie można zamknąć programu podczas filtrowania.\n"
@@ -308,21 +319,25 @@ bool CGlownyDlg::Pytanie(const QString& str) {
 
 // ---- Configuration commands ----------------------------------------------------------------
 
-void CGlownyDlg::OdczytajKonfiguracjeZPliku() {
-    CWyborPlikow wybor;
-    wybor.m_eTryb = ETrybPlikow::Otworz;
-    wybor.m_strTytul = QStringLiteral("Odczytaj konfigurację");
-    wybor.m_strFiltr = FiltrKonfiguracji();
-    wybor.m_strRozszerzenie = QStringLiteral("cfg");
-    wybor.m_strKatalog = SciezkaOkna(m_opcje.m_strKatalogKonfiguracji);
+// The configuration file chosen in the dialog; empty when the user cancelled.
+QString CGlownyDlg::WybierzKonfiguracje(ETrybPlikow eTryb, const QString& strTytul,
+                                        const QString& strNazwa) {
+    const CWyborPlikow wybor{eTryb, strTytul, FiltrKonfiguracji(), QStringLiteral("cfg"),
+                             SciezkaOkna(m_opcje.m_strKatalogKonfiguracji), strNazwa};
     const QStringList astrPliki = m_dialogi.WybierzPliki(this, wybor);
-    if (astrPliki.isEmpty())
-        return;
+    return astrPliki.isEmpty() ? QString() : astrPliki.front();
+}
+
+// A configuration command on the chosen file under the wait cursor; eBezSciezki for a name the
+// engine cannot use. Shows the result's text when there is one.
+void CGlownyDlg::WykonajNaKonfiguracji(const QString& strPlik, EWynikKonfiguracji eBezSciezki,
+                                       EWynikKonfiguracji (*pPolecenie)(COpcjeFiltrowania&,
+                                                                        const std::string&)) {
     std::string strSciezka;
-    EWynikKonfiguracji eWynik = EWynikKonfiguracji::BrakPliku;
-    if (SciezkaSilnika(astrPliki.front(), strSciezka)) {
+    EWynikKonfiguracji eWynik = eBezSciezki;
+    if (SciezkaSilnika(strPlik, strSciezka)) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        eWynik = ::OdczytajKonfiguracjeZPliku(m_opcje, strSciezka);
+        eWynik = pPolecenie(m_opcje, strSciezka);
         QApplication::restoreOverrideCursor();
     }
     OdswiezOpcje();
@@ -332,32 +347,26 @@ void CGlownyDlg::OdczytajKonfiguracjeZPliku() {
                                            : EIkona::Ostrzezenie);
 }
 
+void CGlownyDlg::OdczytajKonfiguracjeZPliku() {
+    const QString strPlik =
+        WybierzKonfiguracje(ETrybPlikow::Otworz, QStringLiteral("Odczytaj konfigurację"), {});
+    if (!strPlik.isEmpty())
+        WykonajNaKonfiguracji(strPlik, EWynikKonfiguracji::BrakPliku, ::OdczytajKonfiguracjeZPliku);
+}
+
+// A new name is accepted (without an extension it gets ".cfg"); an existing file is replaced
+// only after a yes.
 void CGlownyDlg::ZapiszKonfiguracjeDoPliku() {
-    CWyborPlikow wybor;
-    wybor.m_eTryb = ETrybPlikow::Zapisz;
-    wybor.m_strTytul = QStringLiteral("Zapisz konfigurację");
-    wybor.m_strFiltr = FiltrKonfiguracji();
-    wybor.m_strRozszerzenie = QStringLiteral("cfg");
-    wybor.m_strKatalog = SciezkaOkna(m_opcje.m_strKatalogKonfiguracji);
-    wybor.m_strNazwa = QStringLiteral("KonfiguracjaZakladek.cfg");
-    const QStringList astrPliki = m_dialogi.WybierzPliki(this, wybor);
-    if (astrPliki.isEmpty())
+    QString strPlik = WybierzKonfiguracje(ETrybPlikow::Zapisz, QStringLiteral("Zapisz konfigurację"),
+                                          QStringLiteral("KonfiguracjaZakladek.cfg"));
+    if (strPlik.isEmpty())
         return;
-    QString strPlik = astrPliki.front();
     if (QFileInfo(strPlik).suffix().isEmpty())
         strPlik += QStringLiteral(".cfg");
     if (QFileInfo::exists(strPlik) &&
         !Pytanie(QStringLiteral("Podany plik już istnieje. Czy chcesz go zastąpić?")))
         return;
-    std::string strSciezka;
-    EWynikKonfiguracji eWynik = EWynikKonfiguracji::OdmowaZapisu;
-    if (SciezkaSilnika(strPlik, strSciezka)) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        eWynik = ::ZapiszKonfiguracjeDoPliku(m_opcje, strSciezka);
-        QApplication::restoreOverrideCursor();
-    }
-    if (eWynik != EWynikKonfiguracji::Wykonano)
-        Komunikat(TekstWyniku(eWynik), EIkona::Ostrzezenie);
+    WykonajNaKonfiguracji(strPlik, EWynikKonfiguracji::OdmowaZapisu, ::ZapiszKonfiguracjeDoPliku);
 }
 
 // ---- Object and attribute tabs -------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "filtr/zdarzenia.h"
+#include "opcje/konfiguracja.h"
 #include "opcje/opcje.h"
 #include "swde/naglowek.h"
 #include "ui/dialogi.h"
@@ -65,6 +66,7 @@ public:
     void PokazStrone(int nTyp);
 
 protected:
+    void showEvent(QShowEvent* pZdarzenie) override;
     void closeEvent(QCloseEvent* pZdarzenie) override;
     // Escape does nothing.
     void reject() override {}
@@ -94,6 +96,9 @@ private:
     bool SprawdzPlikiDocelowe();
 
     // Options.
+    QString WybierzKonfiguracje(ETrybPlikow eTryb, const QString& strTytul, const QString& strNazwa);
+    void WykonajNaKonfiguracji(const QString& strPlik, EWynikKonfiguracji eBezSciezki,
+                               EWynikKonfiguracji (*pPolecenie)(COpcjeFiltrowania&, const std::string&));
     void OdswiezOpcje();
     void KliknietoPole(int n, int i);
     void ZaznaczonoWszystkie(int n, bool bStan);
@@ -110,6 +115,7 @@ private:
 
     CDialogi& m_dialogi;
     const QString m_strProgram;
+    EWynikKonfiguracji m_eKonfiguracjaStartu = EWynikKonfiguracji::Wykonano;
     COpcjeFiltrowania m_opcje;
     std::vector<CParaPlikow> m_pary;
 

@@ -64,7 +64,7 @@ void CGlownyDlg::DodajPlikiZrodlowe() {
 void CGlownyDlg::DodajPliki(const QStringList& astrSciezki) {
     for (const QString& strSciezka : astrSciezki) {
         if (DodajPlik(strSciezka))
-            m_opcje.m_strZrodloDanych = KatalogPliku(m_pary.back().m_strZrodlo) + platforma::Separator();
+            m_opcje.m_strZrodloDanych = CelWKatalogu(KatalogPliku(m_pary.back().m_strZrodlo), "");
     }
     PokazZakladke(ZakladkaZrodla);
 }

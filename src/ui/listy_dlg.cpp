@@ -42,7 +42,6 @@ CListaPlikowDlg::CListaPlikowDlg(bool bDocelowa, QWidget* pRodzic) : QWidget(pRo
     auto* pPrzyciski = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         m_apPrzyciski[i] = new QPushButton(astrTeksty[i], this);
-        m_apPrzyciski[i]->setAutoDefault(false);
         pPrzyciski->addWidget(m_apPrzyciski[i]);
     }
     m_apPrzyciski[0]->setObjectName(bDocelowa ? "wskazKatalog" : "dodajPlik");

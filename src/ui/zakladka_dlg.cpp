@@ -56,7 +56,6 @@ CZakladkaDlg::CZakladkaDlg(int n, QWidget* pRodzic) : QWidget(pRodzic), m_n(n) {
     for (int i = 0; i < 2; ++i) {
         m_apPrzyciski[i] = new QPushButton(astrTeksty[i], pRamka);
         m_apPrzyciski[i]->setObjectName(i == 0 ? "wlaczWszystkie" : "wylaczWszystkie");
-        m_apPrzyciski[i]->setAutoDefault(false);
         const bool bStan = i == 0;
         connect(m_apPrzyciski[i], &QPushButton::clicked, this,
                 [this, bStan] { emit wszystkie(m_n, bStan); });

@@ -57,6 +57,7 @@ public:
         m_pOkno->activateWindow();
         if (!QTest::qWaitForWindowActive(m_pOkno.get()))
             qFatal("the window did not become active");
+        QCoreApplication::processEvents(); // what the window says once it is shown
     }
 
     CGlownyDlg& Okno() { return *m_pOkno; }
