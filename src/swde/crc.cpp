@@ -92,18 +92,30 @@ void CSumyCRC::Wiersz(std::string_view strWiersz) {
         m_nPlik = ObliczCRC(m_nPlik, strWiersz);
 }
 
+std::uint32_t CSumyCRC::SumaSekcji() const {
+    return Suma(m_nSekcja, format::KONIEC_SEKCJI_CRC);
+}
+
+std::uint32_t CSumyCRC::SumaPliku() const {
+    return Suma(m_nPlik, format::KONIEC_PLIKU_CRC);
+}
+
+void CSumyCRC::ZamknijSekcje(std::string_view strKoniec) {
+    m_nPlik = ObliczCRC(m_nPlik, strKoniec);
+    m_bWSekcji = false;
+}
+
 std::string CSumyCRC::KoniecSekcji() {
     std::string strWiersz(format::KONIEC_SEKCJI_CRC);
-    strWiersz += std::to_string(Suma(m_nSekcja, format::KONIEC_SEKCJI_CRC));
+    strWiersz += std::to_string(SumaSekcji());
     strWiersz += ';';
-    m_nPlik = ObliczCRC(m_nPlik, strWiersz);
-    m_bWSekcji = false;
+    ZamknijSekcje(strWiersz);
     return strWiersz;
 }
 
 std::string CSumyCRC::KoniecPliku() const {
     std::string strWiersz(format::KONIEC_PLIKU_CRC);
-    strWiersz += std::to_string(Suma(m_nPlik, format::KONIEC_PLIKU_CRC));
+    strWiersz += std::to_string(SumaPliku());
     strWiersz += ';';
     return strWiersz;
 }

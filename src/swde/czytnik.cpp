@@ -3,15 +3,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "swde/bledy.h"
 
 namespace {
 
-// The line trimmed; a comment line ("C;") counts as empty.
-std::string_view Znaczacy(std::string_view str) {
-    str = Przytnij(str);
-    return str.starts_with("C;") ? std::string_view() : str;
+bool JestKomentarzem(std::string_view str) {
+    return str.starts_with("C;");
 }
 
 // The element codes a record line may start with, by first character: the second characters
@@ -58,6 +57,10 @@ bool CCzytnikSWDE::Otworz(const std::string& strSciezka) {
     m_nDlugoscPliku = m_plik.Dlugosc();
     Przewin();
     return true;
+}
+
+void CCzytnikSWDE::UstawKomentarze(std::function<void(std::string_view)> komentarze) {
+    m_komentarze = std::move(komentarze);
 }
 
 void CCzytnikSWDE::Zamknij() {
@@ -143,9 +146,13 @@ std::string_view CCzytnikSWDE::NastepnyZnaczacy(bool bPozycja) {
             return {};
         if (bPozycja)
             m_nPozycja = m_nPoczatekBufora + m_nPozycjaWBuforze;
-        strLinia = Znaczacy(strLinia);
-        if (!strLinia.empty())
+        strLinia = Przytnij(strLinia);
+        if (JestKomentarzem(strLinia)) {
+            if (m_komentarze)
+                m_komentarze(strLinia);
+        } else if (!strLinia.empty()) {
             return strLinia;
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,11 @@ public:
     // line is left.
     std::string_view CzytajWiersz();
 
+    // Every comment line ("C;") skipped from now on is handed, trimmed, to the function while
+    // Linia() is its line number; the function must not read from this reader. An empty
+    // function hands none on.
+    void UstawKomentarze(std::function<void(std::string_view)> komentarze);
+
     // Physical lines taken since opening or rewinding, blank and comment lines included.
     std::uint64_t Linia() const { return m_nLinia; }
     // Byte offset just past the last line read record by record or as a plain line (its LF
@@ -80,4 +86,5 @@ private:
     std::uint64_t m_nPoczatekBufora = 0; // file offset of m_strBufor[0]
     bool m_bOstatniaPorcja = false;      // the chunk that reaches the end of the file is loaded
     bool m_bPrzewinPrzedSzukaniem = false; // the last section searched for was absent
+    std::function<void(std::string_view)> m_komentarze;
 };

@@ -13,20 +13,31 @@ void UstawPole(std::vector<std::string>& astrPola, std::size_t i, std::string_vi
         astrPola.emplace_back(str);
 }
 
+// Walks the fields of a line, calling f(i, field) for each; returns the number of fields.
 // "D," lines: three comma-separated tokens (runs of commas count as one separator), then the
-// verbatim rest after the comma that ends the third token.
-int PodzielWierszDanych(std::string_view str, std::vector<std::string>& astrPola) {
-    astrPola.resize(4);
-    std::size_t nPoz = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        while (nPoz < str.size() && str[nPoz] == ',')
-            ++nPoz;
-        const std::size_t nKoniec = std::min(str.find(',', nPoz), str.size());
-        astrPola[i].assign(str.substr(nPoz, nKoniec - nPoz));
-        nPoz = nKoniec;
+// verbatim rest after the comma that ends the third token. Other lines: every comma separates,
+// each field but the last is trimmed, the last ends at its first ";" and keeps its blanks.
+template <class F> int KazdePole(std::string_view str, F f) {
+    if (JestWierszemDanych(str)) {
+        std::size_t nPoz = 0;
+        for (int i = 0; i < 3; ++i) {
+            while (nPoz < str.size() && str[nPoz] == ',')
+                ++nPoz;
+            const std::size_t nKoniec = std::min(str.find(',', nPoz), str.size());
+            f(i, str.substr(nPoz, nKoniec - nPoz));
+            nPoz = nKoniec;
+        }
+        f(3, nPoz < str.size() ? str.substr(nPoz + 1) : std::string_view());
+        return 4;
     }
-    astrPola[3].assign(nPoz < str.size() ? str.substr(nPoz + 1) : std::string_view());
-    return 4;
+    int n = 0;
+    for (std::size_t nPrzecinek = str.find(','); nPrzecinek != std::string_view::npos;
+         nPrzecinek = str.find(',')) {
+        f(n++, Przytnij(str.substr(0, nPrzecinek)));
+        str.remove_prefix(nPrzecinek + 1);
+    }
+    f(n++, str.substr(0, str.find(';')));
+    return n;
 }
 
 std::string UsunPierwsze(const std::string& strSymbol, std::string_view strWzorzec) {
@@ -48,18 +59,20 @@ std::string_view Przytnij(std::string_view str) {
 }
 
 int PodzielWiersz(const std::string& strWiersz, std::vector<std::string>& astrPola) {
-    std::string_view str = strWiersz;
-    if (JestWierszemDanych(str))
-        return PodzielWierszDanych(str, astrPola);
-    std::size_t n = 0;
-    for (std::size_t nPrzecinek = str.find(','); nPrzecinek != std::string_view::npos;
-         nPrzecinek = str.find(',')) {
-        UstawPole(astrPola, n++, Przytnij(str.substr(0, nPrzecinek)));
-        str.remove_prefix(nPrzecinek + 1);
-    }
-    // The last field ends at its first ";" and keeps its blanks.
-    UstawPole(astrPola, n++, str.substr(0, str.find(';')));
-    return static_cast<int>(n);
+    if (JestWierszemDanych(strWiersz))
+        astrPola.resize(4);
+    return KazdePole(strWiersz, [&](int i, std::string_view str) {
+        UstawPole(astrPola, static_cast<std::size_t>(i), str);
+    });
+}
+
+int PodzielNaWidoki(std::string_view strWiersz, std::span<std::string_view> pola) {
+    for (std::string_view& pole : pola)
+        pole = {};
+    return KazdePole(strWiersz, [&](int i, std::string_view str) {
+        if (static_cast<std::size_t>(i) < pola.size())
+            pola[static_cast<std::size_t>(i)] = str;
+    });
 }
 
 bool JestWierszemDanych(std::string_view strWiersz) {

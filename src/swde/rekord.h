@@ -2,6 +2,7 @@
 // field splitting and the base forms of type symbols.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,11 @@ std::string_view Przytnij(std::string_view str);
 // as needed but never shrinks, so elements at n and beyond keep what they held: callers look
 // only below the result.
 int PodzielWiersz(const std::string& strWiersz, std::vector<std::string>& astrPola);
+
+// The same split into views of the line: fields beyond the span are counted but not kept, and
+// the span's elements beyond the fields are empty. Returns the number of fields (4 for a "D,"
+// line).
+int PodzielNaWidoki(std::string_view strWiersz, std::span<std::string_view> pola);
 
 // The field i of a split, or an empty text when the line did not reach it.
 inline const std::string& Pole(const std::vector<std::string>& astrPola, int nLiczba, int i) {
