@@ -13,7 +13,7 @@ bash scripts/deps.sh clang libclang-rt-14-dev
 
 katalog=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$katalog" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVOR_FUZZ=ON \
-    -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF >/dev/null
+    -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF -DKELVOR_OKNO=OFF >/dev/null
 cele=(czytnik run konfiguracja naglowek)
 cmake --build "$katalog" -j "$(nproc)" --target "${cele[@]/#/fuzz_}"
 

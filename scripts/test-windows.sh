@@ -23,7 +23,7 @@ cp -r /usr/include/nlohmann "$katalog/json/"
 
 export WINEPREFIX="$katalog/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cmake -S . -B "$katalog/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DKELVOR_BENCH=OFF -DGTest_DIR="$gtest/lib/cmake/GTest" -DKELVOR_JSON_DIR="$katalog/json" \
+    -DKELVOR_BENCH=OFF -DKELVOR_OKNO=OFF -DGTest_DIR="$gtest/lib/cmake/GTest" -DKELVOR_JSON_DIR="$katalog/json" \
     -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
 # One wine server for all the test processes, instead of one started and stopped per test.
 wineserver -k 2>/dev/null || true

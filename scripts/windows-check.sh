@@ -25,7 +25,8 @@ katalog=build-windows
 mkdir -p "$katalog/json"
 cp -r /usr/include/nlohmann "$katalog/json/"
 cmake -S . -B "$katalog" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
-    -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF -DKELVOR_JSON_DIR="$PWD/$katalog/json" >/dev/null
+    -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF -DKELVOR_OKNO=OFF -DKELVOR_JSON_DIR="$PWD/$katalog/json" \
+    >/dev/null
 cmake --build "$katalog" -j "$(nproc)" --target kelvor_swde kelvor_opcje kelvor_filtr kelvor-cli
 program="$PWD/$katalog/bin/kelvor-cli.exe"
 echo "Built: $program"
