@@ -96,9 +96,16 @@ void CGlownyDlg::ZakonczonoFiltrowanie() {
 // dialog goes and the window can be used again.
 void CGlownyDlg::OddajRun() {
     switch (m_wynik.m_eWynik) {
-    case EWynikFiltrowania::Zakonczono:
-        Komunikat(TekstPodsumowania(m_wynik.m_nCzas, m_wynik.m_bledy.size()), EIkona::Informacja);
+    case EWynikFiltrowania::Zakonczono: {
+        std::string strTekst = TekstPodsumowania(m_wynik.m_nCzas, m_wynik.m_bledy.size());
+        // A failed file access is told with the file and the system's reason, which its log
+        // does not give.
+        for (const CBladPliku& blad : m_wynik.m_bledy)
+            if (!blad.m_strSzczegoly.empty())
+                strTekst += "\n\n" + blad.m_strTekst + "\n" + blad.m_strSzczegoly;
+        Komunikat(strTekst, EIkona::Informacja);
         break;
+    }
     case EWynikFiltrowania::Odmowa:
         Komunikat(m_wynik.m_strOdmowa);
         break;

@@ -14,6 +14,7 @@
 #include "filtr/zdarzenia.h"
 #include "stanowisko.h"
 #include "swde/kodowanie.h"
+#include "swde/platforma.h"
 #include "ui/aplikacja.h"
 #include "ui/naglowek_dlg.h"
 #include "ui/postep_dlg.h"
@@ -68,6 +69,7 @@ private slots:
     void anulowanie_data();
     void anulowanie();
     void odmowa();
+    void bladDostepu();
     void upuszczenie();
 };
 
@@ -425,6 +427,25 @@ void CTestOkna::calyRun() {
     QCOMPARE(s.Czytaj("a_nowy.swd"), s.Czytaj("konsola.swd"));
     QVERIFY(!s.Czytaj("a_nowy.swd").contains("RO,,G5LKL"));
     QVERIFY(s->close());
+}
+
+// A failed file access (a full disk while a temporary file is written): the summary adds the
+// file and the system's reason, which the log does not give.
+void CTestOkna::bladDostepu() {
+    CStanowisko s(Ustawienia());
+    s.Dodaj({"a.swd"});
+    s.m_dialogi.Wyczysc();
+    const QString strTymczasowy = s.Sciezka("a_KELVOR1.swd");
+    platforma::awarie::Ustaw({kodowanie::Utf8DoCp1250(strTymczasowy.toStdString()), 100});
+    s->Przetwarzaj();
+    s.CzekajNaKoniec();
+    platforma::awarie::Wylacz();
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    const QString strTekst = s.m_dialogi.Teksty()[0];
+    QVERIFY2(strTekst.contains(QStringLiteral("Ilość błędów filtrowania: 1\n\nWystąpił błąd związany z "
+                                              "dostępem do pliku.\nPlik '") + strTymczasowy + "': "),
+             qPrintable(strTekst));
+    QVERIFY(!s.Istnieje("a_KELVOR1.swd") && !s.Istnieje("a_nowy.swd"));
 }
 
 // "Anuluj" asks while the worker waits; No lets the run finish, Yes stops it: no target, no
