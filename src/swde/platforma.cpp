@@ -168,7 +168,14 @@ void CPlikWyjsciowy::Zapisz(std::string_view strTekst) {
         d.strCRLF.append("\r\n");
         i = nLF + 1;
     }
-    if (std::fwrite(d.strCRLF.data(), 1, d.strCRLF.size(), d.pPlik) != d.strCRLF.size())
+    ZapiszBajty(d.strCRLF);
+}
+
+void CPlikWyjsciowy::ZapiszBajty(std::string_view strBajty) {
+    CDane& d = *m_pDane;
+    if (!d.pPlik)
+        throw CFileException(d.strSciezka);
+    if (std::fwrite(strBajty.data(), 1, strBajty.size(), d.pPlik) != strBajty.size())
         throw CFileException(d.strSciezka);
 }
 
