@@ -6,7 +6,9 @@
 
 namespace {
 
-enum class EOpcja { Konfiguracja, Wyjscie, Katalog, Data, Naglowek, Tak, Cicho, Pomoc, Wersja };
+enum class EOpcja {
+    Konfiguracja, Wyjscie, Katalog, Data, Naglowek, Tak, Cicho, Zadania, Pomoc, Wersja
+};
 
 struct COpisOpcji {
     const char* szKrotka;
@@ -15,7 +17,7 @@ struct COpisOpcji {
     bool bWartosc;
 };
 
-constexpr std::array<COpisOpcji, 9> OPCJE{{
+constexpr std::array<COpisOpcji, 10> OPCJE{{
     {"-c", "--config", EOpcja::Konfiguracja, true},
     {"-o", "--output", EOpcja::Wyjscie, true},
     {"-d", "--target-dir", EOpcja::Katalog, true},
@@ -23,6 +25,7 @@ constexpr std::array<COpisOpcji, 9> OPCJE{{
     {nullptr, "--header", EOpcja::Naglowek, true},
     {"-y", "--yes", EOpcja::Tak, false},
     {"-q", "--quiet", EOpcja::Cicho, false},
+    {"-j", "--jobs", EOpcja::Zadania, true},
     {"-h", "--help", EOpcja::Pomoc, false},
     {nullptr, "--version", EOpcja::Wersja, false},
 }};
@@ -79,6 +82,18 @@ bool CzytajNaglowekCelu(const std::string& strWartosc, CArgumenty& argumenty,
     return false;
 }
 
+bool CzytajLiczbeZadan(const std::string& strWartosc, CArgumenty& argumenty, std::string& strBlad) {
+    const bool bCyfry = !strWartosc.empty() && strWartosc.size() <= 4 &&
+                        strWartosc.find_first_not_of("0123456789") == std::string::npos;
+    if (!bCyfry) {
+        strBlad = "nieprawidłowa liczba jednocześnie filtrowanych plików '" + strWartosc +
+                  "' (oczekiwano liczby od 0 do 9999)";
+        return false;
+    }
+    argumenty.m_nZadania = std::stoi(strWartosc);
+    return true;
+}
+
 bool UstawOpcje(EOpcja eOpcja, const std::string& strNazwa, const std::string& strWartosc,
                 CArgumenty& argumenty, std::string& strBlad) {
     switch (eOpcja) {
@@ -107,6 +122,8 @@ bool UstawOpcje(EOpcja eOpcja, const std::string& strNazwa, const std::string& s
     case EOpcja::Cicho:
         argumenty.m_bCicho = true;
         return true;
+    case EOpcja::Zadania:
+        return CzytajLiczbeZadan(strWartosc, argumenty, strBlad);
     case EOpcja::Pomoc:
         argumenty.m_bPomoc = true;
         return true;
@@ -215,6 +232,8 @@ const char* TekstPomocy() {
            "                         OP OR ON OA OO (opcję można powtarzać)\n"
            "  -y, --yes              zastępuj istniejące pliki docelowe bez pytania\n"
            "  -q, --quiet            bez informacji o postępie\n"
+           "  -j, --jobs N           ile plików filtrować jednocześnie (domyślnie 1,\n"
+           "                         0: tyle, ile procesor ma rdzeni)\n"
            "  -h, --help             ten opis\n"
            "      --version          wersja programu\n"
            "\n"

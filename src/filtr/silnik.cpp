@@ -85,7 +85,8 @@ struct CSilnikFiltrowania::CStan {
     int nPara = 0; // the pair being filtered
     CWynikRunu wynik;
 
-    bool Filtruj(const std::vector<CParaPlikow>& pary, const COpcjeFiltrowania& opcjeRunu);
+    bool Filtruj(const std::vector<CParaPlikow>& pary, const COpcjeFiltrowania& opcjeRunu,
+                 CKolejkaPar& kolejka);
     bool Zakoncz(EWynikFiltrowania eWynik, std::int64_t nStart);
     int PlanEtapow() const;
     std::vector<std::string> ZapisywanePliki(const CNazwyPary& nazwy) const;
@@ -114,7 +115,7 @@ int CSilnikFiltrowania::CStan::PlanEtapow() const {
 }
 
 bool CSilnikFiltrowania::CStan::Filtruj(const std::vector<CParaPlikow>& pary,
-                                        const COpcjeFiltrowania& opcjeRunu) {
+                                        const COpcjeFiltrowania& opcjeRunu, CKolejkaPar& kolejka) {
     const std::int64_t nStart = platforma::Teraz();
     opcje = opcjeRunu;
     pPary = &pary;
@@ -138,8 +139,9 @@ bool CSilnikFiltrowania::CStan::Filtruj(const std::vector<CParaPlikow>& pary,
         }
     }
     obserwator.RozpoczetoRun(static_cast<int>(pary.size()));
-    for (std::size_t j = 0; j < pary.size(); ++j) {
-        if (!FiltrujPareWPulapce(static_cast<int>(j))) {
+    for (int j = kolejka.Nastepna(); j >= 0; j = kolejka.Nastepna()) {
+        if (!FiltrujPareWPulapce(j)) {
+            kolejka.Zatrzymaj();
             return Zakoncz(EWynikFiltrowania::Przerwano, nStart);
         }
     }
@@ -416,7 +418,13 @@ CSilnikFiltrowania::~CSilnikFiltrowania() = default;
 
 bool CSilnikFiltrowania::Filtruj(const std::vector<CParaPlikow>& pary,
                                  const COpcjeFiltrowania& opcje) {
-    return m_pStan->Filtruj(pary, opcje);
+    CKolejkaPar kolejka(pary.size());
+    return Filtruj(pary, opcje, kolejka);
+}
+
+bool CSilnikFiltrowania::Filtruj(const std::vector<CParaPlikow>& pary,
+                                 const COpcjeFiltrowania& opcje, CKolejkaPar& kolejka) {
+    return m_pStan->Filtruj(pary, opcje, kolejka);
 }
 
 const CWynikRunu& CSilnikFiltrowania::WynikRunu() const {
