@@ -34,3 +34,8 @@ rekordy() { LC_ALL=C grep -a -c -E '^R[OPDL],' "$1" || true; }
 echo
 echo "Object records in the files: $(rekordy "$zrodlo") in the source," \
      "$(rekordy "$cel") in the target (after dangling references and orphans)."
+echo
+echo "The check of both files (kelvor-cli --check; the per-type rows are left out here):"
+# The source still holds identity card numbers (exit status 1); the target must be whole.
+{ build/bin/kelvor-cli --check -q "$zrodlo" "$cel" || true; } | grep -v -E '^      G5[A-Z_]+ '
+build/bin/kelvor-cli --check -q "$cel" >/dev/null

@@ -21,8 +21,12 @@ if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null && ! command -v x86_64-w
 fi
 
 katalog=build-windows
+# The JSON headers are copied aside, so that the host's /usr/include stays out of the build.
+mkdir -p "$katalog/json"
+cp -r /usr/include/nlohmann "$katalog/json/"
 cmake -S . -B "$katalog" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
-    -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF >/dev/null
+    -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF -DKELVOR_OKNO=OFF -DKELVOR_JSON_DIR="$PWD/$katalog/json" \
+    >/dev/null
 cmake --build "$katalog" -j "$(nproc)" --target kelvor_swde kelvor_opcje kelvor_filtr kelvor-cli
 program="$PWD/$katalog/bin/kelvor-cli.exe"
 echo "Built: $program"

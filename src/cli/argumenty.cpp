@@ -3,11 +3,23 @@
 #include <array>
 
 #include "swde/kodowanie.h"
+#include "wybor.h"
 
 namespace {
 
 enum class EOpcja {
-    Konfiguracja, Wyjscie, Katalog, Data, Naglowek, Tak, Cicho, Zadania, Pomoc, Wersja
+    Konfiguracja,
+    Wyjscie,
+    Katalog,
+    Data,
+    Naglowek,
+    Flaga,
+    Usun,
+    UsunAtrybuty,
+    SumyCRC,
+    BezSumCRC,
+    ZapiszKonfiguracje,
+    Zadania
 };
 
 struct COpisOpcji {
@@ -15,19 +27,29 @@ struct COpisOpcji {
     const char* szDluga;
     EOpcja eOpcja;
     bool bWartosc;
+    bool bFiltrowanie;                  // meaningful only for a filter run, not for --check
+    bool CArgumenty::*pFlaga = nullptr; // for EOpcja::Flaga: the flag the option sets
 };
 
-constexpr std::array<COpisOpcji, 10> OPCJE{{
-    {"-c", "--config", EOpcja::Konfiguracja, true},
-    {"-o", "--output", EOpcja::Wyjscie, true},
-    {"-d", "--target-dir", EOpcja::Katalog, true},
-    {nullptr, "--date", EOpcja::Data, true},
-    {nullptr, "--header", EOpcja::Naglowek, true},
-    {"-y", "--yes", EOpcja::Tak, false},
-    {"-q", "--quiet", EOpcja::Cicho, false},
-    {"-j", "--jobs", EOpcja::Zadania, true},
-    {"-h", "--help", EOpcja::Pomoc, false},
-    {nullptr, "--version", EOpcja::Wersja, false},
+constexpr std::array<COpisOpcji, 18> OPCJE{{
+    {"-c", "--config", EOpcja::Konfiguracja, true, true},
+    {"-o", "--output", EOpcja::Wyjscie, true, true},
+    {"-d", "--target-dir", EOpcja::Katalog, true, true},
+    {nullptr, "--date", EOpcja::Data, true, true},
+    {nullptr, "--header", EOpcja::Naglowek, true, true},
+    {"-y", "--yes", EOpcja::Flaga, false, true, &CArgumenty::m_bTak},
+    {"-q", "--quiet", EOpcja::Flaga, false, false, &CArgumenty::m_bCicho},
+    {"-j", "--jobs", EOpcja::Zadania, true, true},
+    {"-h", "--help", EOpcja::Flaga, false, false, &CArgumenty::m_bPomoc},
+    {nullptr, "--version", EOpcja::Flaga, false, false, &CArgumenty::m_bWersja},
+    {nullptr, "--remove", EOpcja::Usun, true, true},
+    {nullptr, "--remove-attr", EOpcja::UsunAtrybuty, true, true},
+    {nullptr, "--crc", EOpcja::SumyCRC, false, true},
+    {nullptr, "--no-crc", EOpcja::BezSumCRC, false, true},
+    {nullptr, "--save-config", EOpcja::ZapiszKonfiguracje, true, true},
+    {nullptr, "--list", EOpcja::Flaga, false, false, &CArgumenty::m_bLista},
+    {nullptr, "--check", EOpcja::Flaga, false, false, &CArgumenty::m_bSprawdz},
+    {nullptr, "--json", EOpcja::Flaga, false, false, &CArgumenty::m_bJson},
 }};
 
 const COpisOpcji* ZnajdzOpcje(const std::string& strNazwa) {
@@ -94,9 +116,22 @@ bool CzytajLiczbeZadan(const std::string& strWartosc, CArgumenty& argumenty, std
     return true;
 }
 
-bool UstawOpcje(EOpcja eOpcja, const std::string& strNazwa, const std::string& strWartosc,
+bool UstawSumyCRC(bool bSumy, CArgumenty& argumenty, std::string& strBlad) {
+    if (argumenty.m_bSumyCRC && *argumenty.m_bSumyCRC != bSumy) {
+        strBlad = "opcji --crc i --no-crc nie można łączyć";
+        return false;
+    }
+    argumenty.m_bSumyCRC = bSumy;
+    return true;
+}
+
+bool UstawOpcje(const COpisOpcji& opis, const std::string& strNazwa, const std::string& strWartosc,
                 CArgumenty& argumenty, std::string& strBlad) {
+    const EOpcja eOpcja = opis.eOpcja;
     switch (eOpcja) {
+    case EOpcja::Flaga:
+        argumenty.*opis.pFlaga = true;
+        return true;
     case EOpcja::Konfiguracja:
         return UstawRaz(argumenty.m_strKonfiguracja, strWartosc, strNazwa, strBlad);
     case EOpcja::Wyjscie:
@@ -116,20 +151,17 @@ bool UstawOpcje(EOpcja eOpcja, const std::string& strNazwa, const std::string& s
         return true;
     case EOpcja::Naglowek:
         return CzytajNaglowekCelu(strWartosc, argumenty, strBlad);
-    case EOpcja::Tak:
-        argumenty.m_bTak = true;
-        return true;
-    case EOpcja::Cicho:
-        argumenty.m_bCicho = true;
-        return true;
+    case EOpcja::Usun:
+        return CzytajGrupy(strWartosc, argumenty.m_anGrupy, strBlad);
+    case EOpcja::UsunAtrybuty:
+        return CzytajAtrybuty(strWartosc, argumenty.m_atrybuty, strBlad);
+    case EOpcja::SumyCRC:
+    case EOpcja::BezSumCRC:
+        return UstawSumyCRC(eOpcja == EOpcja::SumyCRC, argumenty, strBlad);
+    case EOpcja::ZapiszKonfiguracje:
+        return UstawRaz(argumenty.m_strZapiszKonfiguracje, strWartosc, strNazwa, strBlad);
     case EOpcja::Zadania:
         return CzytajLiczbeZadan(strWartosc, argumenty, strBlad);
-    case EOpcja::Pomoc:
-        argumenty.m_bPomoc = true;
-        return true;
-    case EOpcja::Wersja:
-        argumenty.m_bWersja = true;
-        return true;
     }
     return false;
 }
@@ -160,11 +192,25 @@ bool CzytajOpcje(const std::vector<std::string>& astrArgumenty, std::size_t& i,
         }
         strWartosc = astrArgumenty[++i];
     }
-    return UstawOpcje(pOpis->eOpcja, strNazwa, strWartosc, argumenty, strBlad);
+    if (pOpis->bFiltrowanie && argumenty.m_strOpcjaFiltrowania.empty())
+        argumenty.m_strOpcjaFiltrowania = strNazwa;
+    return UstawOpcje(*pOpis, strNazwa, strWartosc, argumenty, strBlad);
+}
+
+bool SprawdzSprawdzanie(const CArgumenty& argumenty, std::string& strBlad) {
+    if (!argumenty.m_strOpcjaFiltrowania.empty())
+        strBlad = "opcji " + argumenty.m_strOpcjaFiltrowania + " nie można łączyć z --check";
+    else if (argumenty.m_astrZrodla.empty())
+        strBlad = "nie podano żadnego pliku do sprawdzenia";
+    return strBlad.empty();
 }
 
 bool SprawdzCalosc(const CArgumenty& argumenty, std::string& strBlad) {
-    if (argumenty.m_astrZrodla.empty())
+    if (argumenty.m_bSprawdz)
+        return SprawdzSprawdzanie(argumenty, strBlad);
+    if (argumenty.m_bJson)
+        strBlad = "opcja --json działa tylko z --check";
+    else if (argumenty.m_astrZrodla.empty() && argumenty.m_strZapiszKonfiguracje.empty())
         strBlad = "nie podano żadnego pliku źródłowego";
     else if (!argumenty.m_strWyjscie.empty() && !argumenty.m_strKatalog.empty())
         strBlad = "opcji -o (--output) nie można łączyć z -d (--target-dir)";
@@ -191,7 +237,7 @@ bool CzytajArgumenty(const std::vector<std::string>& astrArgumenty, CArgumenty& 
         else if (!CzytajOpcje(astrArgumenty, i, argumenty, strTen) && strBlad.empty())
             strBlad = strTen;
     }
-    if (argumenty.m_bPomoc || argumenty.m_bWersja) {
+    if (argumenty.m_bPomoc || argumenty.m_bWersja || argumenty.m_bLista) {
         strBlad.clear();
         return true;
     }
@@ -219,18 +265,37 @@ bool CzytajDate(const std::string& strTekst, CData& data) {
 
 const char* TekstPomocy() {
     return "Użycie: kelvor-cli [OPCJE] PLIK_ŹRÓDŁOWY...\n"
-           "Filtruje pliki SWDE według ustawień z pliku konfiguracji; obok każdego pliku\n"
-           "docelowego zapisuje raport o tej samej nazwie z rozszerzeniem .log.\n"
+           "       kelvor-cli --check [--json] [-q] PLIK...\n"
+           "       kelvor-cli --list\n"
+           "Filtruje pliki SWDE według ustawień z pliku konfiguracji lub z wiersza poleceń;\n"
+           "obok każdego pliku docelowego zapisuje raport o tej samej nazwie z rozszerzeniem\n"
+           ".log. Z --check tylko sprawdza pliki, niczego nie zapisując.\n"
            "\n"
            "  -c, --config PLIK      ustawienia filtrowania z pliku konfiguracji (domyślnie\n"
-           "                         KELVOR.cfg obok programu, gdy istnieje)\n"
+           "                         KELVOR.cfg obok programu, gdy istnieje i nie wybrano\n"
+           "                         filtrów poniższymi opcjami)\n"
+           "      --remove GRUPA[,GRUPA...]\n"
+           "                         usuwa grupy obiektów (nazwy: --list), np. lokale,budynki\n"
+           "      --remove-attr TYP:ATRYBUT[,ATRYBUT...]\n"
+           "                         usuwa atrybuty typu, np. OSF:G5PSL,G5NIP (opcje można\n"
+           "                         powtarzać; zaznaczają to samo co zakładki okna, dodając\n"
+           "                         do ustawień z -c albo do pustych)\n"
+           "      --crc, --no-crc    dodawanie sum kontrolnych CRC włączone / wyłączone\n"
+           "      --save-config PLIK zapisuje wynikowe ustawienia w formacie konfiguracji\n"
+           "                         (bez plików źródłowych tylko zapisuje)\n"
+           "      --list             nazwy grup, typów i atrybutów z opisami\n"
            "  -o, --output PLIK      plik docelowy (tylko przy jednym pliku źródłowym)\n"
            "  -d, --target-dir KAT   katalog wszystkich plików docelowych\n"
            "                         (bez -o i -d: plik źródłowy z dopiskiem \"_nowy\")\n"
            "      --date RRRR-MM-DD  data w nagłówku każdego pliku docelowego\n"
            "      --header KOD=WART  tekst nagłówka docelowego; KOD: TR TN TA TO ZN ZR ZD\n"
            "                         OP OR ON OA OO (opcję można powtarzać)\n"
-           "  -y, --yes              zastępuj istniejące pliki docelowe bez pytania\n"
+           "  -y, --yes              zastępuj istniejące pliki docelowe (i plik z\n"
+           "                         --save-config) bez pytania\n"
+           "      --check            sprawdza pliki: struktura, sumy kontrolne, odwołania\n"
+           "                         do obiektów, pozostawione numery PESEL, NIP, dowodów\n"
+           "                         osobistych i paszportów\n"
+           "      --json             raport --check jako jeden dokument JSON\n"
            "  -q, --quiet            bez informacji o postępie\n"
            "  -j, --jobs N           ile plików filtrować jednocześnie (domyślnie 1,\n"
            "                         0: tyle, ile procesor ma rdzeni)\n"
@@ -238,5 +303,7 @@ const char* TekstPomocy() {
            "      --version          wersja programu\n"
            "\n"
            "Kod wyjścia: 0 wszystkie pliki przefiltrowane, 1 co najmniej jeden plik z błędem,\n"
-           "2 błędne wywołanie, konfiguracja lub pliki docelowe, 130 przerwano (Ctrl+C).\n";
+           "2 błędne wywołanie, konfiguracja lub pliki docelowe, 130 przerwano (Ctrl+C).\n"
+           "Z --check: 0 wszystkie pliki kompletne i bez danych osobowych, 1 któryś plik ma\n"
+           "usterki, 2 błędne wywołanie lub żadnego pliku nie dało się otworzyć.\n";
 }

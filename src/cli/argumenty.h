@@ -1,6 +1,7 @@
 // The command line of kelvor-cli: what the user asked for, as UTF-8 texts.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,11 +21,29 @@ struct CArgumenty {
     int m_nZadania = 1;    // -j: sources filtered at once, 0 = as many as the processor has cores
     bool m_bPomoc = false;
     bool m_bWersja = false;
+    bool m_bLista = false; // --list
     std::vector<std::string> m_astrZrodla;
+
+    // Filter options chosen on the command line, ticked on top of -c or of nothing: object
+    // groups (bits), attributes (type number and bit), the CRC option.
+    std::vector<int> m_anGrupy;
+    std::vector<std::pair<int, int>> m_atrybuty;
+    std::optional<bool> m_bSumyCRC;
+    std::string m_strZapiszKonfiguracje; // --save-config
+
+    bool m_bSprawdz = false; // --check: the files are checked, not filtered
+    bool m_bJson = false;    // --json
+    // The first option given that belongs to filtering only, for the message when it is
+    // combined with --check.
+    std::string m_strOpcjaFiltrowania;
+
+    bool CzyWybranoFiltry() const {
+        return !m_anGrupy.empty() || !m_atrybuty.empty() || m_bSumyCRC.has_value();
+    }
 };
 
 // Reads the arguments (without the program name). False on a misuse, with the reason in
-// strBlad. --help and --version are accepted whatever else is wrong.
+// strBlad. --help, --version and --list are accepted whatever else is wrong.
 bool CzytajArgumenty(const std::vector<std::string>& astrArgumenty, CArgumenty& argumenty,
                      std::string& strBlad);
 

@@ -1,5 +1,5 @@
 // kelvor-cli: filters SWDE files from the command line with the same engine, options file and
-// logs as the desktop window.
+// logs as the desktop window, and checks SWDE files without changing them.
 #include <algorithm>
 #include <cstdint>
 #include <exception>
@@ -14,14 +14,17 @@
 #include "argumenty.h"
 #include "filtr/cele.h"
 #include "filtr/silnik.h"
+#include "filtr/sprawdzenie.h"
 #include "konsola.h"
 #include "opcje/konfiguracja.h"
 #include "opcje/opcje.h"
+#include "raport_sprawdzenia.h"
 #include "swde/bledy.h"
 #include "swde/kodowanie.h"
 #include "swde/naglowek.h"
 #include "swde/platforma.h"
 #include "terminal.h"
+#include "wybor.h"
 
 #ifndef KELVOR_WERSJA
 #define KELVOR_WERSJA "0"
@@ -54,13 +57,12 @@ bool SciezkaSilnika(const std::string& strUtf8, std::string& strCp1250) {
     return false;
 }
 
-// The options: from -c, else from the default file beside the program when it exists, else
-// the defaults. The console never writes a configuration file.
-bool WczytajUstawienia(const CArgumenty& argumenty, COpcjeFiltrowania& opcje) {
+// The base the command line's choice is ticked on.
+bool WczytajKonfiguracjeBazowa(const CArgumenty& argumenty, COpcjeFiltrowania& opcje) {
     std::string strSciezka;
     if (argumenty.m_strKonfiguracja.empty()) {
         strSciezka = SciezkaDomyslnejKonfiguracji();
-        if (!platforma::Istnieje(strSciezka))
+        if (argumenty.CzyWybranoFiltry() || !platforma::Istnieje(strSciezka))
             return true;
     } else if (!SciezkaSilnika(argumenty.m_strKonfiguracja, strSciezka)) {
         return false;
@@ -78,6 +80,20 @@ bool WczytajUstawienia(const CArgumenty& argumenty, COpcjeFiltrowania& opcje) {
                   << kodowanie::Cp1250DoUtf8(strSciezka) << '\n';
         return false;
     }
+}
+
+// The options: from -c, else (when no filter is chosen on the command line) from the default
+// file beside the program when it exists, else the defaults; then the choice of the command
+// line on top.
+bool WczytajUstawienia(const CArgumenty& argumenty, COpcjeFiltrowania& opcje) {
+    if (!WczytajKonfiguracjeBazowa(argumenty, opcje))
+        return false;
+    std::string strBlad;
+    if (!ZastosujWybor(argumenty, opcje, strBlad)) {
+        BladUzycia(strBlad);
+        return false;
+    }
+    return true;
 }
 
 // Reads the source header into the pair; the error text (code page 1250) when it fails.
@@ -145,8 +161,7 @@ bool ZbudujPary(const CArgumenty& argumenty, CPliki& pliki) {
 
 // The target check: missing folders and shared targets stop the run; existing targets are
 // replaced with -y or after a Yes on the terminal.
-bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak,
-                 CKonsola& konsola) {
+bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak, CKonsola& konsola) {
     const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe(pary);
     if (!wynik.m_astrBledneFoldery.empty()) {
         Wypisz(TekstBlednychFolderow(wynik.m_astrBledneFoldery), true);
@@ -259,6 +274,32 @@ std::size_t LiczbaSilnikow(int nZadania, std::size_t nPar) {
     return std::max<std::size_t>(1, std::min(n, nPar));
 }
 
+// --save-config: an existing file is replaced with -y or after a Yes on the terminal.
+bool ZapiszWybor(const CArgumenty& argumenty, const COpcjeFiltrowania& opcje,
+                 CKonsola& konsola) {
+    std::string strSciezka;
+    if (!SciezkaSilnika(argumenty.m_strZapiszKonfiguracje, strSciezka))
+        return false;
+    if (platforma::Istnieje(strSciezka) && !argumenty.m_bTak) {
+        const std::string strPytanie = kodowanie::T("Plik konfiguracji już istnieje:\n") +
+                                       strSciezka + kodowanie::T("\nZastąpić go?");
+        if (!terminal::JestTerminalem(terminal::EStrumien::Wejscie) ||
+            !terminal::JestTerminalem(terminal::EStrumien::Bledy)) {
+            Wypisz(kodowanie::T("Plik konfiguracji już istnieje: ") + strSciezka, true);
+            std::cerr << "Aby go zastąpić, użyj opcji -y (--yes).\n";
+            return false;
+        }
+        if (!konsola.Zapytaj(strPytanie))
+            return false;
+    }
+    const EWynikKonfiguracji eWynik = ZapiszKonfiguracje(opcje, strSciezka);
+    if (eWynik != EWynikKonfiguracji::Wykonano) {
+        Wypisz(TekstWyniku(eWynik) + ": " + strSciezka, true);
+        return false;
+    }
+    return true;
+}
+
 int Uruchom(const CArgumenty& argumenty) {
     const bool bInteraktywny = terminal::JestTerminalem(terminal::EStrumien::Wejscie) &&
                                terminal::JestTerminalem(terminal::EStrumien::Bledy);
@@ -267,20 +308,49 @@ int Uruchom(const CArgumenty& argumenty) {
     COpcjeFiltrowania opcje;
     if (!WczytajUstawienia(argumenty, opcje))
         return WYJSCIE_UZYCIE;
-    if (!opcje.CzyJestCoFiltrowac()) {
+    const bool bZrodla = !argumenty.m_astrZrodla.empty();
+    if (bZrodla && !opcje.CzyJestCoFiltrowac()) {
         Wypisz(TekstBrakuOpcji(), true);
         return WYJSCIE_UZYCIE;
     }
     CPliki pliki;
     if (!ZbudujPary(argumenty, pliki))
         return WYJSCIE_UZYCIE;
+    if (!pliki.m_pary.empty() && !SprawdzCele(pliki.m_pary, argumenty.m_bTak, konsola))
+        return WYJSCIE_UZYCIE;
+    // The settings are saved once every check has passed, before any target is written.
+    if (!argumenty.m_strZapiszKonfiguracje.empty() && !ZapiszWybor(argumenty, opcje, konsola))
+        return WYJSCIE_UZYCIE;
+    if (!bZrodla)
+        return 0;
     if (pliki.m_pary.empty()) { // every source was skipped: nothing to check or filter
         WypiszPodsumowanie(pliki, {}, 0);
         return WYJSCIE_BLEDY_PLIKOW;
     }
-    if (!SprawdzCele(pliki.m_pary, argumenty.m_bTak, konsola))
-        return WYJSCIE_UZYCIE;
     return Filtruj(pliki, opcje, konsola, LiczbaSilnikow(argumenty.m_nZadania, pliki.m_pary.size()));
+}
+
+// --check: the report on stdout, text or JSON; Ctrl+C stops at once (nothing is written).
+int Sprawdz(const CArgumenty& argumenty) {
+    CKonsola konsola(argumenty.m_bCicho, false,
+                     terminal::JestTerminalem(terminal::EStrumien::Bledy));
+    CObserwatorKonsoli obserwator(konsola);
+    std::vector<std::string> astrSciezki;
+    for (const std::string& strZrodlo : argumenty.m_astrZrodla) {
+        astrSciezki.emplace_back();
+        if (!SciezkaSilnika(strZrodlo, astrSciezki.back()))
+            return WYJSCIE_UZYCIE;
+    }
+    terminal::WlaczPrzerwania();
+    const CWynikSprawdzen wynik = SprawdzPliki(astrSciezki, obserwator);
+    terminal::WylaczPrzerwania();
+    if (wynik.m_bPrzerwano) {
+        Wypisz(kodowanie::T("Przerwano sprawdzanie."), true);
+        return WYJSCIE_PRZERWANO;
+    }
+    std::cout << (argumenty.m_bJson ? JsonSprawdzenia(wynik) : TekstSprawdzenia(wynik));
+    std::cout.flush();
+    return KodWyjsciaSprawdzenia(wynik);
 }
 
 } // namespace
@@ -301,8 +371,12 @@ int main(int argc, char** argv) {
         std::cout << "kelvor-cli " KELVOR_WERSJA "\n";
         return 0;
     }
+    if (argumenty.m_bLista) {
+        std::cout << TekstListy();
+        return 0;
+    }
     try {
-        return Uruchom(argumenty);
+        return argumenty.m_bSprawdz ? Sprawdz(argumenty) : Uruchom(argumenty);
     } catch (const std::exception& blad) {
         std::cerr << "kelvor-cli: " << blad.what() << '\n';
     } catch (...) {

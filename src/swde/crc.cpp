@@ -132,21 +132,35 @@ void CSumyCRC::Dogon() {
     m_nPlik = m_nSekcja ^ PrzesunCRC(m_nPlikPrzedSekcja ^ 0xFFFFFFFFu, m_nBajtySekcji);
 }
 
-std::string CSumyCRC::KoniecSekcji() {
-    Dogon();
-    std::string strWiersz(format::KONIEC_SEKCJI_CRC);
-    strWiersz += std::to_string(Suma(m_nSekcja, format::KONIEC_SEKCJI_CRC));
-    strWiersz += ';';
-    m_nPlik = ObliczCRC(m_nPlik, strWiersz);
+std::uint32_t CSumyCRC::SumaSekcji() {
+    Nakarm();
+    return Suma(m_nSekcja, format::KONIEC_SEKCJI_CRC);
+}
+
+std::uint32_t CSumyCRC::SumaPliku() {
+    if (m_bWSekcji)
+        Dogon();
+    return Suma(m_nPlik, format::KONIEC_PLIKU_CRC);
+}
+
+void CSumyCRC::ZamknijSekcje(std::string_view strKoniec) {
+    if (m_bWSekcji)
+        Dogon();
+    m_nPlik = ObliczCRC(m_nPlik, strKoniec);
     m_bWSekcji = false;
+}
+
+std::string CSumyCRC::KoniecSekcji() {
+    std::string strWiersz(format::KONIEC_SEKCJI_CRC);
+    strWiersz += std::to_string(SumaSekcji());
+    strWiersz += ';';
+    ZamknijSekcje(strWiersz);
     return strWiersz;
 }
 
 std::string CSumyCRC::KoniecPliku() {
-    if (m_bWSekcji)
-        Dogon();
     std::string strWiersz(format::KONIEC_PLIKU_CRC);
-    strWiersz += std::to_string(Suma(m_nPlik, format::KONIEC_PLIKU_CRC));
+    strWiersz += std::to_string(SumaPliku());
     strWiersz += ';';
     return strWiersz;
 }

@@ -29,6 +29,12 @@ public:
     // The file end line, "SWDEXC,<crc>;".
     std::string KoniecPliku();
 
+    // For a file being verified: the checksums its end lines should carry, and the closing of
+    // the open section by its end line as it stands in the file.
+    std::uint32_t SumaSekcji();
+    std::uint32_t SumaPliku();
+    void ZamknijSekcje(std::string_view strKoniec);
+
     // The numbers the two end lines carry.
     static std::uint32_t Suma(std::uint32_t nRejestr, std::string_view strZamkniecie);
 

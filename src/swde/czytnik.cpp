@@ -10,10 +10,8 @@
 
 namespace {
 
-// The line trimmed; a comment line ("C;") counts as empty.
-std::string_view Znaczacy(std::string_view str) {
-    str = Przytnij(str);
-    return str.starts_with("C;") ? std::string_view() : str;
+bool JestKomentarzem(std::string_view str) {
+    return str.starts_with("C;");
 }
 
 // The sixteen element codes a record line may start with ("D,", "WL", "WG", "TP", "WE", "WR",
@@ -48,6 +46,10 @@ bool CCzytnikSWDE::Otworz(const std::string& strSciezka) {
     m_nDlugoscPliku = m_plik.Dlugosc();
     Przewin();
     return true;
+}
+
+void CCzytnikSWDE::UstawKomentarze(std::function<void(std::string_view)> komentarze) {
+    m_komentarze = std::move(komentarze);
 }
 
 void CCzytnikSWDE::Zamknij() {
@@ -138,15 +140,17 @@ std::string_view CCzytnikSWDE::NastepnyZnaczacy(bool bPozycja, bool& bCzysty) {
         // Most lines stand in the file exactly as they are read: no blanks, CR LF at the end.
         const std::size_t n = strLinia.size();
         if (n >= 2 && strLinia[n - 1] == '\r' && !JestBialy(strLinia[n - 2]) &&
-            !JestBialy(strLinia[0]) && m_bufor[m_nPozycjaWBuforze - 1] == '\n') {
-            strLinia.remove_suffix(1);
-            if (!strLinia.starts_with("C;"))
-                return strLinia;
-        }
+            !JestBialy(strLinia[0]) && m_bufor[m_nPozycjaWBuforze - 1] == '\n' &&
+            !JestKomentarzem(strLinia))
+            return strLinia.substr(0, n - 1);
         bCzysty = false;
-        strLinia = Znaczacy(strLinia);
-        if (!strLinia.empty())
+        strLinia = Przytnij(strLinia);
+        if (JestKomentarzem(strLinia)) {
+            if (m_komentarze)
+                m_komentarze(strLinia);
+        } else if (!strLinia.empty()) {
             return strLinia;
+        }
     }
 }
 

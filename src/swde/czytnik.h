@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,11 @@ public:
     // The next significant line in file order; it holds until the next read. Error 9 when no
     // line is left.
     std::string_view CzytajWiersz();
+
+    // Every comment line ("C;") skipped from now on is handed, trimmed, to the function while
+    // Linia() is its line number; the function must not read from this reader. An empty
+    // function hands none on.
+    void UstawKomentarze(std::function<void(std::string_view)> komentarze);
 
     // Physical lines taken since opening or rewinding, blank and comment lines included.
     std::uint64_t Linia() const { return m_nLinia; }
@@ -94,4 +100,5 @@ private:
     bool m_bPrzewinPrzedSzukaniem = false; // the last section searched for was absent
     std::uint64_t m_nPrzeladowania = 0;    // chunks loaded, so that a reader can tell a reload
     std::vector<std::uint64_t> m_anLinie;  // where the record's lines start, while it is read
+    std::function<void(std::string_view)> m_komentarze;
 };

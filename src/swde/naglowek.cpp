@@ -24,12 +24,6 @@ bool JestSeparatorem(char c) {
     return c == ' ' || c == ',' || c == '\t';
 }
 
-// A header line cut into its first token, its second token and the value: everything after the
-// one separator that follows the second token.
-struct CWierszNaglowka {
-    std::string_view strPierwszy, strDrugi, strWartosc;
-};
-
 std::string_view Token(std::string_view& str) {
     while (!str.empty() && JestSeparatorem(str.front()))
         str.remove_prefix(1);
@@ -39,14 +33,6 @@ std::string_view Token(std::string_view& str) {
     std::string_view strToken = str.substr(0, n);
     str.remove_prefix(n);
     return strToken;
-}
-
-CWierszNaglowka PodzielWierszNaglowka(std::string_view str) {
-    CWierszNaglowka wiersz;
-    wiersz.strPierwszy = Token(str);
-    wiersz.strDrugi = Token(str);
-    wiersz.strWartosc = str.empty() ? str : str.substr(1);
-    return wiersz;
 }
 
 bool JestZachowany(std::string_view strKod) {
@@ -78,6 +64,14 @@ void DodajWiersz(CParaPlikow& para, const std::string& strLinia, const CData& da
 }
 
 } // namespace
+
+CWierszNaglowka PodzielWierszNaglowka(std::string_view str) {
+    CWierszNaglowka wiersz;
+    wiersz.strPierwszy = Token(str);
+    wiersz.strDrugi = Token(str);
+    wiersz.strWartosc = str.empty() ? str : str.substr(1);
+    return wiersz;
+}
 
 std::string_view KodPola(EPoleNaglowka ePole) {
     return KODY.at(static_cast<std::size_t>(ePole));

@@ -34,6 +34,14 @@ std::string_view KodPola(EPoleNaglowka ePole);
 // The field of a code, or LICZBA_POL_NAGLOWKA for a code that is none of the 13.
 EPoleNaglowka PoleZKodu(std::string_view strKod);
 
+// A header line cut into its first token ("NS", or "NU" for a user line), its second token
+// (the field code) and the value: everything after the one separator (blank, comma or tab)
+// that follows the second token. Views into the line.
+struct CWierszNaglowka {
+    std::string_view strPierwszy, strDrugi, strWartosc;
+};
+CWierszNaglowka PodzielWierszNaglowka(std::string_view str);
+
 struct CData {
     int nRok = 0, nMiesiac = 0, nDzien = 0;
 };

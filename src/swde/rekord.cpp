@@ -42,6 +42,18 @@ template <class T> int PodzielWiersz(std::string_view strWiersz, std::vector<T>&
 template int PodzielWiersz(std::string_view, std::vector<std::string>&);
 template int PodzielWiersz(std::string_view, std::vector<std::string_view>&);
 
+int PodzielNaWidoki(std::string_view strWiersz, std::span<std::string_view> pola) {
+    for (std::string_view& pole : pola)
+        pole = {};
+    CPolaWiersza kolejne(strWiersz);
+    std::size_t n = 0;
+    for (std::string_view strPole; kolejne.Nastepne(strPole); ++n) {
+        if (n < pola.size())
+            pola[n] = strPole;
+    }
+    return static_cast<int>(n);
+}
+
 namespace {
 
 std::string UsunPierwsze(std::string_view strSymbol, std::string_view strWzorzec) {

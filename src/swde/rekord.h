@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <deque>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -158,6 +159,11 @@ inline std::string_view PoleWiersza(std::string_view str, int i) {
 // as needed but never shrinks, so elements at n and beyond keep what they held: callers look
 // only below the result. T is std::string or std::string_view (views into the line).
 template <class T> int PodzielWiersz(std::string_view strWiersz, std::vector<T>& astrPola);
+
+// The same split into views of the line: fields beyond the span are counted but not kept, and
+// the span's elements beyond the fields are empty. Returns the number of fields (4 for a "D,"
+// line).
+int PodzielNaWidoki(std::string_view strWiersz, std::span<std::string_view> pola);
 
 // The field i of a split, or an empty text when the line did not reach it.
 template <class T> const T& Pole(const std::vector<T>& astrPola, int nLiczba, int i) {

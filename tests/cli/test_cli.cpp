@@ -1,5 +1,6 @@
-// kelvor-cli as a user runs it: whole runs, the target checks, the header options, misuse, and
-// Ctrl+C or vanished output during a run. Processes are started with fork (POSIX only).
+// kelvor-cli as a user runs it: whole runs, the target checks, the header and filter options,
+// misuse, the check of files, and Ctrl+C or vanished output during a run. Processes are
+// started with fork (POSIX only).
 #ifndef _WIN32
 
 #include <gtest/gtest.h>
@@ -20,6 +21,11 @@
 #include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <nlohmann/json.hpp>
+
+#include "opcje/konfiguracja.h"
+#include "opcje/opcje.h"
 
 namespace {
 
@@ -271,6 +277,21 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
         {{"-c", "pusta.cfg", "a.swd"}, "Nie wybrano żadnej opcji filtrowania."},
         {{"-c", "pesel.cfg", "a.swd", "b.swd"}, // without a terminal and without -y
          "Poniższe pliki docelowe już istnieją:\n" + (katalog / "b_nowy.swd").string() + "."},
+        {{"--remove", "lokale,strych", "a.swd"},
+         "nieznana grupa obiektów 'strych' (dostępne: lokale, budynki, wladanie, dzierzawa,"},
+        {{"--remove-attr", "XYZ:G5PLC", "a.swd"},
+         "nieznany typ obiektów 'XYZ' (dostępne: JEW, OBR,"},
+        {{"--remove-attr", "OSF:G5PLC,G5XXX", "a.swd"},
+         "typ G5OSF nie ma atrybutu 'G5XXX' (dostępne: G5STI, G5PLC, G5PSL, G5NIP,"},
+        {{"--remove-attr", "OSF", "a.swd"}, "TYP:ATRYBUT"},
+        {{"--remove-attr", "BUD:G5WRT", "--remove", "budynki", "a.swd"},
+         "atrybutów typu G5BUD nie można wybrać, gdy usuwana jest cała grupa 'budynki'"},
+        {{"--crc", "--no-crc", "a.swd"}, "opcji --crc i --no-crc nie można łączyć"},
+        {{"--remove", "lokale", "--save-config", "pesel.cfg"}, "Plik konfiguracji już istnieje: "},
+        {{"--check", "-y", "a.swd"}, "opcji -y nie można łączyć z --check"},
+        {{"--check"}, "nie podano żadnego pliku do sprawdzenia"},
+        {{"--json", "a.swd"}, "opcja --json działa tylko z --check"},
+        {{"--check", "brak.swd"}, "Błąd nr 0: Błąd otwarcia pliku docelowego: "},
     };
     Zapisz(katalog / "a.swd", MalyPlik());
     Zapisz(katalog / "b.swd", MalyPlik());
@@ -322,6 +343,155 @@ TEST(Konsola, KilkaPlikowNarazTeSameBajtyCoPoKolei) {
     }
     EXPECT_TRUE(Zawiera(strPoKolei, "Ilość błędów filtrowania: 2\n"));
     EXPECT_TRUE(Zawiera(strPoKolei, "/c_nowy.swd\n"));
+}
+
+// Valid identifiers made for the tests (computed check digits), each also one digit off.
+const std::string IDENTYFIKATORY[] = {"85031412347", "5261048273", "ABA300000", "AB6234567"};
+const std::string ZLE_IDENTYFIKATORY[] = {"85031412348", "5261048274", "ABA300001", "AB6234568"};
+
+// Three identity card numbers of the example happen to have valid check digits; the filter
+// removes that attribute.
+TEST(KonsolaSprawdzanie, PrzykladICelFiltrowania) {
+    CKatalog katalog;
+    fs::copy_file(PRZYKLAD, katalog / "obreb.swd");
+    const CWynik zrodlo = katalog.Uruchom({"--check", "obreb.swd"});
+    EXPECT_EQ(zrodlo.nKod, 1) << zrodlo.strWyjscie;
+    for (const char* sz : {"Struktura: kompletna", "Sumy kontrolne: brak",
+                           "G5OSF          16        1", "wszystkie wskazują obiekty tego pliku",
+                           "dowód osobisty w G5DOS: 3 (", "Wynik: USTERKI (dane osobowe)"})
+        EXPECT_TRUE(Zawiera(zrodlo.strWyjscie, sz)) << sz;
+    ASSERT_EQ(katalog.Uruchom({"-q", "-c", PRZYKLAD_CFG, "obreb.swd"}).nKod, 0);
+    const CWynik cel = katalog.Uruchom({"-q", "--check", "obreb_nowy.swd"});
+    EXPECT_EQ(cel.nKod, 0) << cel.strWyjscie;
+    for (const char* sz : {"Sumy kontrolne: zgodne", "    SO;   zgodna ", "    plik  zgodna ",
+                           "Dane osobowe: nie znaleziono", "Wynik: plik kompletny"})
+        EXPECT_TRUE(Zawiera(cel.strWyjscie, sz)) << sz;
+    EXPECT_EQ(katalog.Pliki(), (Lista{"obreb.swd", "obreb_nowy.log", "obreb_nowy.swd"}));
+}
+
+// Each identifier in an attribute and in a comment line, and every one one digit off; a file
+// without findings beside it. Neither the text nor the JSON shows an identifier whole.
+TEST(KonsolaSprawdzanie, UsterkiKodyWyjsciaIMaskowanie) {
+    CKatalog katalog;
+    std::string strWstawka;
+    for (std::size_t i = 0; i < 4; ++i)
+        strWstawka += "D,G5NZW,D,x " + IDENTYFIKATORY[i] + ";\nC;uwaga " + IDENTYFIKATORY[i] +
+                      "\nD,G5NZW,D," + ZLE_IDENTYFIKATORY[i] + ";\n";
+    Zapisz(katalog / "dane.swd", MalyPlik(true, strWstawka));
+    Zapisz(katalog / "dobry.swd", MalyPlik());
+    EXPECT_EQ(katalog.Uruchom({"--check", "dobry.swd"}).nKod, 0);
+
+    const CWynik tekst = katalog.Uruchom({"--check", "dobry.swd", "dane.swd"});
+    const CWynik json =
+        katalog.Uruchom({"--check", "--json", "-q", "dobry.swd", "dane.swd", "brak.swd"});
+    EXPECT_EQ(tekst.nKod, 1);
+    EXPECT_EQ(json.nKod, 1);
+    for (const std::string& str : IDENTYFIKATORY) {
+        EXPECT_FALSE(Zawiera(tekst.strWyjscie, str)) << str;
+        EXPECT_FALSE(Zawiera(json.strWyjscie, str)) << str;
+        EXPECT_TRUE(Zawiera(tekst.strWyjscie, str.substr(0, 4) + std::string(str.size() - 4, '*')));
+    }
+    EXPECT_TRUE(Zawiera(tekst.strWyjscie, "Dane osobowe: ZNALEZIONO 8"));
+    EXPECT_TRUE(
+        Zawiera(tekst.strWyjscie, "dowód osobisty w komentarzach C;: 1 (wiersz 21: ABA3*****)"));
+    const auto j = nlohmann::json::parse(json.strWyjscie);
+    EXPECT_EQ(j["kod_wyjscia"], 1);
+    ASSERT_EQ(j["pliki"].size(), 3u);
+    EXPECT_EQ(j["pliki"][0]["bez_usterek"], true);
+    EXPECT_EQ(j["pliki"][1]["kompletny"], true);
+    EXPECT_EQ(j["pliki"][1]["dane_osobowe"]["liczba"], 8);
+    EXPECT_EQ(j["pliki"][1]["dane_osobowe"]["grupy"][0]["rodzaj"], "pesel");
+    EXPECT_EQ(j["pliki"][2]["blad"]["numer"], 0);
+    EXPECT_EQ(katalog.Uruchom({"--check", "brak.swd", "inny_brak.swd"}).nKod, 2);
+}
+
+struct CWybor {
+    Lista astrOpcje;         // on the command line
+    std::string strBaza;     // -c under them; empty: none
+    std::string strCfg;      // the same choice in a configuration file
+    bool bNazwaKonfiguracji; // the log of the options' run names the configuration file
+};
+
+// The same choice through options and through a configuration file gives the same target;
+// the log names the file only when the options changed nothing in it.
+TEST(KonsolaWybor, OpcjeDajaTenSamCelCoKonfiguracja) {
+    // "G5DTU" ticked on one page is propagated to all 25, at each page's own bit.
+    const std::string strDaty =
+        "JEW 4\r\nOBR 4\r\nRST 2\r\nOSF 128\r\nINS 256\r\nMLZ 2\r\nOSZ 64\r\nJDR 16\r\n"
+        "UDZ 2\r\nUDW 4\r\nJRZ 2\r\nDZE 128\r\nKLU 2\r\nBUD 1024\r\nLKL 128\r\nUZG 2\r\n"
+        "KKL 2\r\nZMN 32\r\nDOK 16\r\nADR 128\r\nPZG 2\r\nGRN 2\r\nDZW 8\r\nUDD 2\r\nPDZ 2\r\n";
+    const CWybor przypadki[] = {
+        {{"--remove", "budynki, Sieroty", "--remove-attr", "OSF:G5PSL,g5nip", "--remove-attr",
+          "G5OSF:G5DOS", "--crc"},
+         "",
+         "Obiekty 1027\r\nOSF 44\r\nCRC 1\r\n",
+         false},
+        {{"--remove", "historyczne,użytki", "--remove-attr", "DZE:G5RPWL", "--no-crc"},
+         "",
+         "Obiekty 272\r\nDZE 256\r\nCRC 0\r\n",
+         false},
+        {{"--remove-attr", "ZMN:G5DTU"}, "", strDaty, false},
+        {{"--remove", "lokale", "--crc"}, "Obiekty 1027\r\n", "Obiekty 1027\r\n", true},
+        {{"--remove", "historyczne"}, "Obiekty 1027\r\n", "Obiekty 1043\r\n", false},
+    };
+    for (const CWybor& p : przypadki) {
+        SCOPED_TRACE(p.astrOpcje[1]);
+        CKatalog katalog;
+        fs::copy_file(PRZYKLAD, katalog / "obreb.swd");
+        Zapisz(katalog / "baza.cfg", p.strBaza);
+        Zapisz(katalog / "wybor.cfg", p.strCfg);
+        auto uruchom = [&](Lista astrArgumenty, const std::string& strKatalog) {
+            fs::create_directories(katalog / strKatalog);
+            astrArgumenty.insert(astrArgumenty.end(),
+                                 {"-q", "--date", "2024-05-06", "-d", strKatalog, "obreb.swd"});
+            return katalog.Uruchom(astrArgumenty).nKod;
+        };
+        Lista astrOpcje = p.astrOpcje;
+        if (!p.strBaza.empty())
+            astrOpcje.insert(astrOpcje.end(), {"-c", "baza.cfg"});
+        ASSERT_EQ(uruchom(astrOpcje, "opcje"), 0);
+        ASSERT_EQ(uruchom({"-c", "wybor.cfg"}, "plik"), 0);
+        const std::string strCel = Czytaj(katalog / "opcje/obreb_nowy.swd");
+        EXPECT_EQ(strCel, Czytaj(katalog / "plik/obreb_nowy.swd"));
+        EXPECT_NE(strCel, Czytaj(katalog / "obreb.swd"));
+        const std::string strLog = Czytaj(katalog / "opcje/obreb_nowy.log");
+        EXPECT_EQ(Zawiera(strLog, "plikiem konfiguracyjnym: '" + (katalog / "baza.cfg").string()),
+                  p.bNazwaKonfiguracji);
+        EXPECT_EQ(Zawiera(strLog, "ustawieniami u\xBFytkownika..."), !p.bNazwaKonfiguracji);
+    }
+}
+
+// --save-config without sources only saves; -c and the window's reading of configuration files
+// read it back to the same settings.
+TEST(KonsolaWybor, ZapisanaKonfiguracjaWracaTaSama) {
+    CKatalog katalog;
+    const CWynik zapis =
+        katalog.Uruchom({"--remove", "dzierżawa,GRAFICZNE", "--remove-attr", "BUD:G5RPWŁ,G5WRT",
+                         "--no-crc", "--save-config", "a.cfg"});
+    ASSERT_EQ(zapis.nKod, 0) << zapis.strWyjscie;
+    EXPECT_EQ(katalog.Pliki(), (Lista{"a.cfg"}));
+    COpcjeFiltrowania opcje;
+    ASSERT_EQ(WczytajKonfiguracje(opcje, (katalog / "a.cfg").string()),
+              EWynikKonfiguracji::Wykonano);
+    EXPECT_EQ(opcje.Maska(0), (1 << GrupaDzierzawa) | (1 << GrupaGraficzne));
+    EXPECT_EQ(opcje.ZaznaczoneAtrybuty(TypBUD), (Lista{"G5WRT", "G5RPW\xA3"}));
+    EXPECT_FALSE(opcje.m_bSumyCRC);
+    EXPECT_TRUE(opcje.m_bPropagacja);
+
+    ASSERT_EQ(katalog.Uruchom({"-c", "a.cfg", "--save-config", "b.cfg"}).nKod, 0);
+    EXPECT_EQ(Czytaj(katalog / "b.cfg"), Czytaj(katalog / "a.cfg"));
+    ASSERT_EQ(katalog.Uruchom({"-y", "--remove", "lokale", "--save-config", "b.cfg"}).nKod, 0);
+    EXPECT_TRUE(Czytaj(katalog / "b.cfg").starts_with("Obiekty 1\r\n"));
+}
+
+TEST(KonsolaWybor, ListaNazw) {
+    CKatalog katalog;
+    const CWynik wynik = katalog.Uruchom({"--list"});
+    EXPECT_EQ(wynik.nKod, 0);
+    for (const char* sz :
+         {"  dzierzawa       Danych dotyczących dzierżawy\n", "  OSF  Osoba fizyczna (G5OSF)\n",
+          "       G5RPWŁ   Podstawa własności (G5RPWŁ)\n"})
+        EXPECT_TRUE(Zawiera(wynik.strWyjscie, sz)) << sz;
 }
 
 bool CzekajNaPlik(const fs::path& sciezka) {

@@ -1,0 +1,122 @@
+// The main window's run: starting the worker, showing its events, the cancel question and the
+// hand-back at the end. Everything here runs on the user-interface thread; the worker's events
+// arrive as queued signals.
+#include "ui/glowny_dlg.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <utility>
+
+#include "ui/listy_dlg.h"
+#include "ui/naglowek_dlg.h"
+#include "ui/postep_dlg.h"
+#include "ui/tekst.h"
+
+void CGlownyDlg::Przetwarzaj() {
+    // A worker that has not yet handed back, or nothing to filter: nothing to do.
+    if (CzyFiltrowanie() || m_pary.empty())
+        return;
+    // F5 leaves the focus where it was: a target name still being typed is checked first.
+    if (m_pNaglowekDocelowy->PolePliku()->hasFocus() && !ZatwierdzPlikDocelowy())
+        return;
+    if (!SprawdzPlikiDocelowe())
+        return;
+    WlaczWszystko(false);
+    WlaczOkno(false);
+
+    m_pPostepDlg = new CPostepDlg(this);
+    connect(m_pPostepDlg, &CPostepDlg::anuluj, this, &CGlownyDlg::Anuluj);
+    m_pWatek = new CKelvorThread(m_pary, m_opcje, std::exchange(m_przystanek, std::nullopt), this);
+    connect(m_pWatek, &CKelvorThread::rozpoczetoRun, this, [this] {
+        if (m_pPostepDlg) {
+            m_pPostepDlg->show();
+            m_pPostepDlg->raise();
+        }
+    });
+    connect(m_pWatek, &CKelvorThread::rozpoczetoPlik, this, &CGlownyDlg::RozpoczetoPlik);
+    connect(m_pWatek, &CKelvorThread::etap, this, [this](const QString& strTekst) {
+        if (m_pPostepDlg)
+            m_pPostepDlg->UstawEtap(strTekst);
+    });
+    connect(m_pWatek, &CKelvorThread::postep, this, [this](int nPromile) {
+        if (m_pPostepDlg)
+            m_pPostepDlg->UstawPostep(nPromile);
+    });
+    connect(m_pWatek, &CKelvorThread::nieOtwartoPliku, this, &CGlownyDlg::WyczyscNaglowki);
+    connect(m_pWatek, &CKelvorThread::zakonczono, this, &CGlownyDlg::ZakonczonoFiltrowanie);
+    connect(m_pWatek, &QThread::finished, this, &CGlownyDlg::UsunietoWatek);
+    m_bFiltrowanie = true;
+    m_pWatek->start();
+}
+
+// Pair j starts: its row is selected in both lists and its headers are shown.
+void CGlownyDlg::RozpoczetoPlik(int j, const QString& strPodpis) {
+    Wybierz(j);
+    PokazPare(j);
+    if (m_pPostepDlg) {
+        const QListWidgetItem* pWiersz = m_pListaZrodlowa->Lista()->item(j);
+        m_pPostepDlg->UstawPlik(pWiersz ? pWiersz->text() : strPodpis);
+    }
+}
+
+// The worker pauses while the question is open and learns the answer when it goes on.
+void CGlownyDlg::Anuluj() {
+    if (!m_pWatek || m_bPytanie)
+        return;
+    const QPointer<CKelvorThread> pWatek = m_pWatek;
+    pWatek->Wstrzymaj(true);
+    m_bPytanie = true;
+    QWidget* pRodzic = m_pPostepDlg ? static_cast<QWidget*>(m_pPostepDlg) : this;
+    const bool bTak = m_dialogi.Pytanie(pRodzic, QStringLiteral("Czy na pewno chcesz przerwać filtrowanie?"),
+                                        QStringLiteral("Potwierdzenie"));
+    m_bPytanie = false;
+    if (CKelvorThread* pDalej = pWatek.data()) {
+        if (bTak) {
+            m_bFiltrowanie = false;
+            pDalej->Przerwij();
+        }
+        pDalej->Wstrzymaj(false);
+    }
+    if (std::exchange(m_bKoniecCzeka, false))
+        OddajRun();
+}
+
+void CGlownyDlg::ZakonczonoFiltrowanie() {
+    if (m_pWatek)
+        m_wynik = m_pWatek->Wynik();
+    // A run that ended while the cancel question was open hands back once it is answered.
+    if (m_bPytanie)
+        m_bKoniecCzeka = true;
+    else
+        OddajRun();
+}
+
+// The end of a run as the user sees it: the summary (none after a cancel), then the progress
+// dialog goes and the window can be used again.
+void CGlownyDlg::OddajRun() {
+    switch (m_wynik.m_eWynik) {
+    case EWynikFiltrowania::Zakonczono:
+        Komunikat(TekstPodsumowania(m_wynik.m_nCzas, m_wynik.m_bledy.size()), EIkona::Informacja);
+        break;
+    case EWynikFiltrowania::Odmowa:
+        Komunikat(m_wynik.m_strOdmowa);
+        break;
+    case EWynikFiltrowania::Przerwano:
+        break;
+    }
+    m_bFiltrowanie = false;
+    if (m_pPostepDlg) {
+        m_pPostepDlg->hide();
+        m_pPostepDlg->deleteLater(); // its "Anuluj" may still be on the stack
+        m_pPostepDlg = nullptr;
+    }
+    WlaczOkno(true);
+    WlaczWszystko(true);
+}
+
+void CGlownyDlg::UsunietoWatek() {
+    if (m_pWatek)
+        m_pWatek->deleteLater();
+    m_pWatek = nullptr;
+}

@@ -1,0 +1,81 @@
+// The worker that runs the engine off the user-interface thread. It touches no widget: every
+// run event becomes a signal, which Qt queues to the window's thread. The window's only way in
+// is the cancel request and the pause around the cancel question.
+#pragma once
+
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "filtr/zdarzenia.h"
+#include "opcje/opcje.h"
+#include "swde/naglowek.h"
+
+// A point where the worker pauses by itself: pair j, the stage with this text, at or beyond
+// this position. Lets tests and the screenshot tool look at a run in the middle.
+struct CPrzystanek {
+    int m_nPara = 0;
+    std::string m_strEtap;
+    int m_nPromile = 0;
+};
+
+class CKelvorThread : public QThread, private CObserwatorRunu {
+    Q_OBJECT
+public:
+    // The run filters a copy of the pairs with a copy of the options.
+    CKelvorThread(std::vector<CParaPlikow> pary, const COpcjeFiltrowania& opcje,
+                  std::optional<CPrzystanek> przystanek, QObject* pRodzic);
+    ~CKelvorThread() override;
+
+    // User-interface thread: pauses the worker at its next check (true) or lets it go on.
+    void Wstrzymaj(bool bTak);
+    // User-interface thread: the worker stops at its next check.
+    void Przerwij() { m_bPrzerwij.store(true, std::memory_order_relaxed); }
+    // Whether the worker is waiting in its pause.
+    bool CzyCzeka() const { return m_bCzeka.load(); }
+    // The run's result, once zakonczono() has been sent.
+    const CWynikRunu& Wynik() const { return m_wynik; }
+
+signals:
+    void rozpoczetoRun(int nPar);
+    void rozpoczetoPlik(int j, const QString& strPodpis);
+    void etap(const QString& strTekst);
+    void postep(int nPromile);
+    void nieOtwartoPliku(int j);
+    // The worker reached its pause point and waits.
+    void wstrzymano();
+    // The run is over; Wynik() holds its result.
+    void zakonczono();
+
+protected:
+    void run() override;
+
+private:
+    // The run's events, on the worker thread.
+    void RozpoczetoRun(int nPar) override { emit rozpoczetoRun(nPar); }
+    void RozpoczetoPlik(int j, const std::string& strPodpis) override;
+    void Etap(const std::string& strTekst) override;
+    void Postep(int nPromile) override;
+    void NieOtwartoPliku(int j) override { emit nieOtwartoPliku(j); }
+    bool CzyPrzerwac() override;
+
+    void Czekaj();
+
+    const std::vector<CParaPlikow> m_pary;
+    const COpcjeFiltrowania m_opcje;
+    std::optional<CPrzystanek> m_przystanek;
+    int m_nPara = -1;
+    std::string m_strEtap;
+    CWynikRunu m_wynik;
+
+    std::atomic<bool> m_bPrzerwij{false};
+    std::atomic<bool> m_bWstrzymany{false};
+    std::atomic<bool> m_bCzeka{false};
+    std::mutex m_mutex;
+    std::condition_variable m_warunek;
+};

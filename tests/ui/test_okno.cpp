@@ -1,0 +1,506 @@
+// The main window, its file lists, header tabs and runs, driven as a user would on the offscreen
+// platform, with the dialogs answered by the test.
+#include <QtTest>
+
+#include <QAction>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "filtr/cele.h"
+#include "filtr/zdarzenia.h"
+#include "stanowisko.h"
+#include "swde/kodowanie.h"
+#include "ui/aplikacja.h"
+#include "ui/naglowek_dlg.h"
+#include "ui/postep_dlg.h"
+
+using kodowanie::T;
+
+namespace {
+
+// Objects removed: premises, buildings and orphans (four stages); persons' personal attributes.
+std::string Ustawienia() {
+    return Konfiguracja(0b10000000011, {{TypOSF, 62}});
+}
+
+QString Separator() {
+    return QDir::toNativeSeparators(QStringLiteral("/"));
+}
+
+// Types the text as key presses, Polish letters included.
+void Wpisz(QWidget* pPole, const QString& strTekst) {
+    for (const QChar c : strTekst) {
+        QKeyEvent klawisz(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(pPole, &klawisz);
+    }
+}
+
+// Moves the keyboard focus from the field to another control of the window.
+void Opusc(QWidget* pPole, QWidget* pDokad) {
+    pPole->setFocus(Qt::OtherFocusReason);
+    QVERIFY(pPole->hasFocus());
+    pDokad->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+class CTestOkna : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(PrzygotujAplikacje(*qApp)); }
+    void startBezKonfiguracji();
+    void menu_data();
+    void menu();
+    void dodawaniePlikow();
+    void usuwaniePlikow();
+    void katalogDocelowy();
+    void sprawdzenieCelow();
+    void edycjaNaglowka();
+    void nazwaPlikuDocelowego_data();
+    void nazwaPlikuDocelowego();
+    void dataNaglowka_data();
+    void dataNaglowka();
+    void calyRun();
+    void anulowanie_data();
+    void anulowanie();
+    void odmowa();
+    void upuszczenie();
+};
+
+void CTestOkna::startBezKonfiguracji() {
+    CStanowisko s;
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].strTekst, Q(TekstWyniku(EWynikKonfiguracji::BrakPliku)));
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Ostrzezenie);
+    QCOMPARE(s->windowTitle(), QStringLiteral("KELVOR"));
+    QCOMPARE(s.Element<QTabWidget>("zakladki")->currentIndex(), 0);
+    QVERIFY(!s.Element<QPushButton>("przetwarzaj")->isEnabled());
+    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isDefault());
+    // Standard buttons speak Polish.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Tak"));
+
+    // Escape and F5 without files do nothing.
+    QTest::keyClick(&s.Okno(), Qt::Key_Escape);
+    QTest::keyClick(&s.Okno(), Qt::Key_F5);
+    QVERIFY(s->isVisible());
+    QVERIFY(!s->CzyFiltrowanie());
+
+    QVERIFY(!s.Istnieje("KELVOR.cfg"));
+    QVERIFY(s->close());
+    QCOMPARE(s.Czytaj("KELVOR.cfg").replace("\r", ""),
+             QByteArray::fromStdString(TekstKonfiguracji(COpcjeFiltrowania())));
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+}
+
+// Every command of the menu: its text, key and state at start (no files).
+void CTestOkna::menu_data() {
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("klawisz");
+    QTest::addColumn<bool>("wlaczone");
+    QTest::addColumn<int>("zaznaczone"); // -1: no check mark
+    auto dodaj = [](const char* szNazwa, const char* szTekst, const char* szKlawisz, bool bWlaczone,
+                    int nZaznaczone) {
+        QTest::newRow(szNazwa) << szNazwa << QString::fromUtf8(szTekst) << szKlawisz << bWlaczone
+                               << nZaznaczone;
+    };
+    dodaj("dodajPliki", "&Dodaj plik źródłowy...\tCtrl+O", "Ctrl+O", true, -1);
+    dodaj("wskazKatalog", "Wskaż katalog &docelowy...\tCtrl+D", "Ctrl+D", false, -1);
+    dodaj("usunWszystkie", "&Usuń wszystkie\tCtrl+U", "Ctrl+U", false, -1);
+    dodaj("odczytajKonfiguracje", "Odczytaj &konfigurację...\tCtrl+K", "Ctrl+K", true, -1);
+    dodaj("zapiszKonfiguracje", "Z&apisz konfigurację...\tCtrl+S", "Ctrl+S", true, -1);
+    dodaj("wyjdz", "&Wyjdź\tAlt+F4", "", true, -1);
+    dodaj("przetwarzaj", "&Przetwarzaj\tF5", "F5", false, -1);
+    dodaj("sumyCRC", "Dodawanie sum CRC", "", false, 1);
+    dodaj("propagacja", "P&ropagacja ustawień", "", true, 1);
+    dodaj("pomoc", "KELVOR - Pomo&c\tF1", "F1", true, -1);
+    dodaj("informacje", "KELVOR - i&nformacje...", "", true, -1);
+}
+
+void CTestOkna::menu() {
+    QFETCH(QString, nazwa);
+    CStanowisko s;
+    const QAction* pAkcja = s.Element<QAction>(qPrintable(nazwa));
+    QTEST(pAkcja->text(), "tekst");
+    QTEST(pAkcja->shortcut().toString(), "klawisz");
+    QTEST(pAkcja->isEnabled(), "wlaczone");
+    QTEST(pAkcja->isCheckable() ? int(pAkcja->isChecked()) : -1, "zaznaczone");
+}
+
+// Three files of which the second is no SWDE file: two pairs, the error with its path, the
+// folder of the last one remembered. A name without an extension in a folder with a dot gets
+// "_nowy" at its end.
+void CTestOkna::dodawaniePlikow() {
+    CStanowisko s;
+    s.m_dialogi.Wyczysc();
+    s->PokazZakladke(ZakladkaAtrybuty);
+    s.Zapisz("a.swd", PlikSWDE(QStringLiteral("NS,TN,Starostwo w Środzie\nNS,OO,Anna Łąkowa")));
+    s.Zapisz("b.swd", "to nie jest plik SWDE\r\n");
+    s.Zapisz("dane.2024/plik");
+    s.Dodaj({"a.swd", "b.swd", "dane.2024/plik"});
+
+    const CWyborPlikow& wybor = s.m_dialogi.m_wybory.at(0);
+    QCOMPARE(wybor.m_eTryb, ETrybPlikow::OtworzWiele);
+    QCOMPARE(wybor.m_strFiltr, QStringLiteral("Pliki SWDE (*.swde *.swd *.egb *.txt);;Wszystkie pliki (*)"));
+    QCOMPARE(s.m_dialogi.Teksty(),
+             QStringList{Q(T("Błąd nr 1: Nieprawidłowy format pliku ")) + s.Sciezka("b.swd")});
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Ostrzezenie);
+
+    QCOMPARE(s->Pary().size(), 2u);
+    for (bool bDocelowa : {false, true}) {
+        QCOMPARE(s.Lista(bDocelowa)->count(), 2);
+        QCOMPARE(s.Lista(bDocelowa)->item(0)->text(), QStringLiteral("a.swd"));
+        QCOMPARE(s.Lista(bDocelowa)->item(1)->text(), QStringLiteral("plik"));
+        QCOMPARE(s.Lista(bDocelowa)->currentRow(), 1);
+    }
+    QCOMPARE(SciezkaOkna(s->Pary()[0].m_strCel), s.Sciezka("a_nowy.swd"));
+    QCOMPARE(SciezkaOkna(s->Pary()[1].m_strCel), s.Sciezka("dane.2024/plik_nowy"));
+    QCOMPARE(SciezkaOkna(s->Opcje().m_strZrodloDanych), s.Sciezka("dane.2024") + Separator());
+    QCOMPARE(s.Element<QTabWidget>("zakladki")->currentIndex(), int(ZakladkaZrodla));
+    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
+
+    // The headers are those of the selected pair, Polish letters converted from the file.
+    s.Lista()->setCurrentRow(0);
+    QCOMPARE(s.Element<QLineEdit>("TN", "naglowekZrodlowy")->text(), QStringLiteral("Starostwo w Środzie"));
+    QCOMPARE(s.Element<QLineEdit>("OO", "naglowekDocelowy")->text(), QStringLiteral("Anna Łąkowa"));
+    QCOMPARE(s.Element<QLineEdit>("plik", "naglowekDocelowy")->text(), s.Sciezka("a_nowy.swd"));
+}
+
+// Removing keeps the two lists in step; the last pair gone empties and disables the headers.
+void CTestOkna::usuwaniePlikow() {
+    CStanowisko s;
+    s.Dodaj({"a.swd", "b.swd", "c.swd"});
+    QPushButton* pUsun = s.Element<QPushButton>("usunPlik", "listaDocelowa");
+    auto wiersze = [&] {
+        QStringList astr;
+        for (int i = 0; i < s.Lista(true)->count(); ++i)
+            astr << s.Lista(true)->item(i)->text();
+        return astr.join(' ');
+    };
+    auto wybrana = [&](int i) {
+        QCOMPARE(s.Lista(false)->currentRow(), i);
+        QCOMPARE(s.Lista(true)->currentRow(), i);
+        QCOMPARE(s.Element<QLineEdit>("plik", "naglowekZrodlowy")->text(),
+                 SciezkaOkna(s->Pary()[std::size_t(i)].m_strZrodlo));
+    };
+    s.Lista(true)->setCurrentRow(0); // a row chosen in one list is chosen in the other
+    wybrana(0);
+    s.Lista(false)->setCurrentRow(2);
+    QTest::mouseClick(pUsun, Qt::LeftButton);
+    QCOMPARE(wiersze(), QStringLiteral("a.swd b.swd"));
+    wybrana(1);
+    s.Lista(false)->setCurrentRow(0);
+    QTest::mouseClick(pUsun, Qt::LeftButton);
+    QCOMPARE(wiersze(), QStringLiteral("b.swd"));
+    wybrana(0);
+    QTest::mouseClick(pUsun, Qt::LeftButton);
+    QCOMPARE(s->Pary().size(), 0u);
+    QVERIFY(s.Element<QLineEdit>("TN", "naglowekZrodlowy")->text().isEmpty());
+    QVERIFY(s.Element<QLineEdit>("plik", "naglowekDocelowy")->text().isEmpty());
+    QVERIFY(!s.Element<QLineEdit>("TN", "naglowekDocelowy")->isEnabled());
+    QVERIFY(!s.Element<QPushButton>("przetwarzaj")->isEnabled());
+    QVERIFY(!pUsun->isEnabled());
+
+    s.Dodaj({"a.swd", "b.swd"});
+    s.Element<QAction>("usunWszystkie")->trigger();
+    QCOMPARE(s->Pary().size(), 0u);
+    QCOMPARE(wiersze(), QString());
+    QVERIFY(!s.Element<QAction>("przetwarzaj")->isEnabled());
+}
+
+// Every target moves into the chosen folder under its own name; a choice that would make a
+// source a target is refused and changes nothing.
+void CTestOkna::katalogDocelowy() {
+    CStanowisko s;
+    s.Dodaj({"a.swd", "dane/b.swd"});
+    QDir(s.m_katalog.path()).mkdir("wyniki");
+    s.m_dialogi.m_katalogi = {s.Sciezka("wyniki")};
+    QTest::mouseClick(s.Element<QPushButton>("wskazKatalog"), Qt::LeftButton);
+    QCOMPARE(s.m_dialogi.m_wybory.back().m_strTytul, QStringLiteral("Proszę wybrać katalog docelowy"));
+    QCOMPARE(SciezkaOkna(s->Pary()[0].m_strCel), s.Sciezka("wyniki/a_nowy.swd"));
+    QCOMPARE(SciezkaOkna(s->Pary()[1].m_strCel), s.Sciezka("wyniki/b_nowy.swd"));
+    QCOMPARE(SciezkaOkna(s->Opcje().m_strUjscieDanych), s.Sciezka("wyniki") + Separator());
+    QCOMPARE(s.Element<QTabWidget>("zakladki")->currentIndex(), int(ZakladkaCele));
+    QCOMPARE(s.Element<QLineEdit>("plik", "naglowekDocelowy")->text(), s.Sciezka("wyniki/b_nowy.swd"));
+    QCOMPARE(s.Lista(true)->item(1)->text(), QStringLiteral("b.swd"));
+
+    // Pair 1's target is named like its source: choosing the source's folder is refused.
+    QLineEdit* pPlik = s.Element<QLineEdit>("plik", "naglowekDocelowy");
+    pPlik->setText(QStringLiteral("b.swd"));
+    Opusc(pPlik, s.Element<QLineEdit>("TN", "naglowekDocelowy"));
+    QCOMPARE(SciezkaOkna(s->Pary()[1].m_strCel), s.Sciezka("wyniki/b.swd"));
+    s.m_dialogi.Wyczysc();
+    s.m_dialogi.m_katalogi = {s.Sciezka("dane")};
+    s->WskazKatalogDocelowy();
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{QStringLiteral("Podaj prawidłową nazwę pliku.")});
+    QCOMPARE(SciezkaOkna(s->Pary()[0].m_strCel), s.Sciezka("wyniki/a_nowy.swd"));
+    QCOMPARE(SciezkaOkna(s->Pary()[1].m_strCel), s.Sciezka("wyniki/b.swd"));
+    QCOMPARE(SciezkaOkna(s->Opcje().m_strUjscieDanych), s.Sciezka("wyniki") + Separator());
+}
+
+// The checks before a run: missing folders listed alone, shared targets, existing targets
+// replaced only after a yes.
+void CTestOkna::sprawdzenieCelow() {
+    CStanowisko s(Ustawienia());
+    s.Dodaj({"d1/a.swd", "d2/b.swd", "c.swd"});
+    QDir(s.m_katalog.path()).mkdir("w");
+    s.m_dialogi.m_katalogi = {s.Sciezka("w")};
+    s->WskazKatalogDocelowy();
+    // Pair 2's target is an existing file, accepted in the field.
+    s.Zapisz("c_wynik.swd", "poprzedni wynik");
+    s.m_dialogi.m_odpowiedzi = {true};
+    QLineEdit* pPlik = s.Element<QLineEdit>("plik", "naglowekDocelowy");
+    pPlik->setText(s.Sciezka("c_wynik.swd"));
+    Opusc(pPlik, s.Element<QLineEdit>("TN", "naglowekDocelowy"));
+    QCOMPARE(SciezkaOkna(s->Pary()[2].m_strCel), s.Sciezka("c_wynik.swd"));
+    QDir(s.Sciezka("w")).removeRecursively();
+
+    s.m_dialogi.Wyczysc();
+    s->Przetwarzaj();
+    QVERIFY(!s->CzyFiltrowanie());
+    const std::vector<std::string> astrBledne = {Cp(s.Sciezka("w/a_nowy.swd")), Cp(s.Sciezka("w/b_nowy.swd"))};
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstBlednychFolderow(astrBledne))});
+    QVERIFY(s.m_dialogi.Teksty()[0].contains(s.Sciezka("w/a_nowy.swd") + ",\n" + s.Sciezka("w/b_nowy.swd") + ".\n\n"));
+
+    QDir(s.m_katalog.path()).mkdir("w");
+    s.m_dialogi.Wyczysc();
+    s.m_dialogi.m_odpowiedzi = {false};
+    s->Przetwarzaj();
+    QVERIFY(!s->CzyFiltrowanie());
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(PytanieOIstniejace({Cp(s.Sciezka("c_wynik.swd"))}))});
+    QCOMPARE(s.Czytaj("c_wynik.swd"), QByteArray("poprzedni wynik"));
+    s.m_dialogi.m_odpowiedzi = {true};
+    s.Filtruj();
+    QVERIFY(s.Czytaj("c_wynik.swd").startsWith("SWDE"));
+
+    // Two sources of the same name in one target folder.
+    s.Dodaj({"d3/a.swd"});
+    s.m_dialogi.m_katalogi = {s.Sciezka("w")};
+    s->WskazKatalogDocelowy();
+    s.m_dialogi.Wyczysc();
+    s->Przetwarzaj();
+    QVERIFY(!s->CzyFiltrowanie());
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstPowtorzonych({Cp(s.Sciezka("w/a_nowy.swd"))}))});
+}
+
+// An edited header value stays with its pair; with no pairs nothing can be edited.
+void CTestOkna::edycjaNaglowka() {
+    CStanowisko s;
+    s.Dodaj({"a.swd", "b.swd"});
+    QLineEdit* pNazwa = s.Element<QLineEdit>("TN", "naglowekDocelowy");
+    s.Lista()->setCurrentRow(0);
+    pNazwa->selectAll();
+    Wpisz(pNazwa, QStringLiteral("Biuro Żółć"));
+    s.Lista(true)->setCurrentRow(1);
+    QCOMPARE(pNazwa->text(), QStringLiteral("Starostwo"));
+    s.Lista(true)->setCurrentRow(0);
+    QCOMPARE(pNazwa->text(), QStringLiteral("Biuro Żółć"));
+    QCOMPARE(s->Pary()[0].m_docelowe[PoleTN], T("Biuro Żółć"));
+    QCOMPARE(s->Pary()[1].m_docelowe[PoleTN], std::string("Starostwo"));
+    QCOMPARE(s->Pary()[0].m_zrodlowe[PoleTN], std::string("Starostwo"));
+
+    // The date goes into the pair as year-month-day.
+    s.Element<QDateEdit>("DN", "naglowekDocelowy")->setDate(QDate(2004, 3, 7));
+    QCOMPARE(s->Pary()[0].m_docelowe[PoleDN], std::string("2004-03-07"));
+    QCOMPARE(s->Pary()[1].m_docelowe[PoleDN].empty(), true); // its source has no date line
+
+    s->UsunWszystkie();
+    QVERIFY(!pNazwa->isEnabled());
+    QVERIFY(!s.Element<QDateEdit>("DN", "naglowekDocelowy")->isEnabled());
+}
+
+// The target file field, checked when it loses the focus: what is stored and what is said.
+void CTestOkna::nazwaPlikuDocelowego_data() {
+    QTest::addColumn<QString>("nazwa");     // typed; relative names lie beside the target
+    QTest::addColumn<int>("odpowiedz");     // to the replace question: -1 none asked
+    QTest::addColumn<QString>("komunikat"); // the message shown, if any
+    QTest::addColumn<QString>("cel");       // the pair's target afterwards
+    const QString strZla = QStringLiteral("Podaj prawidłową nazwę pliku.");
+    QTest::newRow("nowy plik") << "wynik.swd" << -1 << "" << "wynik.swd";
+    QTest::newRow("pełna ścieżka") << "@/inny.swd" << -1 << "" << "inny.swd";
+    QTest::newRow("brak folderu") << "brak/wynik.swd" << -1 << strZla << "a_nowy.swd";
+    QTest::newRow("źródło") << "a.swd" << -1 << strZla << "a_nowy.swd";
+    QTest::newRow("puste") << "" << -1 << strZla << "a_nowy.swd";
+    QTest::newRow("istnieje, nie") << "stary.swd" << 0 << "" << "a_nowy.swd";
+    QTest::newRow("istnieje, tak") << "stary.swd" << 1 << "" << "stary.swd";
+}
+
+void CTestOkna::nazwaPlikuDocelowego() {
+    QFETCH(QString, nazwa);
+    QFETCH(int, odpowiedz);
+    QFETCH(QString, komunikat);
+    CStanowisko s;
+    s.Dodaj({"a.swd"});
+    s.Zapisz("stary.swd", "stary");
+    s.m_dialogi.Wyczysc();
+    if (odpowiedz >= 0)
+        s.m_dialogi.m_odpowiedzi = {odpowiedz == 1};
+    s->PokazZakladke(ZakladkaCele);
+    QLineEdit* pPlik = s.Element<QLineEdit>("plik", "naglowekDocelowy");
+    pPlik->setText(nazwa.replace('@', s.m_katalog.path()));
+    Opusc(pPlik, s.Element<QLineEdit>("TN", "naglowekDocelowy"));
+
+    QStringList astrOczekiwane;
+    if (odpowiedz >= 0)
+        astrOczekiwane << QStringLiteral("Podany plik już istnieje. Czy chcesz go zastąpić?");
+    if (!komunikat.isEmpty())
+        astrOczekiwane << komunikat;
+    QCOMPARE(s.m_dialogi.Teksty(), astrOczekiwane);
+    QTEST(QFileInfo(Q(s->Pary()[0].m_strCel)).fileName(), "cel");
+    const bool bPrzyjeta = s->Pary()[0].m_strCel != Cp(s.Sciezka("a_nowy.swd"));
+    if (!bPrzyjeta) { // back in the field on its tab
+        QTest::qWait(0);
+        QCOMPARE(s.Element<QTabWidget>("zakladki")->currentIndex(), int(ZakladkaCele));
+        QVERIFY(pPlik->hasFocus());
+    }
+    // Only the source, the configuration and the file that was there: no probe left, the
+    // existing file unchanged.
+    QCOMPARE(s.Czytaj("stary.swd"), QByteArray("stary"));
+    QCOMPARE(s.Pliki(), (QStringList{"a.swd", "stary.swd"}));
+}
+
+// The date text of a header: the tokens as year, month and day.
+void CTestOkna::dataNaglowka_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<bool>("jest");
+    QTest::addColumn<QDate>("data");
+    QTest::newRow("bez zer") << "2004-3-7" << true << QDate(2004, 3, 7);
+    QTest::newRow("kropki") << " 2004.03.07 " << true << QDate(2004, 3, 7);
+    QTest::newRow("ukośniki") << "2004\\3\\7" << true << QDate(2004, 3, 7);
+    QTest::newRow("pusty") << " \t" << false << QDate();
+    QTest::newRow("sam rok") << "2004" << true << QDate();
+    QTest::newRow("nie data") << "2004-13-40" << true << QDate();
+}
+
+void CTestOkna::dataNaglowka() {
+    QFETCH(QString, tekst);
+    const CDataNaglowka data = DataZTekstu(Cp(tekst));
+    QTEST(data.bJest, "jest");
+    QTEST(data.data, "data");
+}
+
+// A whole run from the window: the window disabled, each file's row and headers shown as it
+// starts, the stage line, the summary; the target the same as the console makes.
+void CTestOkna::calyRun() {
+    CStanowisko s(Ustawienia());
+    s.Dodaj({"a.swd", "b.swd"});
+    s.m_dialogi.Wyczysc();
+    s->UstawPrzystanek({1, T("Filtrowanie typów"), 0});
+    s->Przetwarzaj();
+    QVERIFY(s->CzyFiltrowanie());
+    QCOMPARE(s->PostepDlg()->findChild<QLabel*>("etap")->text(), QStringLiteral("Etap:"));
+    QVERIFY(!s.Element<QWidget>("zakladki")->isEnabled());
+    QVERIFY(!s.Element<QPushButton>("przetwarzaj")->isEnabled());
+    QVERIFY(!s.Element<QAction>("dodajPliki")->isEnabled());
+    s->Przetwarzaj(); // a second press while a run is under way does nothing
+    QVERIFY(QTest::qWaitFor([&] { return s->Watek() && s->Watek()->CzyCzeka(); }, 30000));
+    QTest::qWait(0);
+    QCOMPARE(s->PostepDlg()->findChild<QLabel*>("etap")->text(), QStringLiteral("b.swd: Filtrowanie typów"));
+    QVERIFY(s->PostepDlg()->isVisible());
+    QCOMPARE(s.Lista(false)->currentRow(), 1);
+    QCOMPARE(s.Lista(true)->currentRow(), 1);
+    QCOMPARE(s.Element<QLineEdit>("plik", "naglowekZrodlowy")->text(), s.Sciezka("b.swd"));
+    QVERIFY(!s->close());
+    QCOMPARE(s.m_dialogi.Teksty(),
+             QStringList{QStringLiteral("Nie można zamknąć programu podczas filtrowania.\n"
+                                        "Aby zakończyć program, zatrzymaj najpierw filtrowanie.")});
+    s.m_dialogi.Wyczysc();
+    s->Watek()->Wstrzymaj(false);
+    s.CzekajNaKoniec();
+
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Informacja);
+    QVERIFY(QRegularExpression(QStringLiteral("^Filtrowanie zakończone.\nCzas filtrowania: 0:00:00:0\\d\n"
+                                              "Ilość błędów filtrowania: 0$"))
+                .match(s.m_dialogi.Teksty()[0]).hasMatch());
+    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
+    QVERIFY(s.Element<QWidget>("zakladki")->isEnabled());
+    QVERIFY(s->PostepDlg() == nullptr);
+
+    QCOMPARE(s.Konsola("KELVOR.cfg", "konsola.swd", "a.swd"), 0);
+    QCOMPARE(s.Czytaj("a_nowy.swd"), s.Czytaj("konsola.swd"));
+    QVERIFY(!s.Czytaj("a_nowy.swd").contains("RO,,G5LKL"));
+    QVERIFY(s->close());
+}
+
+// "Anuluj" asks while the worker waits; No lets the run finish, Yes stops it: no target, no
+// temporary file, no summary; a close request before the worker hands back is refused.
+void CTestOkna::anulowanie_data() {
+    QTest::addColumn<bool>("tak");
+    QTest::newRow("nie") << false;
+    QTest::newRow("tak") << true;
+}
+
+void CTestOkna::anulowanie() {
+    QFETCH(bool, tak);
+    CStanowisko s(Ustawienia());
+    s.Dodaj({"a.swd"});
+    s.m_dialogi.Wyczysc();
+    s->UstawPrzystanek({0, T("Filtrowanie obiektów (2/4)"), 0});
+    s->Przetwarzaj();
+    QVERIFY(QTest::qWaitFor([&] { return s->Watek() && s->Watek()->CzyCzeka(); }, 30000));
+    QTest::qWait(0);
+    QVERIFY(s.Istnieje("a_KELVOR1.swd"));
+    bool bCzekal = false;
+    s.m_dialogi.m_fPytanie = [&](const QString&) {
+        bCzekal = s->Watek()->CzyCzeka();
+        return tak;
+    };
+    QTest::mouseClick(s->PostepDlg()->findChild<QPushButton*>("anuluj"), Qt::LeftButton);
+    QVERIFY(bCzekal);
+    QCOMPARE(s.m_dialogi.m_komunikaty.at(0).strTekst, QStringLiteral("Czy na pewno chcesz przerwać filtrowanie?"));
+    QCOMPARE(s.m_dialogi.m_komunikaty.at(0).strTytul, QStringLiteral("Potwierdzenie"));
+    // The worker has not handed back yet (that needs this thread): closing is refused.
+    QVERIFY(!s->close());
+    QVERIFY(s.m_dialogi.Teksty().at(1).startsWith(QStringLiteral("Nie można zamknąć programu")));
+    s.CzekajNaKoniec();
+
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), tak ? 2 : 3);
+    QCOMPARE(s.Istnieje("a_nowy.swd"), !tak);
+    QVERIFY(!s.Istnieje("a_KELVOR1.swd") && !s.Istnieje("a_KELVOR2.swd"));
+    if (tak) {
+        QVERIFY(s.Czytaj("a_nowy.log").contains(QByteArray::fromStdString(TekstPrzerwania())));
+        QCOMPARE(s.Pliki(), (QStringList{"KELVOR.cfg", "a.swd", "a_nowy.log"}));
+    } else {
+        QVERIFY(s.m_dialogi.Teksty().at(2).startsWith(QStringLiteral("Filtrowanie zakończone.")));
+    }
+    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
+    QVERIFY(s->close());
+}
+
+// Nothing ticked: the run is refused before anything is written.
+void CTestOkna::odmowa() {
+    CStanowisko s(Konfiguracja(0));
+    s.Dodaj({"a.swd"});
+    s.Filtruj();
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstBrakuOpcji())});
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Brak);
+    QCOMPARE(s.Pliki(), (QStringList{"KELVOR.cfg", "a.swd"}));
+    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
+}
+
+// Files dropped onto the source list are added as if chosen in the dialog.
+void CTestOkna::upuszczenie() {
+    CStanowisko s;
+    s->PokazZakladke(ZakladkaObiekty);
+    QMimeData dane;
+    dane.setUrls({QUrl::fromLocalFile(s.Zapisz("dane/a.swd")), QUrl::fromLocalFile(s.Zapisz("b.swd"))});
+    QWidget* pLista = s.Element<QWidget>("listaZrodlowa");
+    QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pLista, &wejscie);
+    QVERIFY(wejscie.isAccepted());
+    QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pLista, &upuszczenie);
+    QCOMPARE(s->Pary().size(), 2u);
+    QCOMPARE(s.Lista()->item(0)->text(), QStringLiteral("a.swd"));
+    QCOMPARE(SciezkaOkna(s->Pary()[1].m_strCel), s.Sciezka("b_nowy.swd"));
+    QCOMPARE(SciezkaOkna(s->Opcje().m_strZrodloDanych), QDir::toNativeSeparators(s.m_katalog.path()) + Separator());
+    QCOMPARE(s.Element<QTabWidget>("zakladki")->currentIndex(), int(ZakladkaZrodla));
+}
+
+QTEST_MAIN(CTestOkna)
+#include "test_okno.moc"

@@ -1,0 +1,120 @@
+// Takes the screenshots of the window for the README and the manual: the real main window on
+// the bundled example, each tab, an attribute page with ticks and the progress dialog in the
+// middle of a run. Started by scripts/screenshots.sh under Xvfb; argument: the target folder.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QScreen>
+#include <QSet>
+#include <QThread>
+#include <QWindow>
+
+#include <cstdio>
+#include <functional>
+
+#include "dialogi_testowe.h"
+#include "ui/aplikacja.h"
+#include "ui/glowny_dlg.h"
+#include "ui/postep_dlg.h"
+#include "swde/kodowanie.h"
+
+namespace {
+
+// Serves events until the condition holds, and a little longer, so that the window manager and
+// the X server have drawn everything.
+void Czekaj(const std::function<bool()>& fWarunek) {
+    QElapsedTimer zegar;
+    zegar.start();
+    while (!fWarunek() && zegar.elapsed() < 20000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    zegar.restart();
+    while (zegar.elapsed() < 400) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(20);
+    }
+}
+
+// Whether the picture shows something: a window drawn has many colours, a blank one a few.
+bool CzyNarysowany(const QImage& obraz) {
+    QSet<QRgb> kolory;
+    for (int y = 0; y < obraz.height(); y += 7)
+        for (int x = 0; x < obraz.width(); x += 7)
+            kolory.insert(obraz.pixel(x, y));
+    return obraz.width() > 200 && obraz.height() > 200 && kolory.size() > 8;
+}
+
+bool Zrzut(const QWidget& okno, const QString& strPlik) {
+    const QRect obszar = okno.frameGeometry();
+    const QPixmap obraz = okno.screen()->grabWindow(0, obszar.x(), obszar.y(), obszar.width(),
+                                                     obszar.height());
+    const bool bZapisano = CzyNarysowany(obraz.toImage()) && obraz.save(strPlik);
+    std::printf("%s %s\n", bZapisano ? "Saved" : "Could not save", qPrintable(strPlik));
+    return bZapisano;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication aplikacja(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zrzuty_okna FOLDER\n");
+        return 2;
+    }
+    PrzygotujAplikacje(aplikacja);
+    const QDir cel(QString::fromLocal8Bit(argv[1]));
+    // A folder with a plain name: its path shows in the pictures.
+    QDir tu(QDir::temp().filePath(QStringLiteral("Dane SWDE")));
+    tu.removeRecursively();
+    tu.mkpath(QStringLiteral("."));
+    const QString strPrzyklad = QStringLiteral(KELVOR_SRC_DIR "/examples/obreb_przykladowy.swd");
+    const QStringList astrZrodla = {tu.filePath("obreb_0001.swd"), tu.filePath("obreb_0002.swd")};
+    for (const QString& strZrodlo : astrZrodla)
+        QFile::copy(strPrzyklad, strZrodlo);
+    // The example's settings, personal attributes ticked on the page of persons.
+    QFile konfiguracja(tu.filePath("KELVOR.cfg"));
+    konfiguracja.open(QIODevice::WriteOnly);
+    konfiguracja.write(QByteArray::fromStdString(kodowanie::T(
+        "Obiekty 1027\nJEW 0\nOBR 0\nRST 0\nOSF 62\nINS 0\nMLZ 0\nOSZ 0\nJDR 0\nUDZ 0\nUDW 0\n"
+        "JRZ 0\nDZE 0\nKLU 0\nBUD 0\nLKL 0\nUZG 0\nKKL 0\nZMN 0\nDOK 0\nADR 0\nPZG 0\nGRN 0\n"
+        "DZW 0\nUDD 0\nPDZ 0\nCRC 1\nPropagacja 1\nŹródło_danych .\nUjście_danych .\n"
+        "Konfiguracje .\n")));
+    konfiguracja.close();
+
+    CDialogiTestowe dialogi;
+    dialogi.m_fPytanie = [](const QString&) { return true; };
+    CGlownyDlg okno(dialogi, tu.filePath("kelvor"));
+    okno.show();
+    Czekaj([&] {
+        return okno.windowHandle() && okno.windowHandle()->isExposed() &&
+               okno.frameGeometry().width() > 200;
+    });
+    okno.DodajPliki(astrZrodla);
+    okno.findChild<QWidget*>("listaZrodlowa")->findChild<QListWidget*>("lista")->setCurrentRow(0);
+
+    bool bWszystkie = true;
+    const char* const aszZakladki[] = {"zakladka_zrodla", "zakladka_cele", "zakladka_obiekty",
+                                       "zakladka_atrybuty"};
+    for (int n = 0; n < 4; ++n) {
+        okno.PokazZakladke(n);
+        if (n == ZakladkaAtrybuty)
+            okno.PokazStrone(4);
+        Czekaj([] { return true; });
+        bWszystkie &= Zrzut(okno, cel.filePath(QString(aszZakladki[n]) + ".png"));
+    }
+
+    okno.PokazZakladke(ZakladkaZrodla);
+    okno.UstawPrzystanek({1, kodowanie::T("Filtrowanie obiektów (2/4)"), 450});
+    bool bWstrzymano = false;
+    okno.Przetwarzaj();
+    QObject::connect(okno.Watek(), &CKelvorThread::wstrzymano, [&] { bWstrzymano = true; });
+    Czekaj([&] { return bWstrzymano && okno.PostepDlg() && okno.PostepDlg()->isVisible(); });
+    bWszystkie &= bWstrzymano && Zrzut(okno, cel.filePath("postep.png"));
+    okno.Anuluj();
+    Czekaj([&] { return !okno.CzyFiltrowanie(); });
+    tu.removeRecursively();
+    return bWszystkie ? 0 : 1;
+}
