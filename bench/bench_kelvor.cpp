@@ -11,7 +11,10 @@
 //   RATIO whole=.. worst_pass=.. rss_mib=.. removed=.. scale=.. window=.. parallel=..
 //
 //   bench_kelvor [SIZE_MB] [-r REPEATS] [--folder DIR] [--program KELVOR_CLI]
-//                [--reference KELVOR_CLI] [--window PROGRAM]
+//                [--reference KELVOR_CLI] [--window BENCH_OKNO]
+//
+// The programs are taken from beside this one unless given: kelvor-cli, and bench_okno (the
+// window's run), which is there when the window is built.
 //   bench_kelvor --generate SIZE_MB SEED PATH
 //
 // Processes are started with fork and their memory read with wait4: Linux only.
@@ -113,23 +116,24 @@ std::uint64_t LiczbaObiektow(const fs::path& sciezka) {
 }
 
 // Targets of the benchmark's plan made by the program before it was made fast (same
-// generator, same seed, header date 2024-05-06): "crc/length" by size in MB and seed.
+// generator, header date 2024-05-06): "crc/length" by the generated size in bytes and seed.
 struct CSumaWzorcowa {
-    std::uint64_t nMB;
+    std::uint64_t nBajty;
     unsigned nZiarno;
     const char* szSuma;
 };
 constexpr CSumaWzorcowa SUMY_WZORCOWE[] = {
-    {2, 1, "117426896/1652959"},      {5, 1, "2811682733/4119985"},
-    {10, 1, "731450921/8191482"},      {20, 1, "1674633801/16538211"},
-    {25, 1, "1638004578/20777629"},    {50, 1, "89200131/41412178"},
-    {100, 1, "704762747/82742832"},    {102, 1, "1684469155/84397559"},
-    {256, 1, "1299956347/211301869"},  {1024, 1, "2192119039/845485836"},
+    {209715, 1, "1131544614/164881"},        {524288, 1, "3721078527/412028"},
+    {2097152, 1, "117426896/1652959"},       {5242880, 1, "2811682733/4119985"},
+    {10485760, 1, "731450921/8191482"},      {20971520, 1, "1674633801/16538211"},
+    {26843545, 1, "3400614681/21256644"},    {52428800, 1, "89200131/41412178"},
+    {104857600, 1, "704762747/82742832"},    {107374182, 1, "443706799/84712938"},
+    {268435456, 1, "1299956347/211301869"},  {1073741824, 1, "2192119039/845485836"},
 };
 
-std::optional<std::string> SumaWzorcowa(std::uint64_t nMB, unsigned nZiarno) {
+std::optional<std::string> SumaWzorcowa(std::uint64_t nBajty, unsigned nZiarno) {
     for (const CSumaWzorcowa& s : SUMY_WZORCOWE)
-        if (s.nMB == nMB && s.nZiarno == nZiarno && *s.szSuma)
+        if (s.nBajty == nBajty && s.nZiarno == nZiarno)
             return s.szSuma;
     return std::nullopt;
 }
@@ -260,9 +264,9 @@ struct CPomiar {
 };
 
 void SprawdzCel(const CSrodowisko& s, const fs::path& zrodlo, const fs::path& cel,
-                std::uint64_t nMB, unsigned nZiarno) {
+                std::uint64_t nBajty, unsigned nZiarno) {
     const std::string strSuma = Suma(cel);
-    std::optional<std::string> wzorzec = SumaWzorcowa(nMB, nZiarno);
+    std::optional<std::string> wzorzec = SumaWzorcowa(nBajty, nZiarno);
     if (!s.strWzorzec.empty()) {
         const fs::path celWzorca = s.katalog / "wzorzec.swd";
         const CProces proces =
@@ -274,9 +278,9 @@ void SprawdzCel(const CSrodowisko& s, const fs::path& zrodlo, const fs::path& ce
         fs::remove(fs::path(celWzorca).replace_extension(".log"));
     }
     if (!wzorzec) {
-        std::printf("  (no stored checksum for %llu MB, seed %u: target %s unchecked; give "
-                    "--reference PROGRAM to compare)\n",
-                    static_cast<unsigned long long>(nMB), nZiarno, strSuma.c_str());
+        std::printf("  (no stored checksum for %llu bytes, seed %u: target %s unchecked; give "
+                    "--reference KELVOR_CLI to compare)\n",
+                    static_cast<unsigned long long>(nBajty), nZiarno, strSuma.c_str());
         return;
     }
     if (*wzorzec != strSuma)
@@ -284,8 +288,9 @@ void SprawdzCel(const CSrodowisko& s, const fs::path& zrodlo, const fs::path& ce
                 " instead of " + *wzorzec);
 }
 
-CPomiar Zmierz(const CSrodowisko& s, std::uint64_t nMB, const fs::path& zrodlo) {
-    const fs::path cel = s.katalog / ("cel_" + std::to_string(nMB) + ".swd");
+// The longest plan on a file generated with nBajty and seed 1.
+CPomiar Zmierz(const CSrodowisko& s, std::uint64_t nBajty, const fs::path& zrodlo) {
+    const fs::path cel = s.katalog / ("cel_" + std::to_string(nBajty) + ".swd");
     CPomiar pomiar;
     for (int i = 0; i < s.nPowtorzen; ++i) {
         const CProces proces = Uruchom(Polecenie(s, s.strProgram, {zrodlo.string()}, {"-o", cel.string()}));
@@ -302,7 +307,7 @@ CPomiar Zmierz(const CSrodowisko& s, std::uint64_t nMB, const fs::path& zrodlo) 
             pomiar.przebiegi[p].dCzas = std::min(pomiar.przebiegi[p].dCzas, przebiegi[p].dCzas);
         pomiar.nRssKiB = std::max(pomiar.nRssKiB, proces.nRssKiB);
     }
-    SprawdzCel(s, zrodlo, cel, nMB, 1);
+    SprawdzCel(s, zrodlo, cel, nBajty, 1);
     pomiar.nObiekty = LiczbaObiektow(zrodlo);
     pomiar.nUsuniete = pomiar.nObiekty - LiczbaObiektow(cel);
     fs::remove(cel);
@@ -310,21 +315,24 @@ CPomiar Zmierz(const CSrodowisko& s, std::uint64_t nMB, const fs::path& zrodlo) 
     return pomiar;
 }
 
-// The window's run against the console's on the same file: NaN when there is no window.
+// The window's run against the console's on the same file: NaN when there is no window. The
+// window program times its own run, from "Przetwarzaj" to the hand-back.
 double Okno(const CSrodowisko& s, const fs::path& zrodlo, double dKonsola) {
     if (s.strOkno.empty())
         return NAN;
-    const fs::path cel = s.katalog / "cel_okno.swd";
+    const fs::path katalog = s.katalog / "okno";
+    fs::create_directories(katalog);
     double dNajlepszy = 0;
     for (int i = 0; i < s.nPowtorzen; ++i) {
-        const CProces proces = Uruchom({s.strOkno, s.strKonfiguracja, zrodlo.string(), cel.string(), DATA},
+        const CProces proces = Uruchom({s.strOkno, s.strKonfiguracja, zrodlo.string(), katalog.string()},
                                        {"QT_QPA_PLATFORM=offscreen"});
-        if (proces.nKod != 0)
+        const std::size_t nCzas = proces.strBledy.find("okno: ");
+        if (proces.nKod != 0 || nCzas == std::string::npos)
             Porazka("the window run failed (" + std::to_string(proces.nKod) + "):\n" + proces.strBledy);
-        dNajlepszy = i == 0 ? proces.dCzas : std::min(dNajlepszy, proces.dCzas);
+        const double dCzas = std::stod(proces.strBledy.substr(nCzas + 6));
+        dNajlepszy = i == 0 ? dCzas : std::min(dNajlepszy, dCzas);
     }
-    fs::remove(cel);
-    fs::remove(fs::path(cel).replace_extension(".log"));
+    fs::remove_all(katalog);
     return dNajlepszy / dKonsola;
 }
 
@@ -394,7 +402,10 @@ int main(int argc, char** argv) {
     CSrodowisko s;
     std::uint64_t nMB = 256;
     s.katalog = fs::temp_directory_path() / "kelvor_bench";
-    s.strProgram = (fs::canonical("/proc/self/exe").parent_path() / "kelvor-cli").string();
+    const fs::path folder = fs::canonical("/proc/self/exe").parent_path();
+    s.strProgram = (folder / "kelvor-cli").string();
+    if (fs::exists(folder / "bench_okno"))
+        s.strOkno = (folder / "bench_okno").string();
     for (std::size_t i = 0; i < astrArg.size(); ++i) {
         const std::string& a = astrArg[i];
         const bool bWartosc = i + 1 < astrArg.size();
@@ -412,9 +423,9 @@ int main(int argc, char** argv) {
             nMB = std::stoull(a);
         else
             Porazka("usage: bench_kelvor [SIZE_MB] [-r REPEATS] [--folder DIR] [--program "
-                    "KELVOR_CLI] [--reference KELVOR_CLI] [--window PROGRAM]");
+                    "KELVOR_CLI] [--reference KELVOR_CLI] [--window BENCH_OKNO]");
     }
-    const std::uint64_t nMaly = std::max<std::uint64_t>(1, nMB / 10);
+    const std::uint64_t nDuzy = nMB << 20, nMaly = nDuzy / 10;
     fs::create_directories(s.katalog);
     s.strKonfiguracja = (s.katalog / "plan.cfg").string();
     std::ofstream(s.strKonfiguracja, std::ios::binary) << KONFIGURACJA;
@@ -423,9 +434,9 @@ int main(int argc, char** argv) {
     std::vector<std::string> astrMale;
     for (unsigned z = 1; z <= 8; ++z) {
         astrMale.push_back((s.katalog / ("gmina_" + std::to_string(z) + ".swd")).string());
-        GenerujPlikSWDE(astrMale.back(), {nMaly << 20, z});
+        GenerujPlikSWDE(astrMale.back(), {nMaly, z});
     }
-    GenerujPlikSWDE(duzy.string(), {nMB << 20, 1});
+    GenerujPlikSWDE(duzy.string(), {nDuzy, 1});
     const std::uint64_t nRozmiar = fs::file_size(duzy);
 
     const double dPodloga = Podloga(duzy, s.katalog);
@@ -434,7 +445,7 @@ int main(int argc, char** argv) {
                 static_cast<double>(nRozmiar) / MB, s.nPowtorzen);
     std::printf("floor: copy in 1 MiB blocks, median of 5: %.3f s (%.0f MB/s)\n", dPodloga,
                 static_cast<double>(nRozmiar) / MB / dPodloga);
-    const CPomiar pomiarDuzy = Zmierz(s, nMB, duzy);
+    const CPomiar pomiarDuzy = Zmierz(s, nDuzy, duzy);
     const CPomiar pomiarMaly = Zmierz(s, nMaly, astrMale[0]);
     Tabela(pomiarDuzy, nRozmiar, dPodloga);
 
