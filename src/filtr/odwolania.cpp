@@ -82,6 +82,32 @@ bool RegulaDotyczy(const CRegula& regula, std::string_view strTyp, std::string_v
     return false;
 }
 
+// What every rule's symbol begins with ("G5R").
+std::string_view PoczatekSymboli() {
+    static const std::string_view strPoczatek = [] {
+        std::string_view str = Reguly().front().strSymbol;
+        for (const CRegula& regula : Reguly()) {
+            std::size_t n = 0;
+            while (n < str.size() && n < regula.strSymbol.size() && str[n] == regula.strSymbol[n])
+                ++n;
+            str = str.substr(0, n);
+        }
+        return str;
+    }();
+    return strPoczatek;
+}
+
+// Whether field 1 of the line may be a rule's symbol: a line whose second field plainly starts
+// otherwise (right after its first comma, or after "D," in a data line) holds none.
+bool MozeBycRelacja(std::string_view strWiersz) {
+    const std::size_t nPrzecinek = JestWierszemDanych(strWiersz) ? 1 : strWiersz.find(',');
+    if (nPrzecinek == std::string_view::npos)
+        return false;
+    const std::string_view strReszta = strWiersz.substr(nPrzecinek + 1);
+    return strReszta.starts_with(PoczatekSymboli()) || strReszta.empty() ||
+           strReszta[0] == ',' || JestBialy(strReszta[0]);
+}
+
 // The rules that apply to a type as written, in rule order.
 std::vector<const CRegula*> RegulyTypu(std::string_view strTyp) {
     std::vector<const CRegula*> reguly;
@@ -185,17 +211,17 @@ void UsunSlepeOdwolania(Rekord& rekord, CStanPrzebiegu& stan, CRegulyTypow& typy
     CBladReguly blad;
     for (std::size_t i = 1; i + 1 < rekord.size();) {
         const std::string_view strWiersz = rekord[i];
-        if (JestWierszemDanych(strWiersz)) {
-            if (!reguly.empty()) {
+        const bool bRejestrowany = strWiersz[0] == 'W' || strWiersz[0] == 'P';
+        if (!bRejestrowany || JestWierszemDanych(strWiersz)) {
+            // No target to register: only a rule's symbol here would be an error, 8 in a "D,"
+            // line (nothing can be registered for it), 6 in any other. Most symbols are
+            // attributes, told apart by their first characters.
+            if (!reguly.empty() && MozeBycRelacja(strWiersz)) {
                 const std::size_t r = regulaSymbolu(PoleWiersza(strWiersz, 1));
                 if (r != SIZE_MAX)
-                    blad.Zanotuj(r, EBlad::UzycieWiazania);
+                    blad.Zanotuj(r, JestWierszemDanych(strWiersz) ? EBlad::UzycieWiazania
+                                                                  : EBlad::FormatDanychWRekordzie);
             }
-            ++i;
-            continue;
-        }
-        const bool bRejestrowany = strWiersz[0] == 'W' || strWiersz[0] == 'P';
-        if (!bRejestrowany && reguly.empty()) {
             ++i;
             continue;
         }
