@@ -25,6 +25,30 @@ void Rekord::Wyczysc() {
     m_strSurowy = {};
 }
 
+bool CPolaWiersza::NastepneDanych(std::string_view& strPole) {
+    const std::string_view str = m_str;
+    std::size_t i = m_nPoz;
+    if (m_nNumer == 3) {
+        strPole = i < str.size() ? str.substr(i + 1) : std::string_view();
+    } else if (m_nNumer < 3) {
+        while (i < str.size() && str[i] == ',')
+            ++i;
+        const std::size_t nPoczatek = i;
+        while (i < str.size() && str[i] != ',')
+            ++i;
+        strPole = str.substr(nPoczatek, i - nPoczatek);
+        m_nPoz = i;
+    }
+    return m_nNumer++ <= 3;
+}
+
+bool CPolaWiersza::Ostatnie(std::string_view& strPole) {
+    const std::string_view strReszta = m_str.substr(m_nPoz);
+    strPole = strReszta.substr(0, std::min(strReszta.find(';'), strReszta.size()));
+    m_bKoniec = true;
+    return true;
+}
+
 template <class T> int PodzielWiersz(std::string_view strWiersz, std::vector<T>& astrPola) {
     if (JestWierszemDanych(strWiersz))
         astrPola.resize(4);

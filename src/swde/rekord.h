@@ -77,41 +77,27 @@ public:
         : m_str(strWiersz), m_bDane(JestWierszemDanych(strWiersz)) {}
     // The next field; false when the line has no more.
     bool Nastepne(std::string_view& strPole) {
-        const std::string_view str = m_str;
-        const std::size_t n = str.size();
-        std::size_t i = m_nPoz;
-        if (m_bDane) {
-            if (m_nNumer == 3) {
-                strPole = i < n ? str.substr(i + 1) : std::string_view();
-            } else if (m_nNumer < 3) {
-                while (i < n && str[i] == ',')
-                    ++i;
-                const std::size_t nPoczatek = i;
-                while (i < n && str[i] != ',')
-                    ++i;
-                strPole = str.substr(nPoczatek, i - nPoczatek);
-                m_nPoz = i;
-            }
-            return m_nNumer++ <= 3;
-        }
+        if (m_bDane)
+            return NastepneDanych(strPole);
         if (m_bKoniec)
             return false;
-        while (i < n && str[i] != ',')
+        // Lines are short: a plain loop beats a library search.
+        const std::string_view str = m_str;
+        std::size_t i = m_nPoz;
+        while (i < str.size() && str[i] != ',')
             ++i;
-        if (i < n) {
-            strPole = Przytnij(str.substr(m_nPoz, i - m_nPoz));
-            m_nPoz = i + 1;
-            return true;
-        }
-        // The last field ends at its first ";" and keeps its blanks.
-        for (i = m_nPoz; i < n && str[i] != ';';)
-            ++i;
-        strPole = str.substr(m_nPoz, i - m_nPoz);
-        m_bKoniec = true;
+        if (i == str.size())
+            return Ostatnie(strPole);
+        strPole = Przytnij(str.substr(m_nPoz, i - m_nPoz));
+        m_nPoz = i + 1;
         return true;
     }
 
 private:
+    bool NastepneDanych(std::string_view& strPole);
+    // The last field ends at its first ";" and keeps its blanks.
+    bool Ostatnie(std::string_view& strPole);
+
     std::string_view m_str;
     std::size_t m_nPoz = 0;
     int m_nNumer = 0;
