@@ -160,6 +160,9 @@ private:
     void Lokale(Id nObreb, Id nBudynek, Id nJdrGrunt, Id nDokument);
     void Dzierzawa(Id nBudynek, Id nDokument, const CPodmiot& podmiot);
     void Zmiana(Id nDzialka, Id nDokument, Id nPodmiot, string_view strStatus);
+    void KonturObrebu(string_view strRodzaj, string_view strTyp, char cLitera,
+                      string_view strAtrybut, string_view strWartosc, Id nObreb,
+                      const Punkty& punkty);
     void KonturyObrebu(Id nObreb, const Punkty& punkty);
 
     std::FILE* m_pPlik;
@@ -558,25 +561,24 @@ void CGenerator::Zmiana(Id nDzialka, Id nDokument, Id nPodmiot, string_view strS
     KoniecRekordu();
 }
 
-// Land-use and classification contours over part of the parcel's outline; the latter as "RC"
-// records.
+// A contour over part of the parcel's outline, in its precinct.
+void CGenerator::KonturObrebu(string_view strRodzaj, string_view strTyp, char cLitera,
+                              string_view strAtrybut, string_view strWartosc, Id nObreb,
+                              const Punkty& punkty) {
+    Rekord(strRodzaj, strTyp, cLitera);
+    Blok(punkty);
+    Atrybut(strAtrybut, strWartosc);
+    WG("G5RKRG", "G5OBR", nObreb);
+    WG("G5ROBR", "G5OBR", nObreb);
+    KoniecRekordu();
+}
+
+// Land-use and classification contours now and then; the latter as "RC" records.
 void CGenerator::KonturyObrebu(Id nObreb, const Punkty& punkty) {
-    if (m_los.Raz(6)) {
-        Rekord("RO", "G5UZG", 'g');
-        Blok(punkty);
-        Atrybut("G5OFU", Z(UZYTKI));
-        WG("G5RKRG", "G5OBR", nObreb);
-        WG("G5ROBR", "G5OBR", nObreb);
-        KoniecRekordu();
-    }
-    if (m_los.Raz(8)) {
-        Rekord("RC", "G5KKL", 'c');
-        Blok(punkty);
-        Atrybut("G5OZK", Z(KLASY));
-        WG("G5RKRG", "G5OBR", nObreb);
-        WG("G5ROBR", "G5OBR", nObreb);
-        KoniecRekordu();
-    }
+    if (m_los.Raz(6))
+        KonturObrebu("RO", "G5UZG", 'g', "G5OFU", Z(UZYTKI), nObreb, punkty);
+    if (m_los.Raz(8))
+        KonturObrebu("RC", "G5KKL", 'c', "G5OZK", Z(KLASY), nObreb, punkty);
 }
 
 void CGenerator::Grupa(std::uint64_t g) {
