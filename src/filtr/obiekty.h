@@ -35,8 +35,6 @@ struct CIndeksListy5 {
 };
 CIndeksListy5 ZbudujIndeksListy5(const ListaRekordow& lista5);
 
-// Decisions: true keeps the (possibly changed) record, false drops it (the record is emptied
-// and noted in the run state's lists). Their errors carry no location; the pass adds it.
 // What stage 1 works out once for each type symbol it meets (as written).
 struct CTypEtapu1 {
     std::string strBaza;                    // base symbol
@@ -45,6 +43,8 @@ struct CTypEtapu1 {
 };
 using CTypyEtapu1 = CPamiecTypow<CTypEtapu1>;
 
+// Decisions: true keeps the (possibly changed) record, false drops it (the record is emptied
+// and noted in the run state's lists). Their errors carry no location; the pass adds it.
 bool SprawdzRekordEtap1(Rekord& rekord, bool bAtrybuty, CStanPrzebiegu& stan,
                         const COpcjeFiltrowania& opcje, CTypyEtapu1& typy);
 bool SprawdzRekordEtap2(Rekord& rekord, CStanPrzebiegu& stan, const COpcjeFiltrowania& opcje);

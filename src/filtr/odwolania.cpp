@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "filtr/elementy.h"
 #include "filtr/przebiegi.h"
 #include "swde/bledy.h"
 #include "swde/format.h"
@@ -182,15 +181,6 @@ struct CBladReguly {
 };
 
 } // namespace
-
-void ZarejestrujOdwolanie(const CElement& element, CStanPrzebiegu& stan) {
-    if (element.strKod == "WL")
-        stan.m_odwolaniaLokalne.Dodaj(element.strCel1);
-    else if (element.strKod == "WG")
-        DodajPare(stan.m_odwolaniaGlobalne, element.strCel1, element.strCel2);
-    else
-        throw CSWDEException(EBlad::UzycieWiazania);
-}
 
 // Every rule of the type removes the elements with its symbol whose target a consulted list
 // holds and registers the others; what is left is registered for the orphan pass. The rules'

@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "filtr/elementy.h"
 #include "filtr/przebieg.h"
 #include "filtr/zbiory.h"
 
@@ -17,8 +16,6 @@ using CRegulyTypow = CPamiecTypow<std::vector<const CRegula*>>;
 // Applies the relation rules to one record, names records made descriptive by their new type
 // and records what its remaining element lines name.
 void UsunSlepeOdwolania(Rekord& rekord, CStanPrzebiegu& stan, CRegulyTypow& typy);
-// Records the target of a kept relation element; error 8 for another code than "WL" or "WG".
-void ZarejestrujOdwolanie(const CElement& element, CStanPrzebiegu& stan);
 
 // Drops objects left without their relations and, for some types, without any reference.
 // False when cancelled.
