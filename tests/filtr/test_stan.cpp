@@ -1,6 +1,6 @@
 // Run state: a hashed lookup over any set of lists must answer as walking those lists would,
 // whatever the joined forms, empty fields and repeats across lists; the sets of texts answer
-// as a plain set of the texts would.
+// as a plain set of the texts would; the memory of types finds every type again.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -94,4 +94,21 @@ TEST(ZbiorTekstow, ZawieraDokladnieToCoDodano) {
         wzor.clear();
         wzorPar.clear();
     }
+}
+
+// What a pass works out for a type is worked out once, and found again however many types a
+// file has (the table grows as they come).
+TEST(CPamiecTypow, KazdyTypRazITakSamo) {
+    CPamiecTypow<std::string> typy;
+    int nUtworzone = 0;
+    auto utworz = [&](std::string_view strTyp) {
+        ++nUtworzone;
+        return "*" + std::string(strTyp);
+    };
+    for (int nRunda = 0; nRunda < 3; ++nRunda)
+        for (int i = 0; i < 300; ++i) {
+            const std::string strTyp = "G5X" + std::to_string(i * 7919);
+            ASSERT_EQ(typy.Wpis(strTyp, utworz), "*" + strTyp);
+        }
+    EXPECT_EQ(nUtworzone, 300);
 }
