@@ -413,8 +413,11 @@ int main(int argc, char** argv) {
             s.nPowtorzen = std::max(1, std::stoi(astrArg[++i]));
         else if (a == "--folder" && bWartosc)
             s.katalog = astrArg[++i];
-        else if (a == "--program" && bWartosc)
+        else if (a == "--program" && bWartosc) {
+            // Another console program: the window beside this one is not its window.
             s.strProgram = fs::absolute(astrArg[++i]).string();
+            s.strOkno.clear();
+        }
         else if (a == "--reference" && bWartosc)
             s.strWzorzec = fs::absolute(astrArg[++i]).string();
         else if (a == "--window" && bWartosc)
