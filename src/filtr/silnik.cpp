@@ -26,7 +26,7 @@ using kodowanie::T;
 
 constexpr std::size_t ROZMIAR_LIST = 10000;
 // Bytes of source per object that may be removed: list 1 is sized from the source length once,
-// instead of having its hashed index rebuilt again and again while a large file fills it.
+// instead of being moved again and again while a large file fills it.
 constexpr std::uint64_t BAJTOW_NA_USUNIETY = 400;
 
 // A pair refused before anything is written, because a file it would write is a file the run

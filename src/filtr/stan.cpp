@@ -30,8 +30,6 @@ bool CStanPrzebiegu::Pasuje(unsigned nListy, std::string_view strKod, std::strin
 
 void CStanPrzebiegu::Rezerwuj(ELista eLista, std::size_t n) {
     m_listy[eLista].Rezerwuj(n);
-    m_listyPole4.Rezerwuj(n);
-    m_listyPole23.Rezerwuj(n);
 }
 
 void Zlicz(MapaLicznikow& mapa, std::string_view strSymbolBazowy) {

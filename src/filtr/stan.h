@@ -83,7 +83,7 @@ struct CStanPrzebiegu {
     // fields 2 and 3; other codes never match. One hashed lookup, whatever the number of lists.
     bool Pasuje(unsigned nListy, std::string_view strKod, std::string_view strCel1,
                 std::string_view strCel2) const;
-    // Room for n entries in the list; the hashed index grows to the largest list reserved.
+    // Room for n entries in the list (the hashed index grows as it fills, moving 8 bytes a key).
     void Rezerwuj(ELista eLista, std::size_t n);
     void WyczyscListy();
     void WyczyscMapy();

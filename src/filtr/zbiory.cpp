@@ -205,14 +205,6 @@ void CTablicaTekstow::Powieksz(std::size_t nSloty) {
     }
 }
 
-void CTablicaTekstow::Rezerwuj(std::size_t n) {
-    std::size_t nSloty = 64;
-    while (3 * nSloty < 4 * n)
-        nSloty *= 2;
-    if (nSloty > m_sloty.size())
-        Powieksz(nSloty);
-}
-
 void CTablicaTekstow::Wyczysc() {
     m_arena.Wyczysc();
     m_sloty.clear();
@@ -220,9 +212,9 @@ void CTablicaTekstow::Wyczysc() {
     m_nLiczba = 0;
 }
 
-// ---- CMapaMasek ----------------------------------------------------------------------------
+// ---- ZbiorTekstow -------------------------------------------------------------------------
 
-bool CMapaMasek::Blok(const CKlucz& klucz, CBlok& blok) {
+bool ZbiorTekstow::Blok(const CKlucz& klucz, CBlok& blok) {
     const std::string_view strKoniec = klucz.cSeparator ? klucz.strB : klucz.strA;
     std::size_t k = strKoniec.size();
     while (k > 0 && strKoniec[k - 1] >= '0' && strKoniec[k - 1] <= '9')
@@ -243,27 +235,17 @@ bool CMapaMasek::Blok(const CKlucz& klucz, CBlok& blok) {
     return true;
 }
 
-template <class Mapa> auto CMapaMasek::Bajt(Mapa& mapa, const CKlucz& klucz) {
-    constexpr bool bDodaj = !std::is_const_v<Mapa>;
-    auto miejsce = [](auto& tablica, const CKlucz& k) {
-        if constexpr (bDodaj)
-            return tablica.Dodaj(k);
-        else
-            return tablica.Znajdz(k);
-    };
-    using Wskaznik = decltype(mapa.m_teksty.ZapasTekstu(0));
-    CBlok blok;
-    if (!Blok(klucz, blok)) {
-        const CArenaTekstow::Miejsce n = miejsce(mapa.m_teksty, klucz);
-        return n == CTablicaTekstow::BRAK ? Wskaznik{} : mapa.m_teksty.ZapasTekstu(n);
-    }
+template <class Zbior> auto ZbiorTekstow::Bity(Zbior& zbior, const CBlok& blok) {
+    constexpr bool bDodaj = !std::is_const_v<Zbior>;
+    using Wskaznik = decltype(zbior.m_bloki.ZapasTekstu(0));
     // A few of the text's characters choose the memory: kinds differ in their type or letter.
     const std::string_view strA = blok.przedrostek.strA;
-    const std::size_t nWybor = strA.empty() ? 0
-                                            : 7 * strA.size() + 5 * static_cast<unsigned char>(strA.back()) +
-                                                  3 * static_cast<unsigned char>(strA[strA.size() / 2]);
-    COstatni& ostatni = mapa.m_ostatnie[nWybor % mapa.m_ostatnie.size()];
-    if (!ostatni.bZnany || blok.nBlok != ostatni.nBlok || (bDodaj && !ostatni.pBajty) ||
+    const std::size_t nWybor =
+        strA.empty() ? 0
+                     : 7 * strA.size() + 5 * static_cast<unsigned char>(strA.back()) +
+                           3 * static_cast<unsigned char>(strA[strA.size() / 2]);
+    COstatni& ostatni = zbior.m_ostatnie[nWybor % zbior.m_ostatnie.size()];
+    if (!ostatni.bZnany || blok.nBlok != ostatni.nBlok || (bDodaj && !ostatni.pBity) ||
         !(blok.przedrostek == ostatni.strPrzedrostek)) {
         std::string strKlucz;
         strKlucz.reserve(blok.przedrostek.Dlugosc() + 1 + sizeof blok.nBlok);
@@ -275,33 +257,40 @@ template <class Mapa> auto CMapaMasek::Bajt(Mapa& mapa, const CKlucz& klucz) {
         const std::size_t nPrzedrostek = strKlucz.size();
         strKlucz += '\x01';
         strKlucz.append(reinterpret_cast<const char*>(&blok.nBlok), sizeof blok.nBlok);
-        const CArenaTekstow::Miejsce n = miejsce(mapa.m_bloki, CKlucz(strKlucz));
+        CArenaTekstow::Miejsce n = CTablicaTekstow::BRAK;
+        if constexpr (bDodaj)
+            n = zbior.m_bloki.Dodaj(CKlucz(strKlucz));
+        else
+            n = zbior.m_bloki.Znajdz(CKlucz(strKlucz));
         strKlucz.resize(nPrzedrostek);
-        // The arena keeps the block's bytes in place: the memory may point at them.
-        unsigned char* pBajty =
-            n == CTablicaTekstow::BRAK ? nullptr : const_cast<unsigned char*>(mapa.m_bloki.ZapasTekstu(n));
-        ostatni = {true, std::move(strKlucz), blok.nBlok, pBajty};
+        // The arena keeps the block's bits in place: the memory may point at them.
+        unsigned char* pBity =
+            n == CTablicaTekstow::BRAK ? nullptr : const_cast<unsigned char*>(zbior.m_bloki.ZapasTekstu(n));
+        ostatni = {true, std::move(strKlucz), blok.nBlok, pBity};
     }
-    return ostatni.pBajty ? Wskaznik(ostatni.pBajty + blok.nMiejsce) : Wskaznik{};
+    return static_cast<Wskaznik>(ostatni.pBity);
 }
 
-unsigned char CMapaMasek::Bity(const CKlucz& klucz) const {
+void ZbiorTekstow::Dodaj(const CKlucz& klucz) {
+    CBlok blok;
+    if (!Blok(klucz, blok)) {
+        m_teksty.Dodaj(klucz);
+        return;
+    }
+    Bity(*this, blok)[blok.nMiejsce / 8] |= static_cast<unsigned char>(1u << (blok.nMiejsce % 8));
+}
+
+bool ZbiorTekstow::Zawiera(const CKlucz& klucz) const {
     if (m_teksty.Rozmiar() == 0 && m_bloki.Rozmiar() == 0)
-        return 0;
-    const unsigned char* p = Bajt(*this, klucz);
-    return p ? *p : 0;
+        return false;
+    CBlok blok;
+    if (!Blok(klucz, blok))
+        return m_teksty.Zawiera(klucz);
+    const unsigned char* pBity = Bity(*this, blok);
+    return pBity && (pBity[blok.nMiejsce / 8] >> (blok.nMiejsce % 8) & 1) != 0;
 }
 
-void CMapaMasek::Dodaj(const CKlucz& klucz, unsigned char nBity) {
-    *Bajt(*this, klucz) |= nBity;
-}
-
-void CMapaMasek::Rezerwuj(std::size_t n) {
-    m_teksty.Rezerwuj(n / 16);
-    m_bloki.Rezerwuj(n / 16);
-}
-
-void CMapaMasek::Wyczysc() {
+void ZbiorTekstow::Wyczysc() {
     m_teksty.Wyczysc();
     m_bloki.Wyczysc();
     m_ostatnie = {};

@@ -72,8 +72,6 @@ public:
         return m_arena.ZaTekstem(nMiejsce);
     }
     std::size_t Rozmiar() const { return m_nLiczba; }
-    // Room for n texts without growing the table.
-    void Rezerwuj(std::size_t n);
     void Wyczysc();
 
 private:
@@ -87,19 +85,44 @@ private:
     std::size_t m_nZapas;
 };
 
-// A byte of bits for each text. Identifiers mostly end in a number, and objects are mostly
-// written in the order of their numbers: texts that differ only in their last 6 bits of it
-// share one entry, "block", of 64 bytes, so that neighbours in the file are neighbours in
-// memory and a block takes a few bytes a text. Any other text has an entry of its own.
+// A byte of bits for each text.
 class CMapaMasek {
 public:
     // The bits of the text, 0 when it has none.
-    unsigned char Bity(const CKlucz& klucz) const;
-    void Dodaj(const CKlucz& klucz, unsigned char nBity);
-    void Rezerwuj(std::size_t n);
+    unsigned char Bity(const CKlucz& klucz) const {
+        const CArenaTekstow::Miejsce n = m_teksty.Znajdz(klucz);
+        return n == CTablicaTekstow::BRAK ? 0 : *m_teksty.ZapasTekstu(n);
+    }
+    void Dodaj(const CKlucz& klucz, unsigned char nBity) {
+        *m_teksty.ZapasTekstu(m_teksty.Dodaj(klucz)) |= nBity;
+    }
+    void Wyczysc() { m_teksty.Wyczysc(); }
+
+private:
+    CTablicaTekstow m_teksty{1};
+};
+
+// A set of texts; pairs are stored joined by a comma ("G5JDR,77"). Identifiers mostly end in a
+// number, and objects are mostly written in the order of their numbers: texts that differ only
+// in the last 6 bits of that number share one entry, a "block" with a bit for each, so that
+// neighbours in the file are neighbours in memory and a crowded block takes a bit a text. Any
+// other text has an entry of its own.
+class ZbiorTekstow {
+public:
+    void Dodaj(std::string_view str) { Dodaj(CKlucz(str)); }
+    bool Zawiera(std::string_view str) const { return Zawiera(CKlucz(str)); }
+    void DodajPare(std::string_view strA, std::string_view strB) {
+        Dodaj(CKlucz(strA, ',', strB));
+    }
+    bool ZawieraPare(std::string_view strA, std::string_view strB) const {
+        return Zawiera(CKlucz(strA, ',', strB));
+    }
     void Wyczysc();
 
 private:
+    void Dodaj(const CKlucz& klucz);
+    bool Zawiera(const CKlucz& klucz) const;
+
     // A text that ends in a number written the one way (no leading zero, at most 18 digits):
     // the text before the number (strA, then cSeparator and strB when it is a pair), the
     // number's block and its place in the block.
@@ -109,39 +132,22 @@ private:
         unsigned nMiejsce = 0;
     };
     static bool Blok(const CKlucz& klucz, CBlok& blok);
-    // The text's byte; a map that is not const adds the text when it is missing, a const one
-    // gives null.
-    template <class Mapa> static auto Bajt(Mapa& mapa, const CKlucz& klucz);
+    // The bits of the block; a set that is not const adds the block when it is missing, a
+    // const one gives null.
+    template <class Zbior> static auto Bity(Zbior& zbior, const CBlok& blok);
 
-    CTablicaTekstow m_teksty{1}; // texts of their own
-    CTablicaTekstow m_bloki{64}; // blocks of 64 numbers: the text before the number, "\x01"
-                                 // and the block's number make the key
+    CTablicaTekstow m_teksty;   // texts of their own
+    CTablicaTekstow m_bloki{8}; // blocks of 64 numbers: the text before the number, "\x01"
+                                // and the block's number make the key
     // The blocks met last, looking up or adding, one for each of a few texts before the
     // number: the next text of a kind is mostly in the block its kind met last.
     struct COstatni {
         bool bZnany = false; // the entry holds a block met
         std::string strPrzedrostek;
         std::uint64_t nBlok = 0;
-        unsigned char* pBajty = nullptr; // its 64 bytes; null: the map has no such block
+        unsigned char* pBity = nullptr; // its 64 bits; null: the set has no such block
     };
     mutable std::array<COstatni, 16> m_ostatnie;
-};
-
-// A set of texts; pairs are stored joined by a comma ("G5JDR,77").
-class ZbiorTekstow {
-public:
-    void Dodaj(std::string_view str) { m_mapa.Dodaj(CKlucz(str), 1); }
-    bool Zawiera(std::string_view str) const { return m_mapa.Bity(CKlucz(str)) != 0; }
-    void DodajPare(std::string_view strA, std::string_view strB) {
-        m_mapa.Dodaj(CKlucz(strA, ',', strB), 1);
-    }
-    bool ZawieraPare(std::string_view strA, std::string_view strB) const {
-        return m_mapa.Bity(CKlucz(strA, ',', strB)) != 0;
-    }
-    void Wyczysc() { m_mapa.Wyczysc(); }
-
-private:
-    CMapaMasek m_mapa;
 };
 
 // What a pass has worked out about each type symbol it met (as written), found again by a hash
