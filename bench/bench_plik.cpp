@@ -54,7 +54,7 @@ std::uint64_t CzytajRekordy(const std::string& strSciezka, CPlikWynikowy* pPlik,
         return 0;
     Rekord linie;
     std::uint64_t nRekordy = 0;
-    auto zapisz = [&](const std::string& str) {
+    auto zapisz = [&](std::string_view str) {
         if (pPlik)
             pPlik->ZapiszWiersz(str);
     };
@@ -67,13 +67,13 @@ std::uint64_t CzytajRekordy(const std::string& strSciezka, CPlikWynikowy* pPlik,
     for (const ESekcja eSekcja : {ESekcja::ST, ESekcja::SO}) {
         if (!czytnik.ZnajdzSekcje(eSekcja))
             continue;
-        linie.clear();
+        linie.Wyczysc();
         while (czytnik.CzytajRekord(linie)) {
             ++nRekordy;
-            for (const std::string& str : linie)
+            for (const std::string_view str : linie)
                 zapisz(str);
             if (bOprozniaj)
-                linie.clear();
+                linie.Wyczysc();
         }
     }
     czytnik.Zamknij();

@@ -1,5 +1,6 @@
-// Synthetic SWDE files for the benchmarks: a precinct-like file of a chosen size, made of
-// repeated parcel groups whose relations all point at objects of the same file.
+// Synthetic SWDE files for the benchmarks: a district-like file of a chosen size, made of the
+// communes and precincts of a county and, in each precinct, parcel groups whose relations all
+// point at objects of the same file.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,6 @@ struct COpcjeGeneratora {
     unsigned nZiarno = 1;                  // same seed, same file; even seeds end in "SWDEXC,"
 };
 
-// Writes a realistic synthetic precinct-like file of about nRozmiar bytes; returns the
-// number of "SO;" records written. Throws std::runtime_error when the file cannot be written.
+// Writes a realistic synthetic district-like file of about nRozmiar bytes; returns the number
+// of "SO;" records written. Throws std::runtime_error when the file cannot be written.
 std::uint64_t GenerujPlikSWDE(const std::string& strSciezka, const COpcjeGeneratora& opcje);

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pDane, std::size_t nDa
                     KELVOR_SPRAWDZ(!strWiersz.empty());
             } else {
                 for (Rekord rekord; czytnik.CzytajRekord(rekord);) {
-                    KELVOR_SPRAWDZ(rekord.size() >= 2 && !rekord.back().empty());
+                    KELVOR_SPRAWDZ(rekord.size() >= 2 && !rekord[rekord.size() - 1].empty());
                     KELVOR_SPRAWDZ(czytnik.Pozycja() <= czytnik.Dlugosc());
                 }
             }

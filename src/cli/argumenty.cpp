@@ -18,7 +18,8 @@ enum class EOpcja {
     UsunAtrybuty,
     SumyCRC,
     BezSumCRC,
-    ZapiszKonfiguracje
+    ZapiszKonfiguracje,
+    Zadania
 };
 
 struct COpisOpcji {
@@ -30,7 +31,7 @@ struct COpisOpcji {
     bool CArgumenty::*pFlaga = nullptr; // for EOpcja::Flaga: the flag the option sets
 };
 
-constexpr std::array<COpisOpcji, 17> OPCJE{{
+constexpr std::array<COpisOpcji, 18> OPCJE{{
     {"-c", "--config", EOpcja::Konfiguracja, true, true},
     {"-o", "--output", EOpcja::Wyjscie, true, true},
     {"-d", "--target-dir", EOpcja::Katalog, true, true},
@@ -38,6 +39,7 @@ constexpr std::array<COpisOpcji, 17> OPCJE{{
     {nullptr, "--header", EOpcja::Naglowek, true, true},
     {"-y", "--yes", EOpcja::Flaga, false, true, &CArgumenty::m_bTak},
     {"-q", "--quiet", EOpcja::Flaga, false, false, &CArgumenty::m_bCicho},
+    {"-j", "--jobs", EOpcja::Zadania, true, true},
     {"-h", "--help", EOpcja::Flaga, false, false, &CArgumenty::m_bPomoc},
     {nullptr, "--version", EOpcja::Flaga, false, false, &CArgumenty::m_bWersja},
     {nullptr, "--remove", EOpcja::Usun, true, true},
@@ -102,6 +104,18 @@ bool CzytajNaglowekCelu(const std::string& strWartosc, CArgumenty& argumenty,
     return false;
 }
 
+bool CzytajLiczbeZadan(const std::string& strWartosc, CArgumenty& argumenty, std::string& strBlad) {
+    const bool bCyfry = !strWartosc.empty() && strWartosc.size() <= 4 &&
+                        strWartosc.find_first_not_of("0123456789") == std::string::npos;
+    if (!bCyfry) {
+        strBlad = "nieprawidłowa liczba jednocześnie filtrowanych plików '" + strWartosc +
+                  "' (oczekiwano liczby od 0 do 9999)";
+        return false;
+    }
+    argumenty.m_nZadania = std::stoi(strWartosc);
+    return true;
+}
+
 bool UstawSumyCRC(bool bSumy, CArgumenty& argumenty, std::string& strBlad) {
     if (argumenty.m_bSumyCRC && *argumenty.m_bSumyCRC != bSumy) {
         strBlad = "opcji --crc i --no-crc nie można łączyć";
@@ -146,6 +160,8 @@ bool UstawOpcje(const COpisOpcji& opis, const std::string& strNazwa, const std::
         return UstawSumyCRC(eOpcja == EOpcja::SumyCRC, argumenty, strBlad);
     case EOpcja::ZapiszKonfiguracje:
         return UstawRaz(argumenty.m_strZapiszKonfiguracje, strWartosc, strNazwa, strBlad);
+    case EOpcja::Zadania:
+        return CzytajLiczbeZadan(strWartosc, argumenty, strBlad);
     }
     return false;
 }
@@ -281,6 +297,8 @@ const char* TekstPomocy() {
            "                         osobistych i paszportów\n"
            "      --json             raport --check jako jeden dokument JSON\n"
            "  -q, --quiet            bez informacji o postępie\n"
+           "  -j, --jobs N           ile plików filtrować jednocześnie (domyślnie 1,\n"
+           "                         0: tyle, ile procesor ma rdzeni)\n"
            "  -h, --help             ten opis\n"
            "      --version          wersja programu\n"
            "\n"

@@ -18,6 +18,7 @@ struct CArgumenty {
     std::vector<std::pair<EPoleNaglowka, std::string>> m_naglowki;
     bool m_bTak = false;   // -y
     bool m_bCicho = false; // -q
+    int m_nZadania = 1;    // -j: sources filtered at once, 0 = as many as the processor has cores
     bool m_bPomoc = false;
     bool m_bWersja = false;
     bool m_bLista = false; // --list

@@ -1,17 +1,29 @@
-// Stage lines, the progress bar and Ctrl+C on a console.
+// Stage lines, the progress bar and Ctrl+C on a console shared by the engines of a run.
 #include "konsola.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
+#include "filtr/silnik.h"
 #include "swde/kodowanie.h"
 #include "terminal.h"
 
 namespace {
 
 constexpr int SZEROKOSC_PASKA = 40;
+constexpr std::size_t SZEROKOSC_LINII = SZEROKOSC_PASKA + 12;
 constexpr int GORNA_GRANICA = 1000;
 constexpr auto ODSTEP_RYSOWANIA = std::chrono::milliseconds(200);
+
+// One engine's bar: "  [####....]  45%".
+std::string Pasek(int nPozycja) {
+    const int nWypelnione = nPozycja * SZEROKOSC_PASKA / GORNA_GRANICA;
+    char szProcent[16];
+    std::snprintf(szProcent, sizeof szProcent, "] %3d%%", nPozycja * 100 / GORNA_GRANICA);
+    return "  [" + std::string(static_cast<std::size_t>(nWypelnione), '#') +
+           std::string(static_cast<std::size_t>(SZEROKOSC_PASKA - nWypelnione), '.') + szProcent;
+}
 
 } // namespace
 
@@ -43,49 +55,79 @@ void Wypisz(const std::string& strCp1250, bool bBledy) {
     strumien.flush();
 }
 
-CObserwatorKonsoli::CObserwatorKonsoli(bool bCicho, bool bInteraktywny, bool bPasek)
-    : m_bCicho(bCicho), m_bInteraktywny(bInteraktywny), m_bPasek(bPasek && !bCicho) {}
+CKonsola::CKonsola(bool bCicho, bool bInteraktywny, bool bPasek)
+    : m_bCicho(bCicho), m_bInteraktywny(bInteraktywny), m_bPasek(bPasek && !bCicho), m_postepy(1) {}
 
-void CObserwatorKonsoli::ZakonczPasek() const {
+void CKonsola::ZdejmijPasek() {
     if (!m_bPasekWidoczny)
         return;
-    std::cerr << '\r' << std::string(SZEROKOSC_PASKA + 12, ' ') << '\r';
+    std::cerr << '\r' << std::string(m_nSzerokosc, ' ') << '\r';
     std::cerr.flush();
     m_bPasekWidoczny = false;
 }
 
-void CObserwatorKonsoli::Etap(const std::string& strTekst) {
-    if (m_bCicho)
-        return;
-    ZakonczPasek();
-    Wypisz(m_strPlik + ": " + strTekst, true);
+void CKonsola::ZakonczPasek() {
+    const std::lock_guard<std::mutex> blokada(m_blokada);
+    ZdejmijPasek();
 }
 
-void CObserwatorKonsoli::Postep(int nPozycja) {
-    if (!m_bPasek)
+void CKonsola::Etap(int n, const std::string& strPlik, const std::string& strTekst) {
+    if (m_bCicho)
         return;
-    const int nGranica = GORNA_GRANICA;
-    nPozycja = nPozycja < 0 ? 0 : nPozycja > nGranica ? nGranica : nPozycja;
-    const auto teraz = std::chrono::steady_clock::now();
-    // A few redraws a second; the start and the end of a pass are always shown.
-    const bool bKraniec = nPozycja == 0 || nPozycja == nGranica;
-    if (m_bPasekWidoczny &&
-        (nPozycja == m_nNarysowana || (!bKraniec && teraz - m_czasRysowania < ODSTEP_RYSOWANIA)))
-        return;
-    m_czasRysowania = teraz;
-    m_nNarysowana = nPozycja;
-    const int nWypelnione = nPozycja * SZEROKOSC_PASKA / nGranica;
-    char szProcent[16];
-    std::snprintf(szProcent, sizeof szProcent, "] %3d%%", nPozycja * 100 / nGranica);
-    std::cerr << "\r  [" << std::string(nWypelnione, '#')
-              << std::string(SZEROKOSC_PASKA - nWypelnione, '.') << szProcent;
+    const std::lock_guard<std::mutex> blokada(m_blokada);
+    m_postepy[static_cast<std::size_t>(n)].strPlik = strPlik;
+    ZdejmijPasek();
+    Wypisz(strPlik + ": " + strTekst, true);
+}
+
+void CKonsola::KoniecPliku(int n) {
+    const std::lock_guard<std::mutex> blokada(m_blokada);
+    m_postepy[static_cast<std::size_t>(n)] = {};
+}
+
+// One engine: its bar. Several: every file being filtered with its percentage.
+void CKonsola::RysujPasek() {
+    std::string strLinia;
+    if (m_postepy.size() == 1) {
+        strLinia = Pasek(m_postepy[0].nPromile);
+    } else {
+        for (const CPostep& postep : m_postepy) {
+            if (postep.strPlik.empty() || postep.nPromile < 0)
+                continue;
+            char szProcent[16];
+            std::snprintf(szProcent, sizeof szProcent, " %3d%%", postep.nPromile * 100 / GORNA_GRANICA);
+            strLinia += "  " + DoWypisania(postep.strPlik) + szProcent;
+        }
+    }
+    // A shorter line than the one shown covers the rest of it with blanks.
+    const std::size_t nReszta = m_bPasekWidoczny && m_nSzerokosc > strLinia.size()
+                                    ? m_nSzerokosc - strLinia.size()
+                                    : 0;
+    std::cerr << '\r' << strLinia << std::string(nReszta, ' ');
     std::cerr.flush();
+    m_nSzerokosc = std::max(SZEROKOSC_LINII, strLinia.size());
     m_bPasekWidoczny = true;
 }
 
-terminal::EOdpowiedz CObserwatorKonsoli::Pytaj(const std::string& strPytanie,
-                                                  int nPrzerwania) const {
-    ZakonczPasek();
+void CKonsola::Postep(int n, const std::string& strPlik, int nPozycja) {
+    if (!m_bPasek)
+        return;
+    nPozycja = nPozycja < 0 ? 0 : nPozycja > GORNA_GRANICA ? GORNA_GRANICA : nPozycja;
+    const std::lock_guard<std::mutex> blokada(m_blokada);
+    CPostep& postep = m_postepy[static_cast<std::size_t>(n)];
+    const bool bTaSama = m_bPasekWidoczny && postep.nPromile == nPozycja;
+    postep = {strPlik, nPozycja};
+    const auto teraz = std::chrono::steady_clock::now();
+    // A few redraws a second; the start and the end of a pass are always shown.
+    const bool bKraniec = nPozycja == 0 || nPozycja == GORNA_GRANICA;
+    if (bTaSama || (m_bPasekWidoczny && !bKraniec && teraz - m_czasRysowania < ODSTEP_RYSOWANIA))
+        return;
+    m_czasRysowania = teraz;
+    RysujPasek();
+}
+
+terminal::EOdpowiedz CKonsola::Pytaj(const std::string& strPytanie, int nPrzerwania) {
+    ZdejmijPasek();
     std::cerr << DoWypisania(strPytanie) << " [t/N] ";
     std::cerr.flush();
     if (!m_bInteraktywny) {
@@ -98,28 +140,35 @@ terminal::EOdpowiedz CObserwatorKonsoli::Pytaj(const std::string& strPytanie,
     return eOdpowiedz;
 }
 
-bool CObserwatorKonsoli::Zapytaj(const std::string& strPytanie) const {
+bool CKonsola::Zapytaj(const std::string& strPytanie) {
+    const std::lock_guard<std::mutex> blokada(m_blokada);
     return Pytaj(strPytanie, terminal::LiczbaPrzerwan()) == terminal::EOdpowiedz::Tak;
 }
 
-bool CObserwatorKonsoli::CzyPrzerwac() {
-    const int nPrzerwania = terminal::LiczbaPrzerwan();
-    // A request to end cancels at once, without a question.
-    m_bPrzerwano |= terminal::SygnalZakonczenia() != 0;
-    if (m_bPrzerwano || nPrzerwania == 0)
-        return m_bPrzerwano;
-    // Without a terminal, or after a second Ctrl+C before the question was even shown.
-    if (!m_bInteraktywny || nPrzerwania > 1) {
-        m_bPrzerwano = true;
+bool CKonsola::CzyPrzerwac() {
+    if (m_bPrzerwano.load(std::memory_order_relaxed))
         return true;
-    }
-    // The run waits here, inside its own check, until the question is answered; a Ctrl+C from
-    // now on cancels.
+    // A request to end (SIGTERM, SIGHUP) cancels at once, without a question.
+    const bool bKoniec = terminal::SygnalZakonczenia() != 0;
+    if (!bKoniec && terminal::LiczbaPrzerwan() == 0)
+        return false;
+    // The first engine to see the press asks; the others wait here for the answer.
+    const std::lock_guard<std::mutex> blokada(m_blokada);
+    const int nPrzerwania = terminal::LiczbaPrzerwan();
+    if (m_bPrzerwano || (!bKoniec && nPrzerwania == 0))
+        return m_bPrzerwano;
+    // Without a terminal, or after a second Ctrl+C before the question was even shown, it
+    // stops at once. Otherwise the run waits here, inside its own check, until the question
+    // is answered; a Ctrl+C from now on cancels.
     static const std::string strPytanie =
         kodowanie::T("\nCzy na pewno chcesz przerwać filtrowanie?");
-    if (Pytaj(strPytanie, nPrzerwania) == terminal::EOdpowiedz::Nie)
+    if (!bKoniec && m_bInteraktywny && nPrzerwania == 1 &&
+        Pytaj(strPytanie, nPrzerwania) == terminal::EOdpowiedz::Nie) {
         terminal::ZerujPrzerwania();
-    else
-        m_bPrzerwano = true;
-    return m_bPrzerwano;
+        return false;
+    }
+    m_bPrzerwano = true;
+    if (m_pKolejka)
+        m_pKolejka->Zatrzymaj();
+    return true;
 }

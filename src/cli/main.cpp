@@ -1,11 +1,14 @@
 // kelvor-cli: filters SWDE files from the command line with the same engine, options file and
 // logs as the desktop window, and checks SWDE files without changing them.
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "argumenty.h"
@@ -159,8 +162,7 @@ bool ZbudujPary(const CArgumenty& argumenty, CPliki& pliki) {
 
 // The target check: missing folders and shared targets stop the run; existing targets are
 // replaced with -y or after a Yes on the terminal.
-bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak,
-                 const CObserwatorKonsoli& konsola) {
+bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak, CKonsola& konsola) {
     const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe(pary);
     if (!wynik.m_astrBledneFoldery.empty()) {
         Wypisz(TekstBlednychFolderow(wynik.m_astrBledneFoldery), true);
@@ -197,32 +199,88 @@ void WypiszPodsumowanie(const CPliki& pliki, const std::vector<CBladPliku>& bled
         Wypisz(pliki.m_astrZrodla[nZrodlo] + ": " + strTekst, true);
 }
 
-// Filters the pairs with Ctrl+C counted as the cancel request; the exit status.
-int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje, CObserwatorKonsoli& konsola) {
-    CSilnikFiltrowania silnik(konsola);
-    terminal::WlaczPrzerwania();
-    silnik.Filtruj(pliki.m_pary, opcje);
-    terminal::WylaczPrzerwania();
+// The run of several engines taken together: cancelled when one was, the failed pairs of all
+// in pair order, the longest time.
+CWynikRunu Polacz(const std::vector<std::unique_ptr<CSilnikFiltrowania>>& silniki) {
+    CWynikRunu wynik = silniki.front()->WynikRunu();
+    wynik.m_bledy.clear();
+    for (const auto& pSilnik : silniki) {
+        const CWynikRunu& w = pSilnik->WynikRunu();
+        if (w.m_eWynik == EWynikFiltrowania::Przerwano)
+            wynik.m_eWynik = w.m_eWynik;
+        wynik.m_bledy.insert(wynik.m_bledy.end(), w.m_bledy.begin(), w.m_bledy.end());
+        wynik.m_nCzas = std::max(wynik.m_nCzas, w.m_nCzas);
+    }
+    std::stable_sort(wynik.m_bledy.begin(), wynik.m_bledy.end(),
+                     [](const CBladPliku& a, const CBladPliku& b) { return a.m_nPara < b.m_nPara; });
+    return wynik;
+}
 
-    switch (silnik.Wynik()) {
+// Filters the pairs, up to nZadania of them at once, each engine on a thread of its own taking
+// the next pair from one queue; Ctrl+C is counted as the cancel request of all. The exit status.
+int Filtruj(const CPliki& pliki, const COpcjeFiltrowania& opcje, CKonsola& konsola,
+            std::size_t nSilniki) {
+    CKolejkaPar kolejka(pliki.m_pary.size());
+    konsola.UstawKolejke(&kolejka);
+    konsola.UstawSilniki(static_cast<int>(nSilniki));
+    std::vector<std::unique_ptr<CObserwatorKonsoli>> obserwatory;
+    std::vector<std::unique_ptr<CSilnikFiltrowania>> silniki;
+    for (std::size_t n = 0; n < nSilniki; ++n) {
+        obserwatory.push_back(std::make_unique<CObserwatorKonsoli>(konsola, static_cast<int>(n)));
+        silniki.push_back(std::make_unique<CSilnikFiltrowania>(*obserwatory.back()));
+    }
+    std::vector<std::exception_ptr> bledy(nSilniki);
+    auto filtruj = [&](std::size_t n) {
+        try {
+            silniki[n]->Filtruj(pliki.m_pary, opcje, kolejka);
+        } catch (...) {
+            kolejka.Zatrzymaj();
+            bledy[n] = std::current_exception();
+        }
+    };
+    terminal::WlaczPrzerwania();
+    {
+        std::vector<std::thread> watki;
+        for (std::size_t n = 1; n < nSilniki; ++n)
+            watki.emplace_back(filtruj, n);
+        filtruj(0);
+        for (std::thread& watek : watki)
+            watek.join();
+    }
+    terminal::WylaczPrzerwania();
+    konsola.UstawKolejke(nullptr);
+    for (const std::exception_ptr& pBlad : bledy)
+        if (pBlad)
+            std::rethrow_exception(pBlad);
+
+    const CWynikRunu wynik = Polacz(silniki);
+    switch (wynik.m_eWynik) {
     case EWynikFiltrowania::Przerwano:
         Wypisz(TekstPrzerwania(), true);
         return terminal::SygnalZakonczenia() != 0 ? WYJSCIE_SYGNAL + terminal::SygnalZakonczenia()
                                                   : WYJSCIE_PRZERWANO;
     case EWynikFiltrowania::Odmowa:
-        Wypisz(silnik.WynikRunu().m_strOdmowa, true);
+        Wypisz(wynik.m_strOdmowa, true);
         return WYJSCIE_UZYCIE;
     case EWynikFiltrowania::Zakonczono:
         break;
     }
-    WypiszPodsumowanie(pliki, silnik.Bledy(), silnik.WynikRunu().m_nCzas);
-    const bool bBledy = silnik.LiczbaBledow() > 0 || !pliki.m_bledyZrodel.empty();
+    WypiszPodsumowanie(pliki, wynik.m_bledy, wynik.m_nCzas);
+    const bool bBledy = !wynik.m_bledy.empty() || !pliki.m_bledyZrodel.empty();
     return bBledy ? WYJSCIE_BLEDY_PLIKOW : 0;
+}
+
+// -j: at most one engine a pair; 0 stands for the processor's cores.
+std::size_t LiczbaSilnikow(int nZadania, std::size_t nPar) {
+    std::size_t n = static_cast<std::size_t>(nZadania);
+    if (n == 0)
+        n = std::max(1u, std::thread::hardware_concurrency());
+    return std::max<std::size_t>(1, std::min(n, nPar));
 }
 
 // --save-config: an existing file is replaced with -y or after a Yes on the terminal.
 bool ZapiszWybor(const CArgumenty& argumenty, const COpcjeFiltrowania& opcje,
-                 const CObserwatorKonsoli& konsola) {
+                 CKonsola& konsola) {
     std::string strSciezka;
     if (!SciezkaSilnika(argumenty.m_strZapiszKonfiguracje, strSciezka))
         return false;
@@ -249,8 +307,8 @@ bool ZapiszWybor(const CArgumenty& argumenty, const COpcjeFiltrowania& opcje,
 int Uruchom(const CArgumenty& argumenty) {
     const bool bInteraktywny = terminal::JestTerminalem(terminal::EStrumien::Wejscie) &&
                                terminal::JestTerminalem(terminal::EStrumien::Bledy);
-    CObserwatorKonsoli konsola(argumenty.m_bCicho, bInteraktywny,
-                               terminal::JestTerminalem(terminal::EStrumien::Bledy));
+    CKonsola konsola(argumenty.m_bCicho, bInteraktywny,
+                     terminal::JestTerminalem(terminal::EStrumien::Bledy));
     COpcjeFiltrowania opcje;
     if (!WczytajUstawienia(argumenty, opcje))
         return WYJSCIE_UZYCIE;
@@ -273,13 +331,14 @@ int Uruchom(const CArgumenty& argumenty) {
         WypiszPodsumowanie(pliki, {}, 0);
         return WYJSCIE_BLEDY_PLIKOW;
     }
-    return Filtruj(pliki, opcje, konsola);
+    return Filtruj(pliki, opcje, konsola, LiczbaSilnikow(argumenty.m_nZadania, pliki.m_pary.size()));
 }
 
 // --check: the report on stdout, text or JSON; Ctrl+C stops at once (nothing is written).
 int Sprawdz(const CArgumenty& argumenty) {
-    CObserwatorKonsoli konsola(argumenty.m_bCicho, false,
-                               terminal::JestTerminalem(terminal::EStrumien::Bledy));
+    CKonsola konsola(argumenty.m_bCicho, false,
+                     terminal::JestTerminalem(terminal::EStrumien::Bledy));
+    CObserwatorKonsoli obserwator(konsola);
     std::vector<std::string> astrSciezki;
     for (const std::string& strZrodlo : argumenty.m_astrZrodla) {
         astrSciezki.emplace_back();
@@ -287,7 +346,7 @@ int Sprawdz(const CArgumenty& argumenty) {
             return WYJSCIE_UZYCIE;
     }
     terminal::WlaczPrzerwania();
-    const CWynikSprawdzen wynik = SprawdzPliki(astrSciezki, konsola);
+    const CWynikSprawdzen wynik = SprawdzPliki(astrSciezki, obserwator);
     terminal::WylaczPrzerwania();
     if (wynik.m_bPrzerwano) {
         Wypisz(kodowanie::T("Przerwano sprawdzanie."), true);

@@ -4,8 +4,8 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "opcje/opcje.h"
 #include "swde/rekord.h"
 
 // Element code ("WL", "WG" or "D") and targets of a found element line.
@@ -21,8 +21,6 @@ struct CElement {
 bool ZnajdzElement(std::string_view strSymbol, const Rekord& rekord, CElement& element,
                    int& nPozycja);
 
-// Removes every element line with the symbol; the header and the end line are never touched.
-void UsunElementy(std::string_view strSymbol, Rekord& rekord);
-
-// Removes the ticked attributes of type n (1..25) in bit order.
-void UsunZaznaczoneAtrybuty(int nTyp, Rekord& rekord, const COpcjeFiltrowania& opcje);
+// Removes every element line whose symbol is one of the symbols, in one sweep; the header and
+// the end line are never touched. Error 6 for such a line whose code is none of WL, WG, D.
+void UsunElementy(const std::vector<std::string>& astrSymbole, Rekord& rekord);

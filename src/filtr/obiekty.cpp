@@ -15,9 +15,9 @@ namespace {
 
 // The header fields of a record; a field the header does not reach reads as empty.
 struct CNaglowek {
-    std::vector<std::string> astrPola;
+    std::vector<std::string_view> astrPola; // views into the record's header line
     int nPol = 0;
-    const std::string& operator[](int i) const { return Pole(astrPola, nPol, i); }
+    std::string_view operator[](int i) const { return Pole(astrPola, nPol, i); }
 };
 
 // The split is kept between records, so that its fields are not allocated again for each.
@@ -28,12 +28,12 @@ const CNaglowek& PodzielNaglowek(const Rekord& rekord) {
 }
 
 // Status: its second character "1" marks a current object.
-bool CzyAktualny(const std::string& strStatus) {
+bool CzyAktualny(std::string_view strStatus) {
     return strStatus.size() >= 2 && strStatus[1] == '1';
 }
 
 // Status for the historical-data group: its last character is "2".
-bool CzyHistoryczny(const std::string& strStatus) {
+bool CzyHistoryczny(std::string_view strStatus) {
     return !strStatus.empty() && strStatus.back() == '2';
 }
 
@@ -44,7 +44,7 @@ bool CzyRelacja(const CElement& element) {
 // Adds the record's fields 2, 3, 4 to the list and empties the record.
 bool Odrzuc(Rekord& rekord, const CNaglowek& naglowek, ELista eLista, CStanPrzebiegu& stan) {
     stan.Dodaj(eLista, naglowek[2], naglowek[3], naglowek[4]);
-    rekord.clear();
+    rekord.Wyczysc();
     return false;
 }
 
@@ -64,12 +64,19 @@ bool ZnajdzRelacje(std::string_view strSymbol, const Rekord& rekord, CElement& e
 // "G5DZE" becomes "G5O_DZE"; the header is rewritten as "RD" and the geometry blocks that
 // follow the header directly are removed.
 void ZamienNaOpisowy(Rekord& rekord, const CNaglowek& naglowek) {
-    rekord[0] = "RD," + naglowek[1] + "," + FormaOpisowa(naglowek[2]) + "," + naglowek[3] + "," +
-                naglowek[4] + "," + naglowek[5] + ";";
+    std::string strNaglowek = "RD,";
+    for (const std::string_view strPole :
+         {naglowek[1], std::string_view(FormaOpisowa(naglowek[2])), naglowek[3], naglowek[4]}) {
+        strNaglowek += strPole;
+        strNaglowek += ',';
+    }
+    strNaglowek += naglowek[5];
+    strNaglowek += ';';
+    rekord.Zamien(0, std::move(strNaglowek));
     const std::size_t nKoniec = rekord.size() - 1; // the end line stays where it is
     std::size_t nUsuniete = 0;
     auto usun = [&] {
-        rekord.erase(rekord.begin() + 1);
+        rekord.Usun(1);
         ++nUsuniete;
     };
     while (1 + nUsuniete < nKoniec && rekord[1] == "GL;") {
@@ -84,7 +91,7 @@ void ZamienNaOpisowy(Rekord& rekord, const CNaglowek& naglowek) {
     }
 }
 
-bool CzyDzierzawa(const std::string& strTyp) {
+bool CzyDzierzawa(std::string_view strTyp) {
     return strTyp == "G5DZW" || strTyp == "G5UDD" || strTyp == "G5PDZ";
 }
 
@@ -92,8 +99,8 @@ bool CzyDzierzawa(const std::string& strTyp) {
 // record that is kept may be converted on the way; the run state notes which.
 int RegulaEtapu1(Rekord& rekord, const CNaglowek& h, const std::string& strBaza,
                  const COpcjeFiltrowania& opcje, CStanPrzebiegu& stan) {
-    const std::string& strTyp = h[2];
-    const std::string strBezG = UsunPrefiksG(strTyp);
+    const std::string_view strTyp = h[2];
+    auto bezG = [&](std::string_view strSymbol) { return RownyBez(strTyp, "G_", strSymbol); };
     auto zaznaczona = [&](EGrupa g) { return opcje.CzyGrupaZaznaczona(g); };
     if (zaznaczona(GrupaLokale)) {
         if (strBaza == "G5LKL") {
@@ -115,9 +122,9 @@ int RegulaEtapu1(Rekord& rekord, const CNaglowek& h, const std::string& strBaza,
         }
     }
     if ((zaznaczona(GrupaHistoryczne) && CzyHistoryczny(h[5])) ||
-        (zaznaczona(GrupaRejony) && strBezG == "G5RST") ||
-        (zaznaczona(GrupaUzytki) && strBezG == "G5UZG") ||
-        (zaznaczona(GrupaKontury) && strBezG == "G5KKL") ||
+        (zaznaczona(GrupaRejony) && bezG("G5RST")) ||
+        (zaznaczona(GrupaUzytki) && bezG("G5UZG")) ||
+        (zaznaczona(GrupaKontury) && bezG("G5KKL")) ||
         (zaznaczona(GrupaNiestandardowe) && !CzyTypZnany(h[0], strTyp))) {
         return ListaUsunietych;
     }
@@ -149,7 +156,7 @@ bool SprawdzPrzedmiotDzierzawy(Rekord& rekord, const CNaglowek& h, CStanPrzebieg
         }
         if (stan.Pasuje(Listy({ListaJednostekBudynkow, ListaBudynkow}), element.strKod,
                         element.strCel1, element.strCel2)) {
-            rekord.erase(rekord.begin() + nPozycja);
+            rekord.Usun(static_cast<std::size_t>(nPozycja));
         } else {
             bZostaje = true;
             ++nPozycja;
@@ -199,7 +206,7 @@ const std::array<std::string_view, LICZBA_TYPOW_OBIEKTOW>& TypyObiektow() {
     return typy;
 }
 
-bool CzyTypZnany(const std::string&, const std::string& strTyp) {
+bool CzyTypZnany(std::string_view, std::string_view strTyp) {
     for (std::string_view strZnany : TypyObiektow()) {
         if (strZnany == strTyp) {
             return true;
@@ -208,7 +215,7 @@ bool CzyTypZnany(const std::string&, const std::string& strTyp) {
     return false;
 }
 
-bool CzyObiektGraficzny(const std::string& strRodzaj, const std::string& strTyp) {
+bool CzyObiektGraficzny(std::string_view strRodzaj, std::string_view strTyp) {
     const auto& typy = TypyObiektow();
     for (int i = PIERWSZY_TYP_GRAFICZNY; i < LICZBA_TYPOW_OBIEKTOW; ++i) {
         if (typy[static_cast<std::size_t>(i)] == strTyp) {
@@ -221,14 +228,17 @@ bool CzyObiektGraficzny(const std::string& strRodzaj, const std::string& strTyp)
     return strRodzaj == "RO" && (strTyp == "G5RST" || strTyp == "G5KKL" || strTyp == "G5UZG");
 }
 
-bool MaAtrybut(const std::string& strSymbol, const Rekord& rekord, const std::string& strWartosc) {
-    std::vector<std::string> astrPola;
+bool MaAtrybut(std::string_view strSymbol, const Rekord& rekord, std::string_view strWartosc) {
     for (std::size_t i = 1; i + 1 < rekord.size(); ++i) {
-        const int nPol = PodzielWiersz(rekord[i], astrPola);
-        if (Pole(astrPola, nPol, 1) != strSymbol) {
+        CPolaWiersza pola(rekord[i]);
+        std::string_view strPole;
+        if (!pola.Nastepne(strPole) || !pola.Nastepne(strPole) || strPole != strSymbol) {
             continue;
         }
-        std::string_view strPole3 = Pole(astrPola, nPol, 3);
+        std::string_view strPole3;
+        if (!pola.Nastepne(strPole3) || !pola.Nastepne(strPole3)) {
+            strPole3 = {};
+        }
         if (!strPole3.empty() && strPole3.back() == ';') {
             strPole3.remove_suffix(1);
         }
@@ -242,7 +252,7 @@ bool MaAtrybut(const std::string& strSymbol, const Rekord& rekord, const std::st
 CIndeksListy5 ZbudujIndeksListy5(const ListaRekordow& lista5) {
     CIndeksListy5 indeks;
     for (int i = 0; i < lista5.Licznik(); ++i) {
-        const std::string& strKod = lista5.Pole2(i);
+        const std::string_view strKod = lista5.Pole2(i);
         if (strKod == "WL") {
             indeks.m_indeks.emplace(KluczListy5("WL", lista5.Pole3(i), ""), i);
         } else if (strKod == "WG") {
@@ -255,52 +265,75 @@ CIndeksListy5 ZbudujIndeksListy5(const ListaRekordow& lista5) {
 }
 
 bool SprawdzRekordEtap1(Rekord& rekord, bool bAtrybuty, CStanPrzebiegu& stan,
-                        const COpcjeFiltrowania& opcje) {
+                        const COpcjeFiltrowania& opcje, CTypyEtapu1& typy) {
     const CNaglowek& h = PodzielNaglowek(rekord);
     if (h.nPol != 6) {
         throw CSWDEException(EBlad::NaglowekRekordu);
     }
-    const std::string strBaza = UsunPrefiks(h[2]);
+    CTypEtapu1& typ = typy.Wpis(h[2], [&](std::string_view strTyp) {
+        CTypEtapu1 nowy;
+        nowy.strBaza = UsunPrefiks(strTyp);
+        if (bAtrybuty && opcje.CzyFiltrowacAtrybutyTypu(nowy.strBaza)) {
+            nowy.astrAtrybuty = opcje.ZaznaczoneAtrybuty(NumerTypu(nowy.strBaza));
+        }
+        return nowy;
+    });
+    // The counters: source current and historical, target current and historical.
     const bool bAktualny = CzyAktualny(h[5]);
-    Zlicz(bAktualny ? stan.m_mapaZrodloAkt : stan.m_mapaZrodloHist, strBaza);
-    const int nLista = RegulaEtapu1(rekord, h, strBaza, opcje, stan);
+    auto zlicz = [&](int nLicznik, MapaLicznikow& mapa) {
+        long*& pLicznik = typ.apLiczniki[static_cast<std::size_t>(nLicznik)];
+        if (pLicznik == nullptr) {
+            pLicznik = &mapa.try_emplace(typ.strBaza, 0).first->second;
+        }
+        ++*pLicznik;
+    };
+    if (bAktualny) {
+        zlicz(0, stan.m_mapaZrodloAkt);
+    } else {
+        zlicz(1, stan.m_mapaZrodloHist);
+    }
+    const int nLista = RegulaEtapu1(rekord, h, typ.strBaza, opcje, stan);
     if (nLista != 0) {
         return Odrzuc(rekord, h, static_cast<ELista>(nLista), stan);
     }
-    Zlicz(bAktualny ? stan.m_mapaCelAkt : stan.m_mapaCelHist, strBaza);
-    if (bAtrybuty && opcje.CzyFiltrowacAtrybutyTypu(strBaza)) {
-        UsunZaznaczoneAtrybuty(NumerTypu(strBaza), rekord, opcje);
+    if (bAktualny) {
+        zlicz(2, stan.m_mapaCelAkt);
+    } else {
+        zlicz(3, stan.m_mapaCelHist);
+    }
+    if (!typ.astrAtrybuty.empty()) {
+        UsunElementy(typ.astrAtrybuty, rekord);
     }
     return true;
 }
 
 bool SprawdzRekordEtap2(Rekord& rekord, CStanPrzebiegu& stan, const COpcjeFiltrowania& opcje) {
-    const CNaglowek& h = PodzielNaglowek(rekord);
-    const std::string& strTyp = h[2];
+    // Only the type is looked at in most records; the header is split for the few judged.
+    const std::string_view strTyp = PoleWiersza(rekord.at(0), 2);
     const bool bBudynki = opcje.CzyGrupaZaznaczona(GrupaBudynki);
     if (strTyp == "G5UDZ") {
-        return SprawdzRelacje(rekord, h, format::G5RWLS, EBlad::UzycieWiazaniaRWLS,
+        return SprawdzRelacje(rekord, PodzielNaglowek(rekord), format::G5RWLS, EBlad::UzycieWiazaniaRWLS,
                               Listy({ListaJednostekBudynkow, ListaJednostekLokali}), stan);
     }
     if (bBudynki && !opcje.CzyGrupaZaznaczona(GrupaWladanie) && strTyp == "G5UDW") {
-        return SprawdzRelacje(rekord, h, format::G5RWLD, EBlad::UzycieWiazaniaRWLD,
+        return SprawdzRelacje(rekord, PodzielNaglowek(rekord), format::G5RWLD, EBlad::UzycieWiazaniaRWLD,
                               Listy({ListaJednostekBudynkow}), stan);
     }
     if (!bBudynki && strTyp == "G5JRZ") {
-        return SprawdzRelacje(rekord, h, "G5RJRW", EBlad::UzycieWiazaniaRJRW,
+        return SprawdzRelacje(rekord, PodzielNaglowek(rekord), "G5RJRW", EBlad::UzycieWiazaniaRJRW,
                               Listy({ListaJednostekLokali}), stan);
     }
     if (bBudynki && !opcje.CzyGrupaZaznaczona(GrupaDzierzawa) && strTyp == "G5PDZ") {
-        return SprawdzPrzedmiotDzierzawy(rekord, h, stan);
+        return SprawdzPrzedmiotDzierzawy(rekord, PodzielNaglowek(rekord), stan);
     }
     return true;
 }
 
 bool SprawdzRekordEtap3(Rekord& rekord, CStanPrzebiegu& stan, const CIndeksListy5& indeks) {
-    const CNaglowek& h = PodzielNaglowek(rekord);
-    if (h[2] != "G5DZW") {
+    if (PoleWiersza(rekord.at(0), 2) != "G5DZW") {
         return true;
     }
+    const CNaglowek& h = PodzielNaglowek(rekord);
     // The first matching entry in list order; an entry with another code before it fails.
     int nPierwszy = -1;
     for (const std::string& strKlucz :
@@ -320,11 +353,10 @@ bool SprawdzRekordEtap3(Rekord& rekord, CStanPrzebiegu& stan, const CIndeksListy
 }
 
 bool SprawdzRekordEtap4(Rekord& rekord, CStanPrzebiegu& stan) {
-    const CNaglowek& h = PodzielNaglowek(rekord);
-    if (h[2] != "G5UDD") {
+    if (PoleWiersza(rekord.at(0), 2) != "G5UDD") {
         return true;
     }
-    return SprawdzRelacje(rekord, h, "G5RWPZ", EBlad::UzycieWiazaniaRWPZ, Listy({ListaDzierzaw}),
+    return SprawdzRelacje(rekord, PodzielNaglowek(rekord), "G5RWPZ", EBlad::UzycieWiazaniaRWPZ, Listy({ListaDzierzaw}),
                           stan);
 }
 
@@ -336,13 +368,14 @@ bool FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bA
         strEtap + std::to_string(nEtap) + "/" + std::to_string(nLiczbaEtapow) + ")";
     opis.pPara = nEtap == 1 ? pPara : nullptr;
     CIndeksListy5 indeks;
+    CTypyEtapu1 typy; // the maps' counters it holds stay put: nothing empties the maps meanwhile
     if (nEtap == 3) {
         indeks = ZbudujIndeksListy5(k.stan.Lista(ListaPrzedmiotowDzierzawy));
     }
     opis.decyzja = [&](Rekord& rekord) {
         switch (nEtap) {
         case 1:
-            return SprawdzRekordEtap1(rekord, bAtrybuty, k.stan, k.opcje);
+            return SprawdzRekordEtap1(rekord, bAtrybuty, k.stan, k.opcje, typy);
         case 2:
             return SprawdzRekordEtap2(rekord, k.stan, k.opcje);
         case 3:

@@ -28,6 +28,17 @@ public:
         m_plik.ZapiszWiersz(strWiersz);
     }
     void Rekord(const ::Rekord& rekord, EKoniecRekordu eKoniec) {
+        // A record as the input has it goes out as its bytes there.
+        const std::string_view strSurowy = rekord.Surowy();
+        if (!strSurowy.empty() && (eKoniec == EKoniecRekordu::JakWczytany ||
+                                   rekord[rekord.size() - 1] == format::KONIEC_REKORDU)) {
+            if (m_sumy) {
+                for (const std::string_view strWiersz : rekord)
+                    m_sumy->Wiersz(strWiersz);
+            }
+            m_plik.ZapiszWiersze(strSurowy, rekord.size());
+            return;
+        }
         const std::size_t nBezKonca = eKoniec == EKoniecRekordu::X ? rekord.size() - 1 : rekord.size();
         for (std::size_t i = 0; i < nBezKonca; ++i)
             Wiersz(rekord[i]);
@@ -90,11 +101,18 @@ bool SekcjeWiodace(CKontekstPrzebiegu& k, CWyjscie& wyjscie, const COpisPrzebieg
            KopiujSekcjeWierszy(k, wyjscie, ESekcja::SP) && KopiujSekcjeTypow(k, wyjscie);
 }
 
-void UstawPostepCzytnika(CKontekstPrzebiegu& k) {
+// The progress by the reader's position; nProg is the position at which the per-mille value
+// next changes, so that the value is worked out only when it does.
+void UstawPostepCzytnika(CKontekstPrzebiegu& k, std::uint64_t& nProg) {
+    const std::uint64_t nPozycja = k.czytnik.Pozycja();
+    if (nPozycja < nProg)
+        return;
     const std::uint64_t nDlugosc = k.czytnik.Dlugosc();
-    k.UstawPostep(nDlugosc == 0 ? 0
-                                : static_cast<int>(std::min<std::uint64_t>(
-                                      k.czytnik.Pozycja() * 1000 / nDlugosc, 1000)));
+    const std::uint64_t nPromile =
+        nDlugosc == 0 ? 0 : std::min<std::uint64_t>(nPozycja * 1000 / nDlugosc, 1000);
+    k.UstawPostep(static_cast<int>(nPromile));
+    nProg = nDlugosc == 0 || nPromile == 1000 ? UINT64_MAX
+                                              : ((nPromile + 1) * nDlugosc + 999) / 1000;
 }
 
 } // namespace
@@ -120,6 +138,7 @@ bool PrzejdzPlik(CKontekstPrzebiegu& k, const COpisPrzebiegu& opis) {
     wyjscie.Wiersz(format::Znacznik(ESekcja::SO));
     k.czytnik.ZnajdzSekcje(ESekcja::SO);
     Rekord rekord;
+    std::uint64_t nProg = 0;
     for (;;) {
         if (k.CzyPrzerwac())
             return false;
@@ -135,7 +154,7 @@ bool PrzejdzPlik(CKontekstPrzebiegu& k, const COpisPrzebiegu& opis) {
         }
         if (bZostaje)
             wyjscie.Rekord(rekord, opis.eKoniec);
-        UstawPostepCzytnika(k);
+        UstawPostepCzytnika(k, nProg);
     }
     wyjscie.KoniecSekcji();
     wyjscie.KoniecPliku();

@@ -1,5 +1,7 @@
 // The orphan pass: objects left without the relations their type needs and, for some types,
 // without anything referring to them, are dropped in one sweep.
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "filtr/przebiegi.h"
@@ -58,21 +60,32 @@ const std::vector<CTypSieroty>& TypyZOdwolaniami() {
     return typy;
 }
 
-const CTypSieroty* Znajdz(const std::vector<CTypSieroty>& typy, const std::string& strTyp,
-                          const std::string& strTypBezO) {
+const CTypSieroty* Znajdz(const std::vector<CTypSieroty>& typy, std::string_view strTyp,
+                          std::string_view strTypBezO) {
     for (const CTypSieroty& typ : typy)
         if (strTyp == typ.szTyp || (typ.bBezO && strTypBezO == typ.szTyp))
             return &typ;
     return nullptr;
 }
 
+// How a type as written is judged: by its own relations only, or also by being referred to.
+COcenaSieroty OcenaTypu(std::string_view strTyp) {
+    COcenaSieroty ocena;
+    ocena.pSymbole = nullptr;
+    if (const CTypSieroty* pTyp = Znajdz(TypyWlasneRelacje(), strTyp, strTyp)) {
+        ocena.pSymbole = &pTyp->symbole;
+    } else if (const CTypSieroty* pTyp = Znajdz(TypyZOdwolaniami(), strTyp, UsunPrefiksO(strTyp))) {
+        ocena.pSymbole = &pTyp->symbole;
+        ocena.bOdwolania = true;
+    }
+    return ocena;
+}
+
 } // namespace
 
 bool MaKtorykolwiekElement(const Symbole& astrSymbole, const Rekord& rekord) {
-    thread_local std::vector<std::string> astrPola;
     for (std::size_t i = 1; i < rekord.size(); ++i) {
-        const int n = PodzielWiersz(rekord[i], astrPola);
-        const std::string& strSymbol = Pole(astrPola, n, 1);
+        const std::string_view strSymbol = PoleWiersza(rekord[i], 1);
         for (const std::string_view strSzukany : astrSymbole)
             if (strSymbol == strSzukany)
                 return true;
@@ -80,30 +93,31 @@ bool MaKtorykolwiekElement(const Symbole& astrSymbole, const Rekord& rekord) {
     return false;
 }
 
-bool SprawdzSierote(const Rekord& rekord, const CStanPrzebiegu& stan) {
+bool SprawdzSierote(const Rekord& rekord, const CStanPrzebiegu& stan, COcenyTypow& typy) {
     if (rekord.empty())
         return true;
-    thread_local std::vector<std::string> astrPola;
+    thread_local std::vector<std::string_view> astrPola;
     const int n = PodzielWiersz(rekord[0], astrPola);
-    const std::string& strTyp = Pole(astrPola, n, 2);
-    const std::string& strId = Pole(astrPola, n, 3);
-    const std::string& strLokalny = Pole(astrPola, n, 4);
+    const std::string_view strTyp = Pole(astrPola, n, 2);
+    const std::string_view strId = Pole(astrPola, n, 3);
+    const std::string_view strLokalny = Pole(astrPola, n, 4);
     // A point that a kept outline uses stays, whatever its type and relations.
     if (ZawieraPare(stan.m_punktyGlobalne, strTyp, strId) ||
-        stan.m_punktyLokalne.contains(strLokalny))
+        stan.m_punktyLokalne.Zawiera(strLokalny))
         return true;
-    if (const CTypSieroty* pTyp = Znajdz(TypyWlasneRelacje(), strTyp, strTyp))
-        return MaKtorykolwiekElement(pTyp->symbole, rekord);
-    if (const CTypSieroty* pTyp = Znajdz(TypyZOdwolaniami(), strTyp, UsunPrefiksO(strTyp)))
-        return MaKtorykolwiekElement(pTyp->symbole, rekord) ||
-               stan.m_odwolaniaLokalne.contains(strLokalny) ||
-               ZawieraPare(stan.m_odwolaniaGlobalne, strTyp, strId);
-    return true;
+    const COcenaSieroty& ocena = typy.Wpis(strTyp, OcenaTypu);
+    if (!ocena.pSymbole)
+        return true;
+    if (MaKtorykolwiekElement(*ocena.pSymbole, rekord))
+        return true;
+    return ocena.bOdwolania && (stan.m_odwolaniaLokalne.Zawiera(strLokalny) ||
+                                ZawieraPare(stan.m_odwolaniaGlobalne, strTyp, strId));
 }
 
 bool OdfiltrujSieroty(CKontekstPrzebiegu& k) {
     COpisPrzebiegu opis;
     opis.strEtap = kodowanie::T("Odfiltrowanie obiektów sierot");
-    opis.decyzja = [&](Rekord& rekord) { return SprawdzSierote(rekord, k.stan); };
+    COcenyTypow typy;
+    opis.decyzja = [&](Rekord& rekord) { return SprawdzSierote(rekord, k.stan, typy); };
     return PrzejdzPlik(k, opis);
 }

@@ -30,7 +30,7 @@ using kodowanie::T;
 
 constexpr std::size_t ROZMIAR_LIST = 10000;
 // Bytes of source per object that may be removed: list 1 is sized from the source length once,
-// instead of having its hashed index rebuilt again and again while a large file fills it.
+// instead of being moved again and again while a large file fills it.
 constexpr std::uint64_t BAJTOW_NA_USUNIETY = 400;
 
 // A pair refused before anything is written, because a file it would write is a file the run
@@ -105,7 +105,8 @@ struct CSilnikFiltrowania::CStan {
     int nPara = 0; // the pair being filtered
     CWynikRunu wynik;
 
-    bool Filtruj(const std::vector<CParaPlikow>& pary, const COpcjeFiltrowania& opcjeRunu);
+    bool Filtruj(const std::vector<CParaPlikow>& pary, const COpcjeFiltrowania& opcjeRunu,
+                 CKolejkaPar& kolejka);
     bool Zakoncz(EWynikFiltrowania eWynik, std::int64_t nStart);
     int PlanEtapow() const;
     std::vector<std::string> ZapisywanePliki(const CNazwyPary& nazwy) const;
@@ -136,7 +137,7 @@ int CSilnikFiltrowania::CStan::PlanEtapow() const {
 }
 
 bool CSilnikFiltrowania::CStan::Filtruj(const std::vector<CParaPlikow>& pary,
-                                        const COpcjeFiltrowania& opcjeRunu) {
+                                        const COpcjeFiltrowania& opcjeRunu, CKolejkaPar& kolejka) {
     const std::int64_t nStart = platforma::Teraz();
     opcje = opcjeRunu;
     pPary = &pary;
@@ -160,8 +161,9 @@ bool CSilnikFiltrowania::CStan::Filtruj(const std::vector<CParaPlikow>& pary,
         }
     }
     obserwator.RozpoczetoRun(static_cast<int>(pary.size()));
-    for (std::size_t j = 0; j < pary.size(); ++j) {
-        if (!FiltrujPareWPulapce(static_cast<int>(j))) {
+    for (int j = kolejka.Nastepna(); j >= 0; j = kolejka.Nastepna()) {
+        if (!FiltrujPareWPulapce(j)) {
+            kolejka.Zatrzymaj();
             return Zakoncz(EWynikFiltrowania::Przerwano, nStart);
         }
     }
@@ -490,7 +492,13 @@ CSilnikFiltrowania::~CSilnikFiltrowania() = default;
 
 bool CSilnikFiltrowania::Filtruj(const std::vector<CParaPlikow>& pary,
                                  const COpcjeFiltrowania& opcje) {
-    return m_pStan->Filtruj(pary, opcje);
+    CKolejkaPar kolejka(pary.size());
+    return Filtruj(pary, opcje, kolejka);
+}
+
+bool CSilnikFiltrowania::Filtruj(const std::vector<CParaPlikow>& pary,
+                                 const COpcjeFiltrowania& opcje, CKolejkaPar& kolejka) {
+    return m_pStan->Filtruj(pary, opcje, kolejka);
 }
 
 const CWynikRunu& CSilnikFiltrowania::WynikRunu() const {

@@ -7,49 +7,30 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
-// Two texts joined by a separator, looked up in a hashed table of joined texts without
-// building the joined text.
-struct CKluczZlozony {
-    std::string_view strA;
-    char cSeparator;
-    std::string_view strB;
-};
-
-// Hash and equality that take a text or a joined key alike (the same bytes give the same hash).
-struct CHashTekstu {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view str) const;
-    std::size_t operator()(const CKluczZlozony& klucz) const;
-};
-struct CRownyTekst {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const { return a == b; }
-    bool operator()(std::string_view a, const CKluczZlozony& b) const;
-    bool operator()(const CKluczZlozony& a, std::string_view b) const { return (*this)(b, a); }
-};
-
-using ZbiorTekstow = std::unordered_set<std::string, CHashTekstu, CRownyTekst>;
+#include "filtr/zbiory.h"
 
 // Removed records: type symbol as written, identifier, second identifier (list 5 holds the
 // element code and the two targets of a relation element instead), in the order of removal.
 class ListaRekordow {
 public:
-    void Dodaj(const std::string& strPole2, const std::string& strPole3,
-               const std::string& strPole4);
+    void Dodaj(std::string_view strPole2, std::string_view strPole3, std::string_view strPole4);
     void Wyczysc();
-    void Rezerwuj(std::size_t n);
-    int Licznik() const { return static_cast<int>(m_astrPole2.size()); }
+    void Rezerwuj(std::size_t n) { m_anWpisy.reserve(n); }
+    int Licznik() const { return static_cast<int>(m_anWpisy.size()); }
 
-    const std::string& Pole2(int i) const { return m_astrPole2[static_cast<std::size_t>(i)]; }
-    const std::string& Pole3(int i) const { return m_astrPole3[static_cast<std::size_t>(i)]; }
-    const std::string& Pole4(int i) const { return m_astrPole4[static_cast<std::size_t>(i)]; }
+    std::string_view Pole2(int i) const { return m_arena.Tekst(Wpis(i)); }
+    std::string_view Pole3(int i) const { return m_arena.Tekst(m_arena.Nastepny(Wpis(i))); }
+    std::string_view Pole4(int i) const {
+        return m_arena.Tekst(m_arena.Nastepny(m_arena.Nastepny(Wpis(i))));
+    }
 
 private:
-    std::vector<std::string> m_astrPole2, m_astrPole3, m_astrPole4;
+    CArenaTekstow::Miejsce Wpis(int i) const { return m_anWpisy[static_cast<std::size_t>(i)]; }
+
+    CArenaTekstow m_arena;                        // the three fields of each entry together
+    std::vector<CArenaTekstow::Miejsce> m_anWpisy; // where each entry's fields start
 };
 
 // The six lists of removed records, by what they hold.
@@ -75,9 +56,9 @@ constexpr unsigned Listy(std::initializer_list<ELista> listy) {
 }
 
 // Counts per base type symbol; ordered by symbol so that the log table is stable.
-using MapaLicznikow = std::map<std::string, long>;
+using MapaLicznikow = std::map<std::string, long, std::less<>>;
 
-void Zlicz(MapaLicznikow& mapa, const std::string& strSymbolBazowy);
+void Zlicz(MapaLicznikow& mapa, std::string_view strSymbolBazowy);
 
 struct CStanPrzebiegu {
     ListaRekordow m_listy[LICZBA_LIST + 1]; // lists 1..6; index 0 unused; filled through Dodaj
@@ -96,25 +77,28 @@ struct CStanPrzebiegu {
     ZbiorTekstow m_przeksztalcone;
 
     const ListaRekordow& Lista(ELista eLista) const { return m_listy[eLista]; }
-    void Dodaj(ELista eLista, const std::string& strPole2, const std::string& strPole3,
-               const std::string& strPole4);
+    void Dodaj(ELista eLista, std::string_view strPole2, std::string_view strPole3,
+               std::string_view strPole4);
     // Whether one of the lists holds the target of a relation element: "WL" by field 4, "WG" by
     // fields 2 and 3; other codes never match. One hashed lookup, whatever the number of lists.
     bool Pasuje(unsigned nListy, std::string_view strKod, std::string_view strCel1,
                 std::string_view strCel2) const;
-    // Room for n entries in the list; the hashed index grows to the largest list reserved.
+    // Room for n entries in the list (the hashed index grows as it fills, moving 8 bytes a key).
     void Rezerwuj(ELista eLista, std::size_t n);
     void WyczyscListy();
     void WyczyscMapy();
     void WyczyscOdwolania();
 
 private:
-    // For each field 4, and each field 2 + "\n" + field 3, the lists that hold it.
-    using Indeks = std::unordered_map<std::string, unsigned, CHashTekstu, CRownyTekst>;
-    Indeks m_listyPole4, m_listyPole23;
-    std::size_t m_nRezerwaIndeksu = 0;
+    // For each field 4, and each field 2 + "\n" + field 3, the lists that hold it: bit n for
+    // list n.
+    CMapaMasek m_listyPole4, m_listyPole23;
 };
 
-// Adds a + "," + b to the set unless it is there already (no text is built for a repeat).
-void DodajPare(ZbiorTekstow& zbior, std::string_view strA, std::string_view strB);
-bool ZawieraPare(const ZbiorTekstow& zbior, std::string_view strA, std::string_view strB);
+// Adds a + "," + b to the set unless it is there already.
+inline void DodajPare(ZbiorTekstow& zbior, std::string_view strA, std::string_view strB) {
+    zbior.DodajPare(strA, strB);
+}
+inline bool ZawieraPare(const ZbiorTekstow& zbior, std::string_view strA, std::string_view strB) {
+    return zbior.ZawieraPare(strA, strB);
+}

@@ -45,20 +45,34 @@ std::uint32_t Krok1(std::uint32_t nRejestr, unsigned char b) {
     return TABLICA[0][(nRejestr ^ b) & 0xFF] ^ (nRejestr >> 8);
 }
 
-// The same text into two registers at once (file and section): two independent chains keep
-// the processor busier than two passes would.
-void ObliczCRC2(std::uint32_t& nA, std::uint32_t& nB, std::string_view strTekst) {
-    auto p = reinterpret_cast<const unsigned char*>(strTekst.data());
-    std::size_t n = strTekst.size();
-    for (; n >= 8; p += 8, n -= 8) {
-        nA = Krok8(nA, p);
-        nB = Krok8(nB, p);
+constexpr std::size_t CZEKAJACE = 4096; // section bytes gathered before they are fed
+
+// Multiplies two polynomials modulo the CRC polynomial, in the register's reflected order
+// (bit 31 stands for x^0).
+constexpr std::uint32_t MnozModP(std::uint32_t a, std::uint32_t b) {
+    std::uint32_t nWynik = 0;
+    for (std::uint32_t m = 1u << 31; m != 0 && a != 0; m >>= 1) {
+        if (a & m) {
+            nWynik ^= b;
+            a ^= m;
+        }
+        b = (b & 1) ? (b >> 1) ^ 0xEDB88320u : b >> 1;
     }
-    for (; n > 0; ++p, --n) {
-        nA = Krok1(nA, *p);
-        nB = Krok1(nB, *p);
-    }
+    return nWynik;
 }
+
+// x^(2^k) modulo the polynomial, k = 0..63.
+using CPotegiX = std::array<std::uint32_t, 64>;
+constexpr CPotegiX ZbudujPotegi() {
+    CPotegiX t{};
+    std::uint32_t p = 1u << 30; // x^1
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        t[k] = p;
+        p = MnozModP(p, p);
+    }
+    return t;
+}
+constexpr CPotegiX POTEGI_X = ZbudujPotegi();
 
 } // namespace
 
@@ -70,6 +84,15 @@ std::uint32_t ObliczCRC(std::uint32_t nRejestr, std::string_view strTekst) {
     for (; n > 0; ++p, --n)
         nRejestr = Krok1(nRejestr, *p);
     return nRejestr;
+}
+
+std::uint32_t PrzesunCRC(std::uint32_t nRejestr, std::uint64_t nBajtow) {
+    // x^(8n): the bits of n, each standing for x^(8 * 2^k).
+    std::uint32_t nX = 1u << 31; // x^0
+    for (std::size_t k = 3; nBajtow != 0; nBajtow >>= 1, ++k)
+        if (nBajtow & 1)
+            nX = MnozModP(POTEGI_X[k % POTEGI_X.size()], nX);
+    return MnozModP(nX, nRejestr);
 }
 
 bool ZaczynaSekcje(std::string_view strWiersz) {
@@ -85,22 +108,44 @@ void CSumyCRC::Wiersz(std::string_view strWiersz) {
     if (!m_bWSekcji && ZaczynaSekcje(strWiersz)) {
         m_bWSekcji = true;
         m_nSekcja = 0xFFFFFFFFu;
+        m_nPlikPrzedSekcja = m_nPlik;
+        m_nBajtySekcji = 0;
     }
-    if (m_bWSekcji)
-        ObliczCRC2(m_nPlik, m_nSekcja, strWiersz);
-    else
+    if (!m_bWSekcji) {
         m_nPlik = ObliczCRC(m_nPlik, strWiersz);
+        return;
+    }
+    m_strCzekajace += strWiersz;
+    m_nBajtySekcji += strWiersz.size();
+    if (m_strCzekajace.size() >= CZEKAJACE)
+        Nakarm();
 }
 
-std::uint32_t CSumyCRC::SumaSekcji() const {
+void CSumyCRC::Nakarm() {
+    m_nSekcja = ObliczCRC(m_nSekcja, m_strCzekajace);
+    m_strCzekajace.clear();
+}
+
+void CSumyCRC::Dogon() {
+    Nakarm();
+    // F = S xor (what F0 xor S0 becomes over the section's bytes), S0 being all ones.
+    m_nPlik = m_nSekcja ^ PrzesunCRC(m_nPlikPrzedSekcja ^ 0xFFFFFFFFu, m_nBajtySekcji);
+}
+
+std::uint32_t CSumyCRC::SumaSekcji() {
+    Nakarm();
     return Suma(m_nSekcja, format::KONIEC_SEKCJI_CRC);
 }
 
-std::uint32_t CSumyCRC::SumaPliku() const {
+std::uint32_t CSumyCRC::SumaPliku() {
+    if (m_bWSekcji)
+        Dogon();
     return Suma(m_nPlik, format::KONIEC_PLIKU_CRC);
 }
 
 void CSumyCRC::ZamknijSekcje(std::string_view strKoniec) {
+    if (m_bWSekcji)
+        Dogon();
     m_nPlik = ObliczCRC(m_nPlik, strKoniec);
     m_bWSekcji = false;
 }
@@ -113,7 +158,7 @@ std::string CSumyCRC::KoniecSekcji() {
     return strWiersz;
 }
 
-std::string CSumyCRC::KoniecPliku() const {
+std::string CSumyCRC::KoniecPliku() {
     std::string strWiersz(format::KONIEC_PLIKU_CRC);
     strWiersz += std::to_string(SumaPliku());
     strWiersz += ';';

@@ -2,6 +2,7 @@
 #include "swde/czytnik.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -13,38 +14,26 @@ bool JestKomentarzem(std::string_view str) {
     return str.starts_with("C;");
 }
 
-// The element codes a record line may start with, by first character: the second characters
-// allowed after it ("D,", "WL", "WG", "TP", "WE", "WR", "WW", "K,", "GL", "P,", "IL", "IP",
-// "OL", "OA", "GX", "PZ").
-std::string_view DrugieZnakiKodu(char c) {
-    switch (c) {
-    case 'D':
-    case 'K':
-        return ",";
-    case 'W':
-        return "LGERW";
-    case 'T':
-        return "P";
-    case 'G':
-        return "LX";
-    case 'P':
-        return ",Z";
-    case 'I':
-        return "LP";
-    case 'O':
-        return "LA";
-    default:
-        return {};
-    }
-}
+// The sixteen element codes a record line may start with ("D,", "WL", "WG", "TP", "WE", "WR",
+// "WW", "K,", "GL", "P,", "IL", "IP", "OL", "OA", "GX", "PZ"), as one bit per pair of
+// characters: row = first character, bit = second.
+struct CKodyElementow {
+    std::array<std::array<std::uint64_t, 4>, 256> m_anWiersze{};
 
-// Line i of the record gets the text, reusing the text already there.
-void UstawWiersz(Rekord& rekord, std::size_t i, std::string_view str) {
-    if (i < rekord.size())
-        rekord[i].assign(str);
-    else
-        rekord.emplace_back(str);
-}
+    constexpr CKodyElementow() {
+        for (const char* sz : {"D,", "WL", "WG", "TP", "WE", "WR", "WW", "K,", "GL", "P,", "IL", "IP",
+                               "OL", "OA", "GX", "PZ"}) {
+            const auto c1 = static_cast<unsigned char>(sz[1]);
+            m_anWiersze[static_cast<unsigned char>(sz[0])][c1 / 64] |= std::uint64_t{1} << (c1 % 64);
+        }
+    }
+    bool Jest(char c0, char c1) const {
+        const auto n1 = static_cast<unsigned char>(c1);
+        return (m_anWiersze[static_cast<unsigned char>(c0)][n1 / 64] >> (n1 % 64)) & 1;
+    }
+};
+
+constexpr CKodyElementow KODY_ELEMENTOW;
 
 } // namespace
 
@@ -73,14 +62,14 @@ bool CCzytnikSWDE::JestOtwarty() const {
 
 void CCzytnikSWDE::Przewin() {
     m_plik.PrzewinNaPoczatek();
-    m_strBufor.clear();
+    m_nWBuforze = 0;
     m_nPozycjaWBuforze = 0;
+    m_nKotwica = SIZE_MAX;
     m_nPoczatekBufora = 0;
     m_nLinia = 0;
     m_nPozycja = 0;
     m_bOstatniaPorcja = false;
     m_nSekcja = -2;
-    m_bOdlozony = false;
 }
 
 // The chunk that reaches the end of the file is the last one.
@@ -96,18 +85,20 @@ bool CCzytnikSWDE::WczytajPorcje() {
         nPorcja = static_cast<std::size_t>(nReszta);
         m_bOstatniaPorcja = true;
     }
-    if (m_nPozycjaWBuforze >= m_strBufor.size()) {
-        m_strBufor.clear();
-        m_nPoczatekBufora = nOffset;
-    } else {
-        m_strBufor.erase(0, m_nPozycjaWBuforze);
-        m_nPoczatekBufora += m_nPozycjaWBuforze;
-    }
-    m_nPozycjaWBuforze = 0;
-    const std::size_t nStary = m_strBufor.size();
-    m_strBufor.resize(nStary + nPorcja);
-    const std::size_t nWczytane = m_plik.Czytaj(m_strBufor.data() + nStary, nPorcja);
-    m_strBufor.resize(nStary + nWczytane);
+    // What is not consumed yet, from the start of the record being read, moves to the front.
+    const std::size_t nOd = std::min(m_nKotwica, m_nPozycjaWBuforze);
+    std::memmove(m_bufor.data(), m_bufor.data() + nOd, m_nWBuforze - nOd);
+    m_nWBuforze -= nOd;
+    m_nPozycjaWBuforze -= nOd;
+    m_nPoczatekBufora += nOd;
+    if (m_nKotwica != SIZE_MAX)
+        m_nKotwica -= nOd;
+    const std::size_t nPotrzeba = m_nWBuforze + nPorcja;
+    if (nPotrzeba > m_bufor.size())
+        m_bufor.resize(std::max(nPotrzeba, 2 * m_bufor.size()));
+    ++m_nPrzeladowania;
+    const std::size_t nWczytane = m_plik.Czytaj(m_bufor.data() + m_nWBuforze, nPorcja);
+    m_nWBuforze += nWczytane;
     // A file that shrank since it was opened ends where its data ends.
     if (nWczytane < nPorcja)
         m_bOstatniaPorcja = true;
@@ -120,37 +111,40 @@ bool CCzytnikSWDE::NastepnaLinia(std::string_view& strLinia) {
     std::size_t nSzukajOd = m_nPozycjaWBuforze;
     const void* pLF = nullptr;
     for (;;) {
-        pLF = std::memchr(m_strBufor.data() + nSzukajOd, '\n', m_strBufor.size() - nSzukajOd);
+        pLF = std::memchr(m_bufor.data() + nSzukajOd, '\n', m_nWBuforze - nSzukajOd);
         if (pLF || m_bOstatniaPorcja)
             break;
-        const std::size_t nPrzeszukane = m_strBufor.size() - m_nPozycjaWBuforze;
+        const std::size_t nPrzeszukane = m_nWBuforze - m_nPozycjaWBuforze;
         if (!WczytajPorcje())
             break;
-        nSzukajOd = nPrzeszukane;
+        nSzukajOd = m_nPozycjaWBuforze + nPrzeszukane;
     }
-    if (!pLF && m_nPozycjaWBuforze >= m_strBufor.size())
+    if (!pLF && m_nPozycjaWBuforze >= m_nWBuforze)
         return false;
     const std::size_t nKoniec =
-        pLF ? static_cast<std::size_t>(static_cast<const char*>(pLF) - m_strBufor.data())
-            : m_strBufor.size();
-    strLinia = std::string_view(m_strBufor).substr(m_nPozycjaWBuforze, nKoniec - m_nPozycjaWBuforze);
+        pLF ? static_cast<std::size_t>(static_cast<const char*>(pLF) - m_bufor.data()) : m_nWBuforze;
+    strLinia = Bufor().substr(m_nPozycjaWBuforze, nKoniec - m_nPozycjaWBuforze);
     m_nPozycjaWBuforze = pLF ? nKoniec + 1 : nKoniec;
     return true;
 }
 
-std::string_view CCzytnikSWDE::NastepnyZnaczacy(bool bPozycja) {
-    if (m_bOdlozony) {
-        m_bOdlozony = false;
-        return m_strOdlozony;
-    }
+std::string_view CCzytnikSWDE::NastepnyZnaczacy(bool bPozycja, bool& bCzysty) {
     for (;;) {
         // A read that finds the end of the file counts as a line too.
         ++m_nLinia;
         std::string_view strLinia;
         if (!NastepnaLinia(strLinia))
             return {};
+        m_nPoczatekLinii = m_nPoczatekBufora + static_cast<std::uint64_t>(strLinia.data() - m_bufor.data());
         if (bPozycja)
             m_nPozycja = m_nPoczatekBufora + m_nPozycjaWBuforze;
+        // Most lines stand in the file exactly as they are read: no blanks, CR LF at the end.
+        const std::size_t n = strLinia.size();
+        if (n >= 2 && strLinia[n - 1] == '\r' && !JestBialy(strLinia[n - 2]) &&
+            !JestBialy(strLinia[0]) && m_bufor[m_nPozycjaWBuforze - 1] == '\n' &&
+            !JestKomentarzem(strLinia))
+            return strLinia.substr(0, n - 1);
+        bCzysty = false;
         strLinia = Przytnij(strLinia);
         if (JestKomentarzem(strLinia)) {
             if (m_komentarze)
@@ -161,17 +155,28 @@ std::string_view CCzytnikSWDE::NastepnyZnaczacy(bool bPozycja) {
     }
 }
 
-std::string_view CCzytnikSWDE::NastepnyWymagany() {
-    const std::string_view strLinia = NastepnyZnaczacy(true);
+std::string_view CCzytnikSWDE::NastepnyZnaczacy(bool bPozycja) {
+    bool bCzysty = true;
+    return NastepnyZnaczacy(bPozycja, bCzysty);
+}
+
+std::string_view CCzytnikSWDE::NastepnyWymagany(bool& bCzysty) {
+    const std::string_view strLinia = NastepnyZnaczacy(true, bCzysty);
     if (strLinia.empty())
         throw CSWDEException(EBlad::KoniecDanych);
     return strLinia;
 }
 
-void CCzytnikSWDE::Odloz(std::string_view strLinia) {
-    if (strLinia.data() != m_strOdlozony.data()) // not the line put back before
-        m_strOdlozony.assign(strLinia);
-    m_bOdlozony = true;
+std::string_view CCzytnikSWDE::NastepnyWymagany() {
+    bool bCzysty = true;
+    return NastepnyWymagany(bCzysty);
+}
+
+// The line read last is still in the chunk: nothing is loaded after a line until the next read.
+void CCzytnikSWDE::Cofnij() {
+    m_nPozycjaWBuforze = static_cast<std::size_t>(m_nPoczatekLinii - m_nPoczatekBufora);
+    m_nPozycja = std::min(m_nPozycja, m_nPoczatekLinii);
+    --m_nLinia;
 }
 
 void CCzytnikSWDE::BladKolejnosci() const {
@@ -198,7 +203,8 @@ bool CCzytnikSWDE::ZnajdzSekcje(format::ESekcja eSekcja) {
         }
         const bool bKoniec = strLinia.empty() || strLinia.starts_with(format::POCZATEK_KONCA_PLIKU);
         if (bKoniec || nSekcja > nSzukana) {
-            Odloz(strLinia);
+            if (!strLinia.empty())
+                Cofnij();
             if (bKoniec && !format::JestSekcjaWierszy(eSekcja))
                 throw CSWDEException(EBlad::KoniecDanych);
             return false;
@@ -228,27 +234,95 @@ bool CCzytnikSWDE::CzytajWierszSekcji(std::string& strWiersz) {
     return true;
 }
 
+// Most lines are whole in the chunk and stand there as they are read: no blanks around them,
+// CR LF at the end, no comment. Such a line is taken here; false leaves everything as it was.
+inline bool CCzytnikSWDE::KrotkaDroga(std::string_view& strLinia) {
+    const char* p = m_bufor.data() + m_nPozycjaWBuforze;
+    const char* pLF =
+        static_cast<const char*>(std::memchr(p, '\n', m_nWBuforze - m_nPozycjaWBuforze));
+    const std::size_t n = pLF ? static_cast<std::size_t>(pLF - p) : 0;
+    if (n < 3 || pLF[-1] != '\r' || JestBialy(p[0]) || JestBialy(pLF[-2]) ||
+        (p[0] == 'C' && p[1] == ';'))
+        return false;
+    strLinia = {p, n - 1};
+    m_nPozycjaWBuforze += n + 1;
+    ++m_nLinia;
+    return true;
+}
+
+// Any other line, which may reload and move the chunk: the record's lines taken so far are
+// noted by their distance from its start and put back where the chunk now has them.
+std::string_view CCzytnikSWDE::DlugaDroga(std::vector<std::string_view>& wiersze, bool& bCzysty) {
+    const char* pKotwica = m_bufor.data() + (m_nKotwica == SIZE_MAX ? 0 : m_nKotwica);
+    m_anLinie.clear();
+    for (const std::string_view str : wiersze)
+        m_anLinie.push_back(static_cast<std::uint64_t>(str.data() - pKotwica));
+    const std::uint64_t nPrzeladowania = m_nPrzeladowania;
+    const std::string_view strLinia = NastepnyWymagany(bCzysty);
+    if (m_nPrzeladowania != nPrzeladowania) {
+        pKotwica = m_bufor.data() + m_nKotwica;
+        for (std::size_t i = 0; i < wiersze.size(); ++i)
+            wiersze[i] = {pKotwica + m_anLinie[i], wiersze[i].size()};
+    }
+    return strLinia;
+}
+
 bool CCzytnikSWDE::CzytajRekord(Rekord& rekord) {
-    std::string_view strLinia = NastepnyWymagany();
+    rekord.Wyczysc();
+    m_nKotwica = SIZE_MAX;
+    std::vector<std::string_view>& wiersze = rekord.m_wiersze;
+    // Lines skipped before the header make the record unclean too: rare, and never wrong.
+    bool bCzysty = true;
+    std::string_view strLinia;
+    if (!KrotkaDroga(strLinia))
+        strLinia = DlugaDroga(wiersze, bCzysty);
     if (JestKoncemSekcji(strLinia)) {
-        rekord.clear();
+        m_nPozycja = m_nPoczatekBufora + m_nPozycjaWBuforze;
         if (m_nSekcja == static_cast<int>(format::ESekcja::SO)) {
             // Only the file end line may follow the last section.
             strLinia = NastepnyZnaczacy(true);
             if (!strLinia.empty() && !strLinia.starts_with(format::POCZATEK_KONCA_PLIKU))
                 BladKolejnosci();
-            Odloz(strLinia);
+            if (!strLinia.empty())
+                Cofnij();
         }
         return false;
     }
-    std::size_t n = 0;
-    UstawWiersz(rekord, n++, strLinia);
-    for (bool bKoniec = false; !bKoniec;) {
-        strLinia = NastepnyWymagany();
-        bKoniec = JestKoncemRekordu(strLinia);
-        UstawWiersz(rekord, n++, strLinia);
+    // The whole record stays in the chunk: a reload keeps it from its header on.
+    m_nKotwica = static_cast<std::size_t>(strLinia.data() - m_bufor.data());
+    const std::uint64_t nLiniaNaglowka = m_nLinia;
+    wiersze.push_back(strLinia);
+    for (;;) {
+        // An element or end line as KrotkaDroga takes it: its code (or "X") also tells that it
+        // has no blank in front and is no comment.
+        const char* p = m_bufor.data() + m_nPozycjaWBuforze;
+        const char* pLF =
+            static_cast<const char*>(std::memchr(p, '\n', m_nWBuforze - m_nPozycjaWBuforze));
+        const std::size_t n = pLF ? static_cast<std::size_t>(pLF - p) : 0;
+        if (n >= 3 && pLF[-1] == '\r' && !JestBialy(pLF[-2]) &&
+            (p[0] == 'X' || KODY_ELEMENTOW.Jest(p[0], p[1]))) {
+            wiersze.emplace_back(p, n - 1);
+            m_nPozycjaWBuforze += n + 1;
+            ++m_nLinia;
+            if (p[0] == 'X')
+                break;
+            continue;
+        }
+        strLinia = DlugaDroga(wiersze, bCzysty);
+        wiersze.push_back(strLinia);
+        if (strLinia[0] == 'X')
+            break;
+        if (!KODY_ELEMENTOW.Jest(strLinia[0], strLinia.size() > 1 ? strLinia[1] : '\0'))
+            JestKoncemRekordu(strLinia); // error 4
     }
-    rekord.resize(n);
+    m_nKotwica = SIZE_MAX;
+    m_nPozycja = m_nPoczatekBufora + m_nPozycjaWBuforze;
+    // Nothing skipped between the lines: as many physical lines as the record has.
+    if (bCzysty && m_nLinia - nLiniaNaglowka == wiersze.size() - 1) {
+        const char* pPoczatek = wiersze.front().data();
+        rekord.m_strSurowy = {pPoczatek, static_cast<std::size_t>(m_bufor.data() +
+                                                                  m_nPozycjaWBuforze - pPoczatek)};
+    }
     return true;
 }
 
@@ -259,8 +333,7 @@ std::string_view CCzytnikSWDE::CzytajWiersz() {
 bool CCzytnikSWDE::JestKoncemRekordu(std::string_view strWiersz) {
     if (strWiersz.starts_with('X'))
         return true;
-    if (strWiersz.size() >= 2 &&
-        DrugieZnakiKodu(strWiersz[0]).find(strWiersz[1]) != std::string_view::npos)
+    if (strWiersz.size() >= 2 && KODY_ELEMENTOW.Jest(strWiersz[0], strWiersz[1]))
         return false;
     throw CSWDEException(EBlad::ElementWSekcji, std::string(strWiersz.substr(0, 2)) + "'");
 }

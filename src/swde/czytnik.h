@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "swde/format.h"
 #include "swde/platforma.h"
@@ -45,9 +46,9 @@ public:
     // inside the section is error 1.
     bool CzytajWierszSekcji(std::string& strWiersz);
     // The next record of the record section found: header, element lines and end line as
-    // read. False at the section's end line; after the "SO;" section only the file end line
-    // may follow. The record's texts are reused, so a caller that keeps one record object
-    // saves their memory. Error 4 for a line that is no element line.
+    // read, as views into the chunk that hold until the next read (the chunk keeps the whole
+    // record). False at the section's end line; after the "SO;" section only the file end line
+    // may follow. Error 4 for a line that is no element line.
     bool CzytajRekord(Rekord& rekord);
     // The next significant line in file order; it holds until the next read. Error 9 when no
     // line is left.
@@ -72,16 +73,25 @@ public:
 
 private:
     // The next significant line, trimmed; empty at the end of the file. bPozycja: the line
-    // moves the position counter.
+    // moves the position counter. bCzysty is cleared when the line was not taken exactly as
+    // it stands (blank or comment lines skipped, blanks trimmed, no CR LF end).
+    std::string_view NastepnyZnaczacy(bool bPozycja, bool& bCzysty);
     std::string_view NastepnyZnaczacy(bool bPozycja);
     // NastepnyZnaczacy for record reading: error 9 at the end of the file.
+    std::string_view NastepnyWymagany(bool& bCzysty);
     std::string_view NastepnyWymagany();
+    // The record's next line when it stands in the chunk just as it is read; false otherwise.
+    bool KrotkaDroga(std::string_view& strLinia);
+    // The record's next line read the long way; the record's lines follow a reload.
+    std::string_view DlugaDroga(std::vector<std::string_view>& wiersze, bool& bCzysty);
     // The next physical line, without its LF; false at the end of the data.
     bool NastepnaLinia(std::string_view& strLinia);
-    // Loads the next chunk behind the unconsumed tail; false when nothing is left to load.
+    // Loads the next chunk behind the unconsumed tail (and the record being read); false when
+    // nothing is left to load.
     bool WczytajPorcje();
-    // The line is handed out again by the next read.
-    void Odloz(std::string_view strLinia);
+    std::string_view Bufor() const { return {m_bufor.data(), m_nWBuforze}; }
+    // The significant line just read is read again by the next read.
+    void Cofnij();
     // Error 1 for the line just read, with its line number and the position just past it.
     [[noreturn]] void BladKolejnosci() const;
 
@@ -90,13 +100,16 @@ private:
     std::uint64_t m_nDlugoscPliku = 0;
     std::uint64_t m_nLinia = 0;
     std::uint64_t m_nPozycja = 0;
-    std::string m_strBufor;
+    std::vector<char> m_bufor;             // the chunk; only the first m_nWBuforze bytes hold data
+    std::size_t m_nWBuforze = 0;
     std::size_t m_nPozycjaWBuforze = 0;
-    std::uint64_t m_nPoczatekBufora = 0; // file offset of m_strBufor[0]
-    bool m_bOstatniaPorcja = false;      // the chunk that reaches the end of the file is loaded
-    int m_nSekcja = -2;                  // -2 before the header line, -1 after it, else the
-                                         // section whose start line was read last
-    std::string m_strOdlozony;           // a line read ahead, handed out by the next read
-    bool m_bOdlozony = false;
+    std::size_t m_nKotwica = SIZE_MAX;     // start of the record being read: kept at a reload
+    std::uint64_t m_nPoczatekBufora = 0;   // file offset of m_bufor[0]
+    bool m_bOstatniaPorcja = false;        // the chunk that reaches the end of the file is loaded
+    std::uint64_t m_nPoczatekLinii = 0;    // file offset of the last line read
+    int m_nSekcja = -2;                    // -2 before the header line, -1 after it, else the
+                                           // section whose start line was read last
+    std::uint64_t m_nPrzeladowania = 0;    // chunks loaded, so that a reader can tell a reload
+    std::vector<std::uint64_t> m_anLinie;  // where the record's lines start, while it is read
     std::function<void(std::string_view)> m_komentarze;
 };

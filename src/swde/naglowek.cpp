@@ -117,11 +117,11 @@ std::string TekstBleduNaglowka(const CSWDEException& blad, const std::string& st
 void ZapiszNaglowek(const CParaPlikow& para, CPlikWynikowy& plik) {
     plik.ZapiszWiersz(format::NAGLOWEK_PLIKU);
     plik.ZapiszWiersz(format::Znacznik(format::ESekcja::SN));
-    // The date line comes last.
+    // The date line comes last. A value is the user's text: a line end in it lands as CR LF.
     auto zapiszPole = [&](int i) {
         const auto ePole = static_cast<EPoleNaglowka>(i);
-        plik.ZapiszWiersz("NS," + std::string(KodPola(ePole)) + "," +
-                          kodowanie::Cp1250DoIso88592(para.m_docelowe[ePole]));
+        plik.Zapisz("NS," + std::string(KodPola(ePole)) + "," +
+                    kodowanie::Cp1250DoIso88592(para.m_docelowe[ePole]) + "\n");
     };
     for (int i = 0; i < LICZBA_POL_NAGLOWKA; ++i)
         if (i != PoleDN)

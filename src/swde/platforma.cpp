@@ -281,13 +281,22 @@ void CPlikWyjsciowy::Zapisz(std::string_view strTekst) {
         d.strCRLF.append("\r\n");
         i = nLF + 1;
     }
-    std::size_t nDoZapisu = d.strCRLF.size();
+    ZapiszBajty(d.strCRLF);
+}
+
+void CPlikWyjsciowy::ZapiszBajty(std::string_view strBajty) {
+    CDane& d = *m_pDane;
+    if (!d.pPlik)
+        throw CFileException(d.strSciezka);
+    std::size_t nDoZapisu = strBajty.size();
     const awarie::CAwaria* pAwaria = Awaria(d.strSciezka);
-    const bool bPelny = pAwaria && pAwaria->nZapisDo - std::min(pAwaria->nZapisDo, d.nZapisane) < nDoZapisu;
+    const std::uint64_t nWolne =
+        pAwaria ? pAwaria->nZapisDo - std::min(pAwaria->nZapisDo, d.nZapisane) : UINT64_MAX;
+    const bool bPelny = nWolne < nDoZapisu;
     if (bPelny)
-        nDoZapisu = static_cast<std::size_t>(pAwaria->nZapisDo - std::min(pAwaria->nZapisDo, d.nZapisane));
+        nDoZapisu = static_cast<std::size_t>(nWolne);
     errno = 0;
-    const std::size_t nZapisane = std::fwrite(d.strCRLF.data(), 1, nDoZapisu, d.pPlik);
+    const std::size_t nZapisane = std::fwrite(strBajty.data(), 1, nDoZapisu, d.pPlik);
     d.nZapisane += nZapisane;
     if (bPelny)
         BladPliku(d.strSciezka, ENOSPC);

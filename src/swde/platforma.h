@@ -55,6 +55,8 @@ public:
     bool Otworz(const std::string& strSciezka);
     // Writes the text, "\n" as CR LF. CFileException on error.
     void Zapisz(std::string_view strTekst);
+    // Writes the bytes as they are. CFileException on error.
+    void ZapiszBajty(std::string_view strBajty);
     void Oproznij();
     // Closes; CFileException when the data could not be written. Closing a closed file does nothing.
     void Zamknij();

@@ -1,5 +1,8 @@
-// The buffered output file: lines collect in a 1 MiB buffer that goes to the file in one write.
+// The buffered output file: lines collect in a 1 MiB buffer, already with their CR LF ends,
+// that goes to the file in one write.
 #include "swde/plik_wynikowy.h"
+
+#include <algorithm>
 
 #include "swde/bledy.h"
 
@@ -18,18 +21,20 @@ bool CPlikWynikowy::Otworz(const std::string& strSciezka) {
     if (!m_plik.Otworz(strSciezka))
         return false;
     m_strSciezka = strSciezka;
-    m_strBufor.clear();
-    m_strBufor.reserve(ROZMIAR_BUFORA);
+    if (!m_pBufor)
+        m_pBufor = std::make_unique_for_overwrite<char[]>(2 * ROZMIAR_BUFORA);
+    m_nBajty = 0;
     m_nLiczba = 0;
     m_bOtwarty = true;
     return true;
 }
 
 void CPlikWynikowy::Oproznij() {
-    if (m_nLiczba != 0) {
-        m_plik.Zapisz(m_strBufor);
-        m_strBufor.clear();
+    if (m_nBajty != 0) {
+        const std::size_t nBajty = m_nBajty;
+        m_nBajty = 0;
         m_nLiczba = 0;
+        m_plik.ZapiszBajty(std::string_view(m_pBufor.get(), nBajty));
     }
     m_plik.Oproznij();
 }
@@ -39,10 +44,10 @@ void CPlikWynikowy::Zamknij() {
         return;
     m_bOtwarty = false;
     try {
-        if (m_nLiczba != 0)
+        if (m_nBajty != 0)
             Oproznij();
     } catch (...) {
-        m_strBufor.clear();
+        m_nBajty = 0;
         m_nLiczba = 0;
         try {
             m_plik.Zamknij();
@@ -53,16 +58,40 @@ void CPlikWynikowy::Zamknij() {
     m_plik.Zamknij();
 }
 
+void CPlikWynikowy::DopiszZKoncami(std::string_view strTekst) {
+    for (std::size_t nLF; (nLF = strTekst.find('\n')) != std::string_view::npos;) {
+        Dopisz(strTekst.substr(0, nLF));
+        Dopisz("\r\n");
+        strTekst.remove_prefix(nLF + 1);
+    }
+    Dopisz(strTekst);
+}
+
 void CPlikWynikowy::Zapisz(std::string_view strTekst) {
     if (!m_bOtwarty)
         throw CFileException(m_strSciezka);
     if (m_nLiczba + strTekst.size() >= ROZMIAR_BUFORA)
         Oproznij();
-    // A text that would not fit even an empty buffer goes straight to the file.
-    if (strTekst.size() >= ROZMIAR_BUFORA) {
-        m_plik.Zapisz(strTekst);
+    // A text that would not fit even an empty buffer goes to the file piece by piece.
+    while (strTekst.size() >= ROZMIAR_BUFORA) {
+        DopiszZKoncami(strTekst.substr(0, ROZMIAR_BUFORA - 1));
+        strTekst.remove_prefix(ROZMIAR_BUFORA - 1);
+        Oproznij();
+    }
+    DopiszZKoncami(strTekst);
+    m_nLiczba += strTekst.size();
+}
+
+void CPlikWynikowy::ZapiszWiersze(std::string_view strBajty, std::size_t nLinii) {
+    if (!m_bOtwarty)
+        throw CFileException(m_strSciezka);
+    const std::size_t nZnaki = strBajty.size() - nLinii;
+    if (m_nLiczba + nZnaki >= ROZMIAR_BUFORA)
+        Oproznij();
+    if (nZnaki >= ROZMIAR_BUFORA) {
+        m_plik.ZapiszBajty(strBajty);
         return;
     }
-    m_strBufor.append(strTekst);
-    m_nLiczba += strTekst.size();
+    Dopisz(strBajty);
+    m_nLiczba += nZnaki;
 }

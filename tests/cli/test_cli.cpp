@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -358,6 +359,7 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
         {{"--header", "TN=a\nb", "a.swd"}, "nie może zawierać końca wiersza"},
         {{"--header", "ON=Biuro „Szkic”", "a.swd"}, "nie da się zapisać w pliku SWDE"},
         {{"-o", "x.swd", "a.swd", "b.swd"}, "dokładnie jednego pliku źródłowego"},
+        {{"-j", "dwa", "a.swd"}, "nieprawidłowa liczba jednocześnie filtrowanych plików 'dwa'"},
         {{"-o", "x.swd", "-d", "wyniki", "a.swd"}, "nie można łączyć"},
         {{"-c", "brak.cfg", "a.swd"}, "nie można odczytać pliku konfiguracji"},
         {{"-c", "zla.cfg", "a.swd"},
@@ -400,6 +402,39 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
     }
     EXPECT_EQ(Czytaj(katalog / "b_nowy.swd"), "stary wynik");
     EXPECT_EQ(katalog.Uruchom({"--bogus", "--help"}).nKod, 0); // help whatever else is wrong
+}
+
+// Several files at once: every target, every log (time stamps aside), the summary and the exit
+// status are those of the run one file after another, whatever -j says (0: as many as there
+// are cores; more engines than files).
+TEST(Konsola, KilkaPlikowNarazTeSameBajtyCoPoKolei) {
+    CKatalog katalog;
+    fs::copy_file(PRZYKLAD, katalog / "a.swd");
+    fs::copy_file(PRZYKLAD, katalog / "c.swd");
+    Zapisz(katalog / "b.swd", MalyPlik());
+    Zapisz(katalog / "zly.swd", MalyPlik(true, "ZZ,1;\n"));
+    Zapisz(katalog / "tekst.txt", "to nie jest plik SWDE\r\n");
+    const std::regex czasy("[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9:]{8}|Czas [a-z ]+: [0-9:]+|wyniki[0-9]");
+    std::string strPoKolei;
+    for (const std::string strJ : {"1", "2", "0", "9"}) {
+        SCOPED_TRACE(strJ);
+        const std::string strWyniki = "wyniki" + strJ;
+        fs::create_directories(katalog / strWyniki);
+        const CWynik wynik =
+            katalog.Uruchom({"-q", "-j", strJ, "-c", PRZYKLAD_CFG, "-d", strWyniki, "a.swd",
+                             "zly.swd", "b.swd", "tekst.txt", "c.swd"});
+        EXPECT_EQ(wynik.nKod, 1);
+        std::string strWszystko = wynik.strWyjscie;
+        for (const std::string& strPlik : katalog.Pliki())
+            if (strPlik.starts_with(strWyniki + "/"))
+                strWszystko += strPlik.substr(strWyniki.size()) + "\n" + Czytaj(katalog / strPlik);
+        strWszystko = std::regex_replace(strWszystko, czasy, "#");
+        if (strPoKolei.empty())
+            strPoKolei = strWszystko;
+        EXPECT_TRUE(strWszystko == strPoKolei);
+    }
+    EXPECT_TRUE(Zawiera(strPoKolei, "Ilość błędów filtrowania: 2\n"));
+    EXPECT_TRUE(Zawiera(strPoKolei, "/c_nowy.swd\n"));
 }
 
 // Valid identifiers made for the tests (computed check digits), each also one digit off.
@@ -595,6 +630,24 @@ TEST(KonsolaPrzerwanie, SigtermISighupPrzerywajaJakCtrlC) {
         wynik.nKod = 130;
         SprawdzPrzerwany(katalog, wynik);
     }
+}
+
+// With several files at once, one Ctrl+C stops every engine: each file begun keeps only its log
+// (ending with the cancel line), and no file is begun after it.
+TEST(KonsolaPrzerwanie, SigintZatrzymujeWszystkiePlikiNaraz) {
+    CKatalog katalog;
+    for (const char* szPlik : {"a.swd", "b.swd", "c.swd"})
+        Zapisz(katalog / szPlik, DuzyPlik());
+    const pid_t pid = katalog.Start({"-j", "2", "-c", PRZYKLAD_CFG, "a.swd", "b.swd", "c.swd"});
+    ASSERT_TRUE(CzekajNaPlik(katalog / "a_KELVOR1.swd"));
+    ASSERT_TRUE(CzekajNaPlik(katalog / "b_KELVOR1.swd"));
+    kill(pid, SIGINT);
+    const CWynik wynik = katalog.Koniec(pid);
+    EXPECT_EQ(wynik.nKod, 130);
+    EXPECT_EQ(katalog.Pliki(), (Lista{"a.swd", "a_nowy.log", "b.swd", "b_nowy.log", "c.swd"}));
+    for (const char* szLog : {"a_nowy.log", "b_nowy.log"})
+        EXPECT_TRUE(Czytaj(katalog / szLog).ends_with(" Przerwano filtrowanie.\r\n")) << szLog;
+    EXPECT_FALSE(Zawiera(wynik.strWyjscie, "Filtrowanie zako"));
 }
 
 // What the terminal shows until the text has appeared, or about a minute has passed.

@@ -80,7 +80,7 @@ TEST(OdfiltrujSieroty, ZostawiaToCoNazwaneAUsuwaSieroty) {
         "P,P,G5PZG,k21; P,K,k22L; P,P,G5PZG,k23L; P,K,k23; P,P,G5KLU,k24; GX;";
     CPrzebieg przebieg;
     przebieg.stan.Dodaj(ListaUsunietych, "G5ADR", "a", "aL");
-    przebieg.stan.m_punktyLokalne.insert("k11L");
+    przebieg.stan.m_punktyLokalne.Dodaj("k11L");
     const std::string strCel =
         przebieg(przebieg(Plik(strZrodlo), OdfiltrujSlepeOdwolania), OdfiltrujSieroty);
     EXPECT_EQ(Naglowki(strCel),

@@ -69,3 +69,30 @@ TEST(SumyCRC, EverySectionAndTheFileGetTheirChecksums) {
     // A section of its start line only: the standard CRC-32 of seven characters.
     EXPECT_EQ(ZSumami("SN;\nSX;\n"), "SN;\nSXC," + std::to_string(Crc32("SN;SXC,")) + ";\n");
 }
+
+// The register of a run of zero bytes worked out at once is the register fed them one by one.
+TEST(ObliczCRC, ZeroBytesAdvancedAtOnce) {
+    for (const std::uint32_t nRejestr : {0u, 1u, 0xFFFFFFFFu, 0x12345678u})
+        for (const std::size_t n : {0, 1, 7, 8, 9, 64, 1000, 4096, 65537})
+            EXPECT_EQ(PrzesunCRC(nRejestr, n), ObliczCRC(nRejestr, std::string(n, '\0')))
+                << nRejestr << " " << n;
+}
+
+// A section far longer than what is gathered before feeding: both checksums are those of the
+// bytes themselves, also when the file ends inside the section.
+TEST(SumyCRC, LongSectionsFedInPieces) {
+    std::string strLinie = "SO;\n", strSekcja = "SO;", strPlik = "SWDE.w.2.00.(C) GUGiK 2000;SO;";
+    for (int i = 0; i < 3000; ++i) {
+        const std::string strLinia = "D,G5NOS,D," + std::to_string(i * 7919);
+        strLinie += strLinia + "\n";
+        strSekcja += strLinia;
+        strPlik += strLinia;
+    }
+    const std::string strSXC = "SXC," + std::to_string(Crc32(strSekcja + "SXC,")) + ";";
+    EXPECT_EQ(ZSumami("SWDE.w.2.00.(C) GUGiK 2000;\n" + strLinie + "SX;\nSWDEX;"),
+              "SWDE.w.2.00.(C) GUGiK 2000;\n" + strLinie + strSXC + "\nSWDEXC," +
+                  std::to_string(Crc32(strPlik + strSXC + "SWDEXC,")) + ";");
+    EXPECT_EQ(ZSumami("SWDE.w.2.00.(C) GUGiK 2000;\n" + strLinie + "SWDEX;"),
+              "SWDE.w.2.00.(C) GUGiK 2000;\n" + strLinie + "SWDEXC," +
+                  std::to_string(Crc32(strPlik + "SWDEXC,")) + ";");
+}

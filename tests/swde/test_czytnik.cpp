@@ -46,11 +46,20 @@ Rekordy CzytajRekordy(CCzytnikSWDE& czytnik, ESekcja eSekcja, const std::string&
     Rekordy rekordy;
     if (!czytnik.ZnajdzSekcje(eSekcja))
         return rekordy;
-    Linie linie = {"z poprzedniego wywolania", "i", "jeszcze", "dalej"};
+    Rekord linie = {"z poprzedniego wywolania", "i", "jeszcze", "dalej"};
     auto itPoprzedni = strPlik.begin();
     std::uint64_t nLinie = 0;
     while (czytnik.CzytajRekord(linie)) {
-        rekordy.push_back(linie);
+        rekordy.emplace_back(linie.begin(), linie.end());
+        // A record whose lines stand in the file just as read, each with CR LF and nothing
+        // between them, knows its bytes there (whatever the chunks); any other record does not.
+        std::string strLinie;
+        for (const std::string_view str : linie)
+            strLinie.append(str).append("\r\n");
+        const bool bCzysty = czytnik.Pozycja() >= strLinie.size() &&
+                             strPlik.compare(czytnik.Pozycja() - strLinie.size(), strLinie.size(),
+                                             strLinie) == 0;
+        EXPECT_EQ(linie.Surowy(), bCzysty ? strLinie : "") << linie[0];
         const auto it = strPlik.begin() + static_cast<std::ptrdiff_t>(czytnik.Pozycja());
         EXPECT_EQ(*(it - 1), '\n');
         nLinie += static_cast<std::uint64_t>(std::count(std::exchange(itPoprzedni, it), it, '\n'));

@@ -16,6 +16,8 @@ TEST(Rekord, SplittingFollowsTheCommaAndDataLineRules) {
         {"X;", 1, {"X"}},
         {" RO , a ,G5DZE,1,2,11 ;", 6, {"RO", "a", "G5DZE", "1", "2", "11 "}},
         {"A,", 2, {"A", ""}},
+        {"P,P , G5PZG ,12 ;x,7", 5, {"P", "P", "G5PZG", "12 ;x", "7"}},
+        {"WG,G5RJDR,G5JDR,77; ", 4, {"WG", "G5RJDR", "G5JDR", "77"}},
         // Data lines: four fields, runs of commas are one separator, the value verbatim.
         {"D,G5NIP,,123", 4, {"D", "G5NIP", "123", ""}},
         {"D,G5TJR,D,3;", 4, {"D", "G5TJR", "D", "3;"}},
@@ -28,6 +30,9 @@ TEST(Rekord, SplittingFollowsTheCommaAndDataLineRules) {
         Pola pola;
         EXPECT_EQ(PodzielWiersz(p.strWiersz, pola), p.nWynik) << p.strWiersz;
         EXPECT_EQ(pola, p.pola) << p.strWiersz;
+        // One field taken straight from the line is the field of the whole split.
+        for (int i = 0; i <= p.nWynik + 1; ++i)
+            EXPECT_EQ(PoleWiersza(p.strWiersz, i), Pole(pola, p.nWynik, i)) << p.strWiersz << i;
     }
 }
 
