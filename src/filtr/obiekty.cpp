@@ -65,8 +65,9 @@ bool ZnajdzRelacje(std::string_view strSymbol, const Rekord& rekord, CElement& e
 // follow the header directly are removed.
 void ZamienNaOpisowy(Rekord& rekord, const CNaglowek& naglowek) {
     std::string strNaglowek = "RD,";
-    for (const std::string_view strPole :
-         {naglowek[1], std::string_view(FormaOpisowa(naglowek[2])), naglowek[3], naglowek[4]}) {
+    // Held here: a temporary inside the loop's list would be gone before the loop body runs.
+    const std::string strForma = FormaOpisowa(naglowek[2]);
+    for (const std::string_view strPole : {naglowek[1], std::string_view(strForma), naglowek[3], naglowek[4]}) {
         strNaglowek += strPole;
         strNaglowek += ',';
     }

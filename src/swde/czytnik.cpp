@@ -87,7 +87,8 @@ bool CCzytnikSWDE::WczytajPorcje() {
     }
     // What is not consumed yet, from the start of the record being read, moves to the front.
     const std::size_t nOd = std::min(m_nKotwica, m_nPozycjaWBuforze);
-    std::memmove(m_bufor.data(), m_bufor.data() + nOd, m_nWBuforze - nOd);
+    if (m_nWBuforze > nOd) // an empty chunk may have no storage for memmove
+        std::memmove(m_bufor.data(), m_bufor.data() + nOd, m_nWBuforze - nOd);
     m_nWBuforze -= nOd;
     m_nPozycjaWBuforze -= nOd;
     m_nPoczatekBufora += nOd;
@@ -105,13 +106,20 @@ bool CCzytnikSWDE::WczytajPorcje() {
     return nWczytane > 0;
 }
 
+// An empty chunk has no storage at all: memchr must not be given its null pointer.
+const char* CCzytnikSWDE::SzukajLF(std::size_t nOd) const {
+    if (nOd >= m_nWBuforze)
+        return nullptr;
+    return static_cast<const char*>(std::memchr(m_bufor.data() + nOd, '\n', m_nWBuforze - nOd));
+}
+
 // A line is handed out only once its LF has been loaded, except the file's unterminated last
 // line.
 bool CCzytnikSWDE::NastepnaLinia(std::string_view& strLinia) {
     std::size_t nSzukajOd = m_nPozycjaWBuforze;
     const void* pLF = nullptr;
     for (;;) {
-        pLF = std::memchr(m_bufor.data() + nSzukajOd, '\n', m_nWBuforze - nSzukajOd);
+        pLF = SzukajLF(nSzukajOd);
         if (pLF || m_bOstatniaPorcja)
             break;
         const std::size_t nPrzeszukane = m_nWBuforze - m_nPozycjaWBuforze;
@@ -238,8 +246,7 @@ bool CCzytnikSWDE::CzytajWierszSekcji(std::string& strWiersz) {
 // CR LF at the end, no comment. Such a line is taken here; false leaves everything as it was.
 inline bool CCzytnikSWDE::KrotkaDroga(std::string_view& strLinia) {
     const char* p = m_bufor.data() + m_nPozycjaWBuforze;
-    const char* pLF =
-        static_cast<const char*>(std::memchr(p, '\n', m_nWBuforze - m_nPozycjaWBuforze));
+    const char* pLF = SzukajLF(m_nPozycjaWBuforze);
     const std::size_t n = pLF ? static_cast<std::size_t>(pLF - p) : 0;
     if (n < 3 || pLF[-1] != '\r' || JestBialy(p[0]) || JestBialy(pLF[-2]) ||
         (p[0] == 'C' && p[1] == ';'))
@@ -296,8 +303,7 @@ bool CCzytnikSWDE::CzytajRekord(Rekord& rekord) {
         // An element or end line as KrotkaDroga takes it: its code (or "X") also tells that it
         // has no blank in front and is no comment.
         const char* p = m_bufor.data() + m_nPozycjaWBuforze;
-        const char* pLF =
-            static_cast<const char*>(std::memchr(p, '\n', m_nWBuforze - m_nPozycjaWBuforze));
+        const char* pLF = SzukajLF(m_nPozycjaWBuforze);
         const std::size_t n = pLF ? static_cast<std::size_t>(pLF - p) : 0;
         if (n >= 3 && pLF[-1] == '\r' && !JestBialy(pLF[-2]) &&
             (p[0] == 'X' || KODY_ELEMENTOW.Jest(p[0], p[1]))) {

@@ -90,6 +90,8 @@ private:
     // nothing is left to load.
     bool WczytajPorcje();
     std::string_view Bufor() const { return {m_bufor.data(), m_nWBuforze}; }
+    // The first LF in the chunk from nOd on, or null.
+    const char* SzukajLF(std::size_t nOd) const;
     // The significant line just read is read again by the next read.
     void Cofnij();
     // Error 1 for the line just read, with its line number and the position just past it.
