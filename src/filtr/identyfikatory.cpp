@@ -1,13 +1,14 @@
 // Check digits of Polish personal identifiers and their search in a line of text.
 #include "filtr/identyfikatory.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
 namespace {
 
 bool JestCyfra(char c) {
-    return c >= '0' && c <= '9';
+    return static_cast<unsigned char>(c - '0') < 10;
 }
 
 bool JestLitera(char c) {
@@ -144,6 +145,24 @@ bool JestUklademNip(const std::array<CGrupa, 4>& grupy) {
     return false;
 }
 
+// Whether the text can hold an identifier at all: six digits in a row (PESEL, NIP, the digits
+// of a document number) or three digits before a dash (a NIP written with dashes). Dates,
+// times and short numbers are passed over at the cost of one look at each character.
+bool MozeZawierac(std::string_view str) {
+    std::size_t nCyfr = 0;
+    for (const char c : str) {
+        if (JestCyfra(c)) {
+            if (++nCyfr == 6)
+                return true;
+        } else {
+            if (c == '-' && nCyfr == 3)
+                return true;
+            nCyfr = 0;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool CzyPesel(std::string_view str) {
@@ -176,21 +195,38 @@ bool CzyPaszport(std::string_view str) {
 
 void ZnajdzIdentyfikatory(std::string_view str, std::vector<CIdentyfikator>& wynik) {
     wynik.clear();
+    if (!MozeZawierac(str))
+        return;
     for (std::size_t i = 0; i < str.size();) {
-        if (!JestCyfra(str[i])) {
+        // Most of a text is no digit: passed over in a tight loop.
+        while (i < str.size() && !JestCyfra(str[i]))
             ++i;
-            continue;
-        }
-        // Digit groups joined by single dashes, from i to n; the first four are kept.
+        if (i == str.size())
+            break;
+        // Digit groups joined by single dashes, from i to n, each judged alone unless the first
+        // four are the layout of a NIP and nothing follows them.
         std::array<CGrupa, 4> grupy{};
         std::size_t nGrup = 0, n = i;
+        // Only runs of 6, 7, 10 or 11 digits can be an identifier alone.
+        auto sprawdz = [&](const CGrupa& g) {
+            if (g.nDlugosc == 6 || g.nDlugosc == 7 || g.nDlugosc == 10 || g.nDlugosc == 11)
+                SprawdzGrupe(str, g, wynik);
+        };
+        auto sprawdzPierwsze = [&] {
+            for (std::size_t k = 0; k < std::min(nGrup, grupy.size()); ++k)
+                sprawdz(grupy[k]);
+        };
         for (;;) {
             const std::size_t nPoczatek = n;
             while (n < str.size() && JestCyfra(str[n]))
                 ++n;
+            const CGrupa grupa = {nPoczatek, n - nPoczatek};
             if (nGrup < grupy.size())
-                grupy[nGrup] = {nPoczatek, n - nPoczatek};
-            ++nGrup;
+                grupy[nGrup] = grupa;
+            else
+                sprawdz(grupa);
+            if (++nGrup == grupy.size() + 1)
+                sprawdzPierwsze();
             if (n + 1 >= str.size() || str[n] != '-' || !JestCyfra(str[n + 1]))
                 break;
             ++n;
@@ -201,13 +237,8 @@ void ZnajdzIdentyfikatory(std::string_view str, std::vector<CIdentyfikator>& wyn
                 strNip += str.substr(g.nPoczatek, g.nDlugosc);
             if (CzyNip(strNip))
                 Dodaj(wynik, ERodzajIdentyfikatora::Nip, std::move(strNip), i, n);
-        } else {
-            for (std::size_t j = i; j < n; ++j) {
-                const std::size_t nPoczatek = j;
-                while (j < n && JestCyfra(str[j]))
-                    ++j;
-                SprawdzGrupe(str, {nPoczatek, j - nPoczatek}, wynik);
-            }
+        } else if (nGrup <= grupy.size()) {
+            sprawdzPierwsze();
         }
         i = n;
     }

@@ -103,6 +103,12 @@ struct COczekujace {
     std::size_t nGrupa;
 };
 
+// Whether the text is long enough for the shortest identifier, a document number of nine
+// characters.
+bool MozeBycIdentyfikatorem(std::string_view strTekst) {
+    return strTekst.size() >= 9;
+}
+
 bool CzyAktualny(std::string_view strStatus) {
     return strStatus.size() >= 2 && strStatus[1] == '1';
 }
@@ -356,8 +362,7 @@ void CSprawdzanie::ElementRekordu(std::string_view str) {
     if (str.starts_with("K,") || str.starts_with("GL") || str.starts_with("GX"))
         return;
     if (JestWierszemDanych(str)) {
-        std::array<std::string_view, 4> pola;
-        PodzielNaWidoki(str, pola);
+        const auto pola = PolaWierszaDanych(str);
         Identyfikatory(pola[3], pola[1]);
     } else {
         Identyfikatory(str.substr(2), str.substr(0, 2));
@@ -366,6 +371,12 @@ void CSprawdzanie::ElementRekordu(std::string_view str) {
 
 // What an element names, as the dangling-reference pass records it for the orphan pass.
 void CSprawdzanie::Odwolanie(std::string_view str) {
+    // Most "P," lines are coordinates; only "P,P" and "P,K" name a point.
+    if (str[0] == 'P') {
+        const std::string_view strRodzaj = PoleWiersza(str, 1);
+        if (strRodzaj != "P" && strRodzaj != "K")
+            return;
+    }
     std::array<std::string_view, 4> p;
     PodzielNaWidoki(str, p);
     if (p[0] == "WL" && !p[2].empty())
@@ -400,8 +411,7 @@ void CSprawdzanie::Odwolanie(std::uint64_t nSkrot, std::string_view strKod,
 
 void CSprawdzanie::Identyfikatory(std::string_view strTekst, std::string_view strA,
                                   std::string_view strB) {
-    constexpr std::size_t NAJKROTSZY = 9; // a document number
-    if (strTekst.size() < NAJKROTSZY)
+    if (!MozeBycIdentyfikatorem(strTekst))
         return;
     ZnajdzIdentyfikatory(strTekst, m_znalezione);
     for (const CIdentyfikator& identyfikator : m_znalezione) {

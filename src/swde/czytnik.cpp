@@ -333,7 +333,11 @@ bool CCzytnikSWDE::CzytajRekord(Rekord& rekord) {
 }
 
 std::string_view CCzytnikSWDE::CzytajWiersz() {
-    return NastepnyWymagany();
+    std::string_view strLinia;
+    if (!KrotkaDroga(strLinia))
+        return NastepnyWymagany();
+    m_nPozycja = m_nPoczatekBufora + m_nPozycjaWBuforze;
+    return strLinia;
 }
 
 bool CCzytnikSWDE::JestKoncemRekordu(std::string_view strWiersz) {

@@ -2,6 +2,7 @@
 // field splitting and the base forms of type symbols.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <initializer_list>
@@ -107,21 +108,32 @@ private:
 
 // Field i of the line, or an empty text when the line does not reach it; the rest of the line
 // is not split. The same rules as CPolaWiersza, walked straight to the field.
+inline std::string_view PoleWiersza(std::string_view str, int i);
+
+// The four fields of a "D," line in one walk, by the data line rule.
+inline std::array<std::string_view, 4> PolaWierszaDanych(std::string_view str) {
+    std::array<std::string_view, 4> pola;
+    const std::size_t n = str.size();
+    std::size_t p = 0;
+    for (std::size_t k = 0; k < 3; ++k) {
+        while (p < n && str[p] == ',')
+            ++p;
+        const std::size_t nPoczatek = p;
+        while (p < n && str[p] != ',')
+            ++p;
+        pola[k] = str.substr(nPoczatek, p - nPoczatek);
+    }
+    if (p < n)
+        pola[3] = str.substr(p + 1);
+    return pola;
+}
+
 inline std::string_view PoleWiersza(std::string_view str, int i) {
     const std::size_t n = str.size();
     std::size_t p = 0;
-    if (JestWierszemDanych(str)) {
-        for (int k = 0; k < 3; ++k) {
-            while (p < n && str[p] == ',')
-                ++p;
-            const std::size_t nPoczatek = p;
-            while (p < n && str[p] != ',')
-                ++p;
-            if (k == i)
-                return str.substr(nPoczatek, p - nPoczatek);
-        }
-        return i == 3 && p < n ? str.substr(p + 1) : std::string_view();
-    }
+    if (JestWierszemDanych(str))
+        return i >= 0 && i < 4 ? PolaWierszaDanych(str)[static_cast<std::size_t>(i)]
+                               : std::string_view();
     for (int k = 0; k < i; ++k) {
         while (p < n && str[p] != ',')
             ++p;

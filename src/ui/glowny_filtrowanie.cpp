@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 
 #include <utility>
 
@@ -39,9 +40,9 @@ void CGlownyDlg::Przetwarzaj() {
         if (m_pPostepDlg)
             m_pPostepDlg->UstawEtap(strTekst);
     });
-    connect(m_pWatek, &CKelvorThread::postep, this, [this](int nPromile) {
-        if (m_pPostepDlg)
-            m_pPostepDlg->UstawPostep(nPromile);
+    connect(m_pWatek, &CKelvorThread::postep, this, [this, pWatek = QPointer(m_pWatek)] {
+        if (pWatek && m_pPostepDlg)
+            m_pPostepDlg->UstawPostep(pWatek->OdbierzPostep());
     });
     connect(m_pWatek, &CKelvorThread::nieOtwartoPliku, this, &CGlownyDlg::WyczyscNaglowki);
     connect(m_pWatek, &CKelvorThread::zakonczono, this, &CGlownyDlg::ZakonczonoFiltrowanie);

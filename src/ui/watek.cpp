@@ -32,14 +32,24 @@ void CKelvorThread::Etap(const std::string& strTekst) {
     emit etap(Q(strTekst));
 }
 
+// A fast run reports thousands of values a second: only one event waits in the window's queue
+// and shows whatever is latest when it is handled, so the window never falls behind the run.
 void CKelvorThread::Postep(int nPromile) {
-    emit postep(nPromile);
+    m_nPostep.store(nPromile, std::memory_order_release);
+    if (!m_bPostepWKolejce.exchange(true, std::memory_order_acq_rel))
+        emit postep();
     if (m_przystanek && m_przystanek->m_nPara == m_nPara &&
         m_przystanek->m_strEtap == m_strEtap && nPromile >= m_przystanek->m_nPromile) {
         m_przystanek.reset();
         Wstrzymaj(true);
         emit wstrzymano();
     }
+}
+
+int CKelvorThread::OdbierzPostep() {
+    // Cleared before the value is read: a value stored after this sends a new event.
+    m_bPostepWKolejce.store(false, std::memory_order_release);
+    return m_nPostep.load(std::memory_order_acquire);
 }
 
 // The common case is one atomic read; only a pause takes the lock.

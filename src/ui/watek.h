@@ -40,12 +40,16 @@ public:
     bool CzyCzeka() const { return m_bCzeka.load(); }
     // The run's result, once zakonczono() has been sent.
     const CWynikRunu& Wynik() const { return m_wynik; }
+    // User-interface thread, on postep(): the latest progress; the next change sends postep()
+    // again.
+    int OdbierzPostep();
 
 signals:
     void rozpoczetoRun(int nPar);
     void rozpoczetoPlik(int j, const QString& strPodpis);
     void etap(const QString& strTekst);
-    void postep(int nPromile);
+    // The progress changed; OdbierzPostep() gives its latest value. At most one is queued.
+    void postep();
     void nieOtwartoPliku(int j);
     // The worker reached its pause point and waits.
     void wstrzymano();
@@ -65,6 +69,9 @@ private:
     bool CzyPrzerwac() override;
 
     void Czekaj();
+
+    std::atomic<int> m_nPostep{0};
+    std::atomic<bool> m_bPostepWKolejce{false};
 
     const std::vector<CParaPlikow> m_pary;
     const COpcjeFiltrowania m_opcje;
