@@ -163,7 +163,8 @@ public:
             const int n = m_anSloty[i];
             if (n < 0) {
                 m_anSloty[i] = static_cast<int>(m_wpisy.size());
-                return m_wpisy.emplace_back(std::string(strTyp), utworz(strTyp)).wartosc;
+                // Braces: clang 14 (the fuzz build) has no parenthesised aggregate init.
+                return m_wpisy.emplace_back(CWpis{std::string(strTyp), utworz(strTyp)}).wartosc;
             }
             if (m_wpisy[static_cast<std::size_t>(n)].strTyp == strTyp)
                 return m_wpisy[static_cast<std::size_t>(n)].wartosc;
