@@ -59,11 +59,13 @@ const unsigned char* CzytajDlugosc(const unsigned char* p, std::size_t& n) {
 
 unsigned char* ZapiszTekst(unsigned char* p, const CKlucz& klucz) {
     p = ZapiszDlugosc(p, klucz.Dlugosc());
-    std::memcpy(p, klucz.strA.data(), klucz.strA.size());
+    if (!klucz.strA.empty()) // an empty view may have no storage for memcpy
+        std::memcpy(p, klucz.strA.data(), klucz.strA.size());
     p += klucz.strA.size();
     if (klucz.cSeparator) {
         *p++ = static_cast<unsigned char>(klucz.cSeparator);
-        std::memcpy(p, klucz.strB.data(), klucz.strB.size());
+        if (!klucz.strB.empty())
+            std::memcpy(p, klucz.strB.data(), klucz.strB.size());
         p += klucz.strB.size();
     }
     return p;
@@ -93,9 +95,12 @@ std::uint64_t CKlucz::Hasz() const {
         strDlugi.resize(n);
         p = strDlugi.data();
     }
-    std::memcpy(p, strA.data(), strA.size());
+    // An empty view may have no storage: memcpy must not be given its null pointer.
+    if (!strA.empty())
+        std::memcpy(p, strA.data(), strA.size());
     p[strA.size()] = cSeparator;
-    std::memcpy(p + strA.size() + 1, strB.data(), strB.size());
+    if (!strB.empty())
+        std::memcpy(p + strA.size() + 1, strB.data(), strB.size());
     return HaszBajtow(p, n);
 }
 

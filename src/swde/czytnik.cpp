@@ -266,7 +266,8 @@ std::string_view CCzytnikSWDE::DlugaDroga(std::vector<std::string_view>& wiersze
         m_anLinie.push_back(static_cast<std::uint64_t>(str.data() - pKotwica));
     const std::uint64_t nPrzeladowania = m_nPrzeladowania;
     const std::string_view strLinia = NastepnyWymagany(bCzysty);
-    if (m_nPrzeladowania != nPrzeladowania) {
+    // Before the header there is no record to move (and no anchor to add).
+    if (m_nPrzeladowania != nPrzeladowania && m_nKotwica != SIZE_MAX) {
         pKotwica = m_bufor.data() + m_nKotwica;
         for (std::size_t i = 0; i < wiersze.size(); ++i)
             wiersze[i] = {pKotwica + m_anLinie[i], wiersze[i].size()};
