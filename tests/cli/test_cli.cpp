@@ -3,17 +3,11 @@
 // terminal (Ctrl+C, the question). Processes are started with fork, or CreateProcess on Windows.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
 #include <csignal>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <regex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #ifdef _WIN32
@@ -33,6 +27,7 @@
 
 #include "opcje/konfiguracja.h"
 #include "opcje/opcje.h"
+#include "wspolne/katalog_testowy.h"
 
 namespace {
 
@@ -50,15 +45,8 @@ const fs::path PRZYKLAD = fs::path(KELVOR_SRC_DIR) / "examples" / "obreb_przykla
 const std::string PRZYKLAD_CFG = (fs::path(KELVOR_SRC_DIR) / "examples" / "przyklad.cfg").string();
 const std::string PESEL_CFG = "Obiekty 0\r\nOSF 4\r\nCRC 1\r\n"; // one attribute, CRC asked
 
-std::string Czytaj(const fs::path& sciezka) {
-    std::ifstream plik(sciezka, std::ios::binary);
-    return {std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>()};
-}
-
-void Zapisz(const fs::path& sciezka, const std::string& strTresc) {
-    fs::create_directories(sciezka.parent_path());
-    std::ofstream(sciezka, std::ios::binary) << strTresc;
-}
+using testy::Czytaj;
+using testy::Zapisz;
 
 bool Zawiera(const std::string& strTekst, const std::string& strSzukany) {
     return strTekst.find(strSzukany) != std::string::npos;
@@ -101,26 +89,14 @@ struct CWynik {
 enum class EWyjscie { Pliki, ZamknietaRura, Terminal };
 
 // A folder of its own for each test: the data in dane/, where the program runs.
-class CKatalog {
+class CKatalog : public testy::CKatalog {
 public:
     CKatalog() { fs::create_directories(Dane()); }
-    ~CKatalog() {
-        std::error_code blad;
-        fs::remove_all(m_sciezka, blad);
-    }
 
     fs::path Dane() const { return m_sciezka / "dane"; }
     fs::path operator/(const std::string& strNazwa) const { return Dane() / strNazwa; }
-
     // Every file under dane/, relative and sorted.
-    Lista Pliki() const {
-        Lista astrPliki;
-        for (const auto& wpis : fs::recursive_directory_iterator(Dane()))
-            if (wpis.is_regular_file())
-                astrPliki.push_back(fs::relative(wpis.path(), Dane()).generic_string());
-        std::sort(astrPliki.begin(), astrPliki.end());
-        return astrPliki;
-    }
+    Lista Pliki() const { return testy::CKatalog::Pliki("dane"); }
 
     // Starts the program: stdin from the null device and the output into a file beside dane/
     // (stderr a pipe nobody reads, with ZamknietaRura), or everything on a new terminal (its
@@ -232,8 +208,6 @@ public:
         return Koniec(Start(astrArgumenty, EWyjscie::Pliki, program));
     }
 
-    const fs::path m_sciezka =
-        fs::temp_directory_path() / ("kelvor_cli_" + std::to_string(std::random_device{}()));
     int m_nTerminal = -1;
 };
 
@@ -388,6 +362,7 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
     Zapisz(katalog / "a.swd", MalyPlik());
     Zapisz(katalog / "b.swd", MalyPlik());
     Zapisz(katalog / "b_nowy.swd", "stary wynik");
+    fs::create_directories(katalog / "x");
     Zapisz(katalog / "x/a.swd", MalyPlik());
     Zapisz(katalog / "pusta.cfg", "Obiekty 0\r\n");
     Zapisz(katalog / "pesel.cfg", PESEL_CFG);

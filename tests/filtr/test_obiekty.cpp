@@ -166,7 +166,7 @@ TEST(EtapyZalezne, BledyKonczaPlikNumerowanymBledemZMiejscem) {
                 T("Błąd nr ") + std::to_string(p.nNumer) + ": " + T(p.szKomunikat) +
                 " (Linia w pliku nr: " + (p.nNumer == 11 ? "14, pozycja w pliku: 101)" : "")))
                 << run.silnik.Bledy()[0].m_strTekst;
-        EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo, true), Plik(p.szRekordy));
+        EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo), Plik(p.szRekordy));
     }
 }
 

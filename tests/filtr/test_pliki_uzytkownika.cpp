@@ -48,7 +48,7 @@ TEST(PlikiUzytkownika, NazwyZapisywaneSaZastepowaneNigdyZapisywanePrzezDowiazani
             continue;
         ASSERT_TRUE(run.Filtruj());
         EXPECT_EQ(run.silnik.LiczbaBledow(), 0);
-        EXPECT_EQ(Czytaj(run.katalog("obcy/h.txt"), true), "cudze dane\n");
+        EXPECT_EQ(Czytaj(run.katalog("obcy/h.txt")), "cudze dane\n");
         EXPECT_EQ(Naglowki(run.Cel()), ZOSTAJA);
         EXPECT_EQ(run.katalog.Pliki(), (std::vector<std::string>{"obcy/h.txt", "obreb.swd",
                                                                  "obreb_wy.log", "obreb_wy.swd"}));
@@ -76,7 +76,7 @@ TEST(PlikiUzytkownika, NieudanyPlikZostawiaWczesniejszyCelIJedynieLog) {
             ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
             EXPECT_TRUE(run.silnik.Bledy()[0].m_strTekst.starts_with(strBlad))
                 << run.silnik.Bledy()[0].m_strTekst;
-            EXPECT_EQ(Czytaj(run.katalog("obreb_wy.swd"), true), WCZESNIEJSZY);
+            EXPECT_EQ(Czytaj(run.katalog("obreb_wy.swd")), WCZESNIEJSZY);
             EXPECT_FALSE(Zawiera(run.Log("obreb_wy.log"), "Utworzono"));
             EXPECT_EQ(run.katalog.Pliki(),
                       (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
@@ -134,9 +134,9 @@ TEST(PlikiUzytkownika, OdmowyZanimCokolwiekZostanieZapisane) {
         astrPo.push_back("dlugi_wy.log");
     std::sort(astrPo.begin(), astrPo.end());
     EXPECT_EQ(run.katalog.Pliki(), astrPo);
-    EXPECT_EQ(Czytaj(run.katalog("zajety_wy.log"), true), "log pierwszego runu\r\n");
-    EXPECT_EQ(Czytaj(run.katalog("zajety_KELVOR1.swd"), true), "w toku\r\n");
-    EXPECT_EQ(Czytaj(run.opcje.m_strPlikKonfiguracji, true), "Obiekty 1\r\n");
+    EXPECT_EQ(Czytaj(run.katalog("zajety_wy.log")), "log pierwszego runu\r\n");
+    EXPECT_EQ(Czytaj(run.katalog("zajety_KELVOR1.swd")), "w toku\r\n");
+    EXPECT_EQ(Czytaj(run.opcje.m_strPlikKonfiguracji), "Obiekty 1\r\n");
 
     // Once the other run is over, the source is filtered.
     blokada.Zwolnij();
@@ -206,7 +206,7 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
         std::vector<std::string> astrZostaja = {"b/obreb_wy.swd", "drugi.swd", "drugi_wy.log",
                                                  "drugi_wy.swd"};
         if (fs::exists(run.katalog("a/obreb.swd"))) {
-            EXPECT_EQ(Czytaj(run.katalog("a/obreb.swd"), true), ZRODLO);
+            EXPECT_EQ(Czytaj(run.katalog("a/obreb.swd")), ZRODLO);
             astrZostaja.insert(astrZostaja.begin(), "a/obreb.swd");
         }
         if (fs::exists(run.katalog("b/obreb_wy.log"))) {
@@ -217,7 +217,7 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
         }
         std::sort(astrZostaja.begin(), astrZostaja.end());
         EXPECT_EQ(std::string(p.szPlik) == "b/obreb_wy.log", !fs::exists(run.katalog("b/obreb_wy.log")));
-        EXPECT_EQ(Czytaj(run.katalog("b/obreb_wy.swd"), true), WCZESNIEJSZY);
+        EXPECT_EQ(Czytaj(run.katalog("b/obreb_wy.swd")), WCZESNIEJSZY);
         EXPECT_EQ(Naglowki(run.Cel(1)), ZOSTAJA);
         EXPECT_EQ(run.katalog.Pliki(), astrZostaja);
     }

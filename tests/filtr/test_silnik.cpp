@@ -80,7 +80,7 @@ TEST(Przerwanie, UsuwaCzesciowyWynikIKonczyRun) {
         EXPECT_EQ(run.silnik.Wynik(), EWynikFiltrowania::Przerwano);
         EXPECT_EQ(run.katalog.Pliki(),
                   (std::vector<std::string>{"drugi.swd", "obreb.swd", "obreb_wy.log"}));
-        EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo, true), PLIK_LANCUCHA);
+        EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo), PLIK_LANCUCHA);
         EXPECT_TRUE(std::regex_search(run.Log("obreb_wy.log"),
                                       std::regex("\n\n[-0-9: ]+Przerwano filtrowanie.\n$")));
         EXPECT_EQ(run.obserwator.zdarzenia,
@@ -184,8 +184,8 @@ TEST(Run, OdrzuconeIBledneParyLiczoneResztaIdzieOdPustychListIMap) {
     const std::string strLog = run.Log("obreb.log"); // the refused pair's log
     EXPECT_TRUE(Zawiera(strLog, "\n\t" + strOdmowa + "\n"));
     EXPECT_FALSE(Zawiera(strLog, T("Rozpoczęto filtrowanie pliku")));
-    EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo, true), PLIK_LANCUCHA);
-    EXPECT_EQ(Czytaj(run.katalog("szosty.log"), true), PLIK_LANCUCHA);
+    EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo), PLIK_LANCUCHA);
+    EXPECT_EQ(Czytaj(run.katalog("szosty.log")), PLIK_LANCUCHA);
     EXPECT_EQ(Naglowki(run.Cel(1)), PO_SLEPYCH);
     EXPECT_EQ(Naglowki(run.Cel(6)), PO_SLEPYCH);
     EXPECT_EQ(SekcjaSO(run.Cel(9)), SO("G5UDZ:u WG,G5RW\xA3S,G5JDR,78;"));
@@ -271,7 +271,7 @@ TEST(Log, CalyLogPliku) {
         "\n@ Rozpoczęto obliczanie sum CRC...\n@ Zakończono obliczanie sum CRC...\n"
         "\n@ Zakończono filtrowanie pliku '<Z>'\n@ Utworzono wynikowy plik '<C>'\n"
         "\t\t\tCzas trwania filtrowania: D\n");
-    const std::string strSurowy = Czytaj(run.katalog("obreb_wy.log"), true);
+    const std::string strSurowy = Czytaj(run.katalog("obreb_wy.log"));
     EXPECT_EQ(std::count(strSurowy.begin(), strSurowy.end(), '\n'),
               std::count(strSurowy.begin(), strSurowy.end(), '\r'));
 }

@@ -54,7 +54,7 @@ TEST(Sprawdzenie, CalyPlikBezUsterek) {
 TEST(Sprawdzenie, SumyKontrolneSekcjiIPliku) {
     CRun run(Bit(GrupaLokale), true);
     run.FiltrujJeden("G5DZE:1 D,G5NRD,,1; / G5LKL:2");
-    const std::string strCel = Czytaj(run.pary[0].m_strCel, true);
+    const std::string strCel = Czytaj(run.pary[0].m_strCel);
     CSprawdzenie sprawdz;
     const CWynikSprawdzenia w = sprawdz(strCel);
     ASSERT_EQ(w.StanSum(), EStanSum::Zgodne);
