@@ -95,8 +95,10 @@ public:
 
     fs::path Dane() const { return m_sciezka / "dane"; }
     fs::path operator/(const std::string& strNazwa) const { return Dane() / strNazwa; }
-    // Every file under dane/, relative and sorted.
-    Lista Pliki() const { return testy::CKatalog::Pliki("dane"); }
+    // Every file under dane/ or its subfolder, relative and sorted.
+    Lista Pliki(const std::string& strPodkatalog = "") const {
+        return testy::CKatalog::Pliki(Dane() / strPodkatalog);
+    }
 
     // Starts the program: stdin from the null device and the output into a file beside dane/
     // (stderr a pipe nobody reads, with ZamknietaRura), or everything on a new terminal (its
@@ -275,42 +277,6 @@ TEST(Konsola, PrzykladFiltrowanyISprawdzony) {
               (Lista{"obreb.swd", "wyniki/obreb_nowy.log", "wyniki/obreb_nowy.swd"}));
 }
 
-TEST(Konsola, ZlyPlikWsrodDobrychPozostaleZapisane) {
-    CKatalog katalog;
-    Zapisz(katalog / "a.swd", MalyPlik());
-    Zapisz(katalog / "zly.swd", MalyPlik(true, "\x1b[2J;\n")); // a terminal escape
-    Zapisz(katalog / "tekst.txt", "to nie jest plik SWDE\r\n");
-    Zapisz(katalog / "b.swd", MalyPlik(false));
-    Zapisz(katalog / "pesel.cfg", PESEL_CFG);
-    fs::create_directories(katalog / "wyniki");
-
-    const CWynik wynik = katalog.Uruchom(
-        {"-c", "pesel.cfg", "-d", "wyniki/", "a.swd", "zly.swd", "tekst.txt", "b.swd"});
-
-    EXPECT_EQ(wynik.nKod, 1);
-    // The file that is no SWDE file is skipped before anything is written for it; the failed
-    // file leaves only its log.
-    EXPECT_EQ(katalog.Pliki(),
-              (Lista{"a.swd", "b.swd", "pesel.cfg", "tekst.txt", "wyniki/a_nowy.log",
-                     "wyniki/a_nowy.swd", "wyniki/b_nowy.log", "wyniki/b_nowy.swd",
-                     "wyniki/zly_nowy.log", "zly.swd"}));
-    EXPECT_TRUE(Zawiera(wynik.strWyjscie, "Ilość błędów filtrowania: 2\n"));
-    EXPECT_TRUE(Zawiera(wynik.strWyjscie, (katalog / "zly.swd").string() +
-                                              ": Błąd nr 4: Nieprawidłowy element w sekcji: '\\x1b['"));
-    EXPECT_FALSE(Zawiera(wynik.strWyjscie, "\x1b"));
-    EXPECT_TRUE(Zawiera(wynik.strWyjscie, (katalog / "tekst.txt").string() + ": Błąd nr 1: "));
-    EXPECT_TRUE(Zawiera(Czytaj(katalog / "wyniki/b_nowy.swd"), "NS,DN,\r\n")); // no DN line
-
-    const CWynik pominiete = katalog.Uruchom({"-c", "pesel.cfg", "tekst.txt"});
-    EXPECT_EQ(pominiete.nKod, 1);
-    EXPECT_TRUE(Zawiera(pominiete.strWyjscie, "Ilość błędów filtrowania: 1\n"));
-    const CWynik data = katalog.Uruchom(
-        {"-q", "-y", "-c", "pesel.cfg", "--date=2024-02-29", "-o", "wyniki/b.swd", "b.swd"});
-    EXPECT_EQ(data.nKod, 0);
-    EXPECT_FALSE(Zawiera(data.strWyjscie, "Filtrowanie obiektów")); // quiet
-    EXPECT_TRUE(Zawiera(Czytaj(katalog / "wyniki/b.swd"), "NS,DN,2024-02-29\r\n"));
-}
-
 TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
     CKatalog katalog;
     const struct {
@@ -376,15 +342,17 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
     EXPECT_EQ(katalog.Uruchom({"--bogus", "--help"}).nKod, 0); // help whatever else is wrong
 }
 
-// Several files at once: every target, every log (time stamps aside), the summary and the exit
-// status are those of the run one file after another, whatever -j says (0: as many as there
-// are cores; more engines than files).
-TEST(Konsola, KilkaPlikowNarazTeSameBajtyCoPoKolei) {
+// A file that is no SWDE file and one that fails among good ones: the first is skipped before
+// anything is written for it, the failed one leaves only its log, the others are written, and the
+// errors name their files (a terminal escape shown escaped). Several files at once give every
+// target, every log (time stamps aside), the summary and the exit status of the run one file
+// after another, whatever -j says (0: as many as there are cores; more engines than files).
+TEST(Konsola, ZlePlikiWsrodDobrychIKilkaNaraz) {
     CKatalog katalog;
     fs::copy_file(PRZYKLAD, katalog / "a.swd");
     fs::copy_file(PRZYKLAD, katalog / "c.swd");
-    Zapisz(katalog / "b.swd", MalyPlik());
-    Zapisz(katalog / "zly.swd", MalyPlik(true, "ZZ,1;\n"));
+    Zapisz(katalog / "b.swd", MalyPlik(false));
+    Zapisz(katalog / "zly.swd", MalyPlik(true, "\x1b[2J;\n")); // a terminal escape
     Zapisz(katalog / "tekst.txt", "to nie jest plik SWDE\r\n");
     const std::regex czasy("[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9:]{8}|Czas [a-z ]+: [0-9:]+|wyniki[0-9]");
     std::string strPoKolei;
@@ -393,9 +361,10 @@ TEST(Konsola, KilkaPlikowNarazTeSameBajtyCoPoKolei) {
         const std::string strWyniki = "wyniki" + strJ;
         fs::create_directories(katalog / strWyniki);
         const CWynik wynik =
-            katalog.Uruchom({"-q", "-j", strJ, "-c", PRZYKLAD_CFG, "-d", strWyniki, "a.swd",
+            katalog.Uruchom({"-q", "-j", strJ, "-c", PRZYKLAD_CFG, "-d", strWyniki + "/", "a.swd",
                              "zly.swd", "b.swd", "tekst.txt", "c.swd"});
         EXPECT_EQ(wynik.nKod, 1);
+        EXPECT_FALSE(Zawiera(wynik.strWyjscie, "\x1b"));
         std::string strWszystko = wynik.strWyjscie;
         for (const std::string& strPlik : katalog.Pliki())
             if (strPlik.starts_with(strWyniki + "/"))
@@ -405,8 +374,24 @@ TEST(Konsola, KilkaPlikowNarazTeSameBajtyCoPoKolei) {
             strPoKolei = strWszystko;
         EXPECT_TRUE(strWszystko == strPoKolei);
     }
+    EXPECT_EQ(katalog.Pliki("wyniki1"),
+              (Lista{"a_nowy.log", "a_nowy.swd", "b_nowy.log", "b_nowy.swd", "c_nowy.log",
+                     "c_nowy.swd", "zly_nowy.log"}));
     EXPECT_TRUE(Zawiera(strPoKolei, "Ilość błędów filtrowania: 2\n"));
-    EXPECT_TRUE(Zawiera(strPoKolei, "/c_nowy.swd\n"));
+    EXPECT_TRUE(Zawiera(strPoKolei, (katalog / "zly.swd").string() +
+                                        ": Błąd nr 4: Nieprawidłowy element w sekcji: '\\x1b['"));
+    EXPECT_TRUE(Zawiera(strPoKolei, (katalog / "tekst.txt").string() + ": Błąd nr 1: "));
+    EXPECT_TRUE(Zawiera(Czytaj(katalog / "wyniki1/b_nowy.swd"), "NS,DN,\r\n")); // no DN line
+
+    Zapisz(katalog / "pesel.cfg", PESEL_CFG);
+    const CWynik pominiete = katalog.Uruchom({"-c", "pesel.cfg", "tekst.txt"});
+    EXPECT_EQ(pominiete.nKod, 1);
+    EXPECT_TRUE(Zawiera(pominiete.strWyjscie, "Ilość błędów filtrowania: 1\n"));
+    const CWynik data = katalog.Uruchom(
+        {"-q", "-y", "-c", "pesel.cfg", "--date=2024-02-29", "-o", "wyniki1/b.swd", "b.swd"});
+    EXPECT_EQ(data.nKod, 0);
+    EXPECT_FALSE(Zawiera(data.strWyjscie, "Filtrowanie obiektów")); // quiet
+    EXPECT_TRUE(Zawiera(Czytaj(katalog / "wyniki1/b.swd"), "NS,DN,2024-02-29\r\n"));
 }
 
 // Valid identifiers made for the tests (computed check digits), each also one digit off.

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <tuple>
+
 #include "filtr/cele.h"
 #include "filtr/zdarzenia.h"
 #include "stanowisko.h"
@@ -70,7 +72,6 @@ private slots:
     void edycjaNaglowka();
     void nazwaPlikuDocelowego_data();
     void nazwaPlikuDocelowego();
-    void dataNaglowka_data();
     void dataNaglowka();
     void calyRun();
     void anulowanie_data();
@@ -106,7 +107,7 @@ void CTestOkna::startBezKonfiguracji() {
 }
 
 // The commands at start (no files): those that need a file disabled, both options ticked; the
-// key a command shows is its own (Alt+F4 is the system's).
+// key a command shows is its own (Alt+F4 is the system's). The about box.
 void CTestOkna::menu() {
     CStanowisko s;
     const QStringList astrWylaczone = {"wskazKatalog", "usunWszystkie", "przetwarzaj", "sumyCRC"};
@@ -124,6 +125,11 @@ void CTestOkna::menu() {
     }
     QCOMPARE(nPolecenia, 11);
     QCOMPARE(nKlawisze, 7);
+    s.m_dialogi.Wyczysc();
+    s.Element<QAction>("informacje")->trigger(); // the about box
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].strTytul, QStringLiteral("KELVOR - informacje"));
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].strTekst, QStringLiteral("Kelvor Wersja 2.4"));
 }
 
 // Three files of which the second is no SWDE file: two pairs, the error with its path, the
@@ -351,23 +357,15 @@ void CTestOkna::nazwaPlikuDocelowego() {
 }
 
 // The date text of a header: the tokens as year, month and day.
-void CTestOkna::dataNaglowka_data() {
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<bool>("jest");
-    QTest::addColumn<QDate>("data");
-    QTest::newRow("bez zer") << "2004-3-7" << true << QDate(2004, 3, 7);
-    QTest::newRow("kropki") << " 2004.03.07 " << true << QDate(2004, 3, 7);
-    QTest::newRow("ukośniki") << "2004\\3\\7" << true << QDate(2004, 3, 7);
-    QTest::newRow("pusty") << " \t" << false << QDate();
-    QTest::newRow("sam rok") << "2004" << true << QDate();
-    QTest::newRow("nie data") << "2004-13-40" << true << QDate();
-}
-
 void CTestOkna::dataNaglowka() {
-    QFETCH(QString, tekst);
-    const CDataNaglowka data = DataZTekstu(Cp(tekst));
-    QTEST(data.bJest, "jest");
-    QTEST(data.data, "data");
+    const std::tuple<const char*, bool, QDate> przypadki[] = {
+        {"2004-3-7", true, QDate(2004, 3, 7)},  {" 2004.03.07 ", true, QDate(2004, 3, 7)},
+        {"2004\\3\\7", true, QDate(2004, 3, 7)}, {" \t", false, QDate()},
+        {"2004", true, QDate()},                {"2004-13-40", true, QDate()}};
+    for (const auto& [szTekst, bJest, data] : przypadki) {
+        const CDataNaglowka wynik = DataZTekstu(szTekst);
+        QVERIFY2(wynik.bJest == bJest && wynik.data == data, szTekst);
+    }
 }
 
 // A whole run from the window: the window disabled, each file's row and headers shown as it

@@ -100,7 +100,6 @@ private slots:
     void zapisCzytanyPrzezKonsole();
     void pomoc_data();
     void pomoc();
-    void informacje();
 };
 
 // A click and the all/none buttons go to the options (whose rules have tests of their own), and
@@ -278,14 +277,6 @@ void CTestZakladek::pomoc() {
         QCOMPARE(s.m_dialogi.m_dokumenty, QStringList{s.Sciezka(otwarty)});
         QCOMPARE(s.m_dialogi.Teksty(), QStringList());
     }
-}
-
-void CTestZakladek::informacje() {
-    CStanowisko s(Konfiguracja(0));
-    s.Element<QAction>("informacje")->trigger();
-    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
-    QCOMPARE(s.m_dialogi.m_komunikaty[0].strTytul, QStringLiteral("KELVOR - informacje"));
-    QCOMPARE(s.m_dialogi.m_komunikaty[0].strTekst, QStringLiteral("Kelvor Wersja 2.4"));
 }
 
 QTEST_MAIN(CTestZakladek)
