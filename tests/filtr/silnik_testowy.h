@@ -24,6 +24,7 @@ using kodowanie::T;
 using testy::CKatalog;
 using testy::Czytaj;
 using testy::Zapisz;
+using Lista = std::vector<std::string>;
 
 inline std::string BezCR(std::string str) {
     std::erase(str, '\r');

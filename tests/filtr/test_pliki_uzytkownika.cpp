@@ -50,8 +50,8 @@ TEST(PlikiUzytkownika, NazwyZapisywaneSaZastepowaneNigdyZapisywanePrzezDowiazani
         EXPECT_EQ(run.silnik.LiczbaBledow(), 0);
         EXPECT_EQ(Czytaj(run.katalog("obcy/h.txt")), "cudze dane\n");
         EXPECT_EQ(Naglowki(run.Cel()), ZOSTAJA);
-        EXPECT_EQ(run.katalog.Pliki(), (std::vector<std::string>{"obcy/h.txt", "obreb.swd",
-                                                                 "obreb_wy.log", "obreb_wy.swd"}));
+        EXPECT_EQ(run.katalog.Pliki(),
+                  (Lista{"obcy/h.txt", "obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
         for (const char* szWynik : {"obreb_wy.log", "obreb_wy.swd"})
             EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(run.katalog(szWynik))));
     }
@@ -78,8 +78,7 @@ TEST(PlikiUzytkownika, NieudanyPlikZostawiaWczesniejszyCelIJedynieLog) {
                 << run.silnik.Bledy()[0].m_strTekst;
             EXPECT_EQ(Czytaj(run.katalog("obreb_wy.swd")), WCZESNIEJSZY);
             EXPECT_FALSE(Zawiera(run.Log("obreb_wy.log"), "Utworzono"));
-            EXPECT_EQ(run.katalog.Pliki(),
-                      (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
+            EXPECT_EQ(run.katalog.Pliki(), (Lista{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
         }
     }
 }
@@ -101,18 +100,18 @@ TEST(PlikiUzytkownika, OdmowyZanimCokolwiekZostanieZapisane) {
     run.Dodaj("konfiguracja", ZRODLO);
     run.opcje.m_strPlikKonfiguracji = run.katalog("konfiguracja_wy.log");
     Zapisz(run.opcje.m_strPlikKonfiguracji, "Obiekty 1\r\n");
-    const std::vector<std::string> astrPrzed = run.katalog.Pliki();
+    const Lista astrPrzed = run.katalog.Pliki();
 
     ASSERT_TRUE(run.Filtruj());
-    std::vector<std::string> astrBledy;
+    Lista astrBledy;
     for (const CBladPliku& blad : run.silnik.Bledy())
         astrBledy.push_back(blad.m_strTekst);
-    std::vector<std::string> astrOczekiwane = {
-        T("Plik nie został przetworzony: plik '") + run.katalog("zajety.swd") +
-            T("' jest właśnie filtrowany przez inny proces."),
-        T("Plik nie został przetworzony: plik '") + run.katalog("konfiguracja_wy.log") +
-            T("', który filtrowanie by zapisało, jest plikiem '") +
-            run.katalog("konfiguracja_wy.log") + "'."};
+    Lista astrOczekiwane = {T("Plik nie został przetworzony: plik '") + run.katalog("zajety.swd") +
+                                T("' jest właśnie filtrowany przez inny proces."),
+                            T("Plik nie został przetworzony: plik '") +
+                                run.katalog("konfiguracja_wy.log") +
+                                T("', który filtrowanie by zapisało, jest plikiem '") +
+                                run.katalog("konfiguracja_wy.log") + "'."};
     if (run.pary.size() == 3) {
         // The first name over the limit: the longest temporary name, or on Windows, where the
         // whole path counts, the first.
@@ -129,7 +128,7 @@ TEST(PlikiUzytkownika, OdmowyZanimCokolwiekZostanieZapisane) {
         EXPECT_TRUE(Zawiera(run.Log("dlugi_wy.log"), astrOczekiwane[0]));
     }
     EXPECT_EQ(astrBledy, astrOczekiwane);
-    std::vector<std::string> astrPo = astrPrzed;
+    Lista astrPo = astrPrzed;
     if (run.pary.size() == 3)
         astrPo.push_back("dlugi_wy.log");
     std::sort(astrPo.begin(), astrPo.end());
@@ -203,8 +202,7 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
             EXPECT_TRUE(blad.m_strSzczegoly.starts_with("Plik '" + strPlik + "': "))
                 << blad.m_strSzczegoly;
         }
-        std::vector<std::string> astrZostaja = {"b/obreb_wy.swd", "drugi.swd", "drugi_wy.log",
-                                                 "drugi_wy.swd"};
+        Lista astrZostaja = {"b/obreb_wy.swd", "drugi.swd", "drugi_wy.log", "drugi_wy.swd"};
         if (fs::exists(run.katalog("a/obreb.swd"))) {
             EXPECT_EQ(Czytaj(run.katalog("a/obreb.swd")), ZRODLO);
             astrZostaja.insert(astrZostaja.begin(), "a/obreb.swd");
