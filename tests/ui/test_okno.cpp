@@ -64,7 +64,6 @@ class CTestOkna : public QObject {
 private slots:
     void initTestCase() { QVERIFY(PrzygotujAplikacje(*qApp)); }
     void startBezKonfiguracji();
-    void menu();
     void dodawaniePlikow();
     void usuwaniePlikow();
     void katalogDocelowy();
@@ -76,11 +75,13 @@ private slots:
     void calyRun();
     void anulowanie_data();
     void anulowanie();
-    void odmowa();
     void bladDostepu();
-    void upuszczenie();
 };
 
+// Started without a configuration file: the warning, the window's state and its commands (those
+// that need a file disabled, both options ticked, the key a command shows is its own; Alt+F4 is
+// the system's), the about box; with nothing ticked a run is refused; closing writes the
+// default file.
 void CTestOkna::startBezKonfiguracji() {
     CStanowisko s;
     QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
@@ -92,24 +93,6 @@ void CTestOkna::startBezKonfiguracji() {
     QVERIFY(s.Element<QPushButton>("przetwarzaj")->isDefault());
     // Standard buttons speak Polish.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Tak"));
-
-    // Escape and F5 without files do nothing.
-    QTest::keyClick(&s.Okno(), Qt::Key_Escape);
-    QTest::keyClick(&s.Okno(), Qt::Key_F5);
-    QVERIFY(s->isVisible());
-    QVERIFY(!s->CzyFiltrowanie());
-
-    QVERIFY(!s.Istnieje("KELVOR.cfg"));
-    QVERIFY(s->close());
-    QCOMPARE(s.Czytaj("KELVOR.cfg").replace("\r", ""),
-             QByteArray::fromStdString(TekstKonfiguracji(COpcjeFiltrowania())));
-    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
-}
-
-// The commands at start (no files): those that need a file disabled, both options ticked; the
-// key a command shows is its own (Alt+F4 is the system's). The about box.
-void CTestOkna::menu() {
-    CStanowisko s;
     const QStringList astrWylaczone = {"wskazKatalog", "usunWszystkie", "przetwarzaj", "sumyCRC"};
     int nPolecenia = 0, nKlawisze = 0;
     for (const QAction* pAkcja : s->findChildren<QAction*>()) {
@@ -126,10 +109,32 @@ void CTestOkna::menu() {
     QCOMPARE(nPolecenia, 11);
     QCOMPARE(nKlawisze, 7);
     s.m_dialogi.Wyczysc();
-    s.Element<QAction>("informacje")->trigger(); // the about box
+    s.Element<QAction>("informacje")->trigger();
     QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
     QCOMPARE(s.m_dialogi.m_komunikaty[0].strTytul, QStringLiteral("KELVOR - informacje"));
     QCOMPARE(s.m_dialogi.m_komunikaty[0].strTekst, QStringLiteral("Kelvor Wersja 2.4"));
+
+    // Escape and F5 without files do nothing.
+    QTest::keyClick(&s.Okno(), Qt::Key_Escape);
+    QTest::keyClick(&s.Okno(), Qt::Key_F5);
+    QVERIFY(s->isVisible());
+    QVERIFY(!s->CzyFiltrowanie());
+
+    // Nothing ticked: a run is refused before anything is written.
+    s.Dodaj({"a.swd"});
+    s.m_dialogi.Wyczysc();
+    s.Filtruj();
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstBrakuOpcji())});
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Brak);
+    QCOMPARE(s.Pliki(), QStringList{"a.swd"});
+    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
+
+    QVERIFY(s->close());
+    COpcjeFiltrowania domyslne; // and the source folder remembered
+    domyslne.m_strZrodloDanych = s->Opcje().m_strZrodloDanych;
+    QCOMPARE(s.Czytaj("KELVOR.cfg").replace("\r", ""),
+             QByteArray::fromStdString(TekstKonfiguracji(domyslne)));
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
 }
 
 // Three files of which the second is no SWDE file: two pairs, the error with its path, the
@@ -167,6 +172,18 @@ void CTestOkna::dodawaniePlikow() {
     QCOMPARE(s.Element<QLineEdit>("TN", "naglowekZrodlowy")->text(), QStringLiteral("Starostwo w Środzie"));
     QCOMPARE(s.Element<QLineEdit>("OO", "naglowekDocelowy")->text(), QStringLiteral("Anna Łąkowa"));
     QCOMPARE(s.Element<QLineEdit>("plik", "naglowekDocelowy")->text(), s.Sciezka("a_nowy.swd"));
+
+    // Files dropped onto the source list are added in order, as if chosen in the dialog.
+    QMimeData dane;
+    dane.setUrls({QUrl::fromLocalFile(s.Zapisz("dane/a.swd")), QUrl::fromLocalFile(s.Zapisz("b.swd"))});
+    QWidget* pLista = s.Element<QWidget>("listaZrodlowa");
+    QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pLista, &wejscie);
+    QVERIFY(wejscie.isAccepted());
+    QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pLista, &upuszczenie);
+    QCOMPARE(Wiersze(s.Lista()), QStringLiteral("a.swd plik a.swd b.swd"));
+    QCOMPARE(SciezkaOkna(s->Pary()[3].m_strCel), s.Sciezka("b_nowy.swd"));
 }
 
 // Removing keeps the two lists in step; the last pair gone empties and disables the headers.
@@ -472,32 +489,6 @@ void CTestOkna::anulowanie() {
     }
     QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
     QVERIFY(s->close());
-}
-
-// Nothing ticked: the run is refused before anything is written.
-void CTestOkna::odmowa() {
-    CStanowisko s(Konfiguracja(0));
-    s.Dodaj({"a.swd"});
-    s.Filtruj();
-    QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstBrakuOpcji())});
-    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Brak);
-    QCOMPARE(s.Pliki(), (QStringList{"KELVOR.cfg", "a.swd"}));
-    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
-}
-
-// Files dropped onto the source list are added in order, as if chosen in the dialog.
-void CTestOkna::upuszczenie() {
-    CStanowisko s;
-    QMimeData dane;
-    dane.setUrls({QUrl::fromLocalFile(s.Zapisz("dane/a.swd")), QUrl::fromLocalFile(s.Zapisz("b.swd"))});
-    QWidget* pLista = s.Element<QWidget>("listaZrodlowa");
-    QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pLista, &wejscie);
-    QVERIFY(wejscie.isAccepted());
-    QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pLista, &upuszczenie);
-    QCOMPARE(Wiersze(s.Lista()), QStringLiteral("a.swd b.swd"));
-    QCOMPARE(SciezkaOkna(s->Pary()[1].m_strCel), s.Sciezka("b_nowy.swd"));
 }
 
 QTEST_MAIN(CTestOkna)
