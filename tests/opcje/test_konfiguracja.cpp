@@ -227,7 +227,6 @@ TEST(Konfiguracja, StartUpLoadAndSave) {
     EXPECT_EQ(TekstWyniku(W::BrakPliku),
               kodowanie::T("Nie znaleziono pliku z domyślną konfiguracją opcji programu.\n"
                            "Plik ten zostanie utworzony automatycznie."));
-    EXPECT_EQ(TekstWyniku(W::ZlyFormat), BLAD_FORMATU);
     EXPECT_EQ(TekstWyniku(W::OdmowaZapisu),
               kodowanie::T("Odmowa dostępu do pliku konfiguracyjnego"));
     EXPECT_EQ(TekstWyniku(W::Wykonano), "");
