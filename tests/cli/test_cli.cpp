@@ -550,7 +550,7 @@ TEST(KonsolaPrzerwanie, SygnalyBezTerminalaKonczaPrzebiegOdRazu) {
                                                            {SIGTERM, 143, "duzy_KELVOR2.swd"},
                                                            {SIGHUP, 129, "duzy_KELVOR2.swd"}};
     for (const auto& [nSygnal, nKod, szTymczasowy] : przypadki) {
-        SCOPED_TRACE(szTymczasowy + std::to_string(nSygnal));
+        SCOPED_TRACE(std::string(szTymczasowy) + ", signal " + std::to_string(nSygnal));
         CKatalog katalog;
         Zapisz(katalog / "duzy.swd", DuzyPlik());
         const pid_t pid = katalog.Start({"-c", PRZYKLAD_CFG, "duzy.swd"});
