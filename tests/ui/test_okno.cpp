@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -94,19 +95,33 @@ void CTestOkna::startBezKonfiguracji() {
     // Standard buttons speak Polish.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Tak"));
     const QStringList astrWylaczone = {"wskazKatalog", "usunWszystkie", "przetwarzaj", "sumyCRC"};
+    // The commands' texts are what the clerks' manual and habits know them by.
+    const QHash<QString, const char*> teksty = {
+        {"dodajPliki", "&Dodaj plik źródłowy...\tCtrl+O"},
+        {"wskazKatalog", "Wskaż katalog &docelowy...\tCtrl+D"},
+        {"usunWszystkie", "&Usuń wszystkie\tCtrl+U"},
+        {"odczytajKonfiguracje", "Odczytaj &konfigurację...\tCtrl+K"},
+        {"zapiszKonfiguracje", "Z&apisz konfigurację...\tCtrl+S"},
+        {"wyjdz", "&Wyjdź\tAlt+F4"},
+        {"przetwarzaj", "&Przetwarzaj\tF5"},
+        {"sumyCRC", "Dodawanie sum CRC"},
+        {"propagacja", "P&ropagacja ustawień"},
+        {"pomoc", "KELVOR - Pomo&c\tF1"},
+        {"informacje", "KELVOR - i&nformacje..."}};
     int nPolecenia = 0, nKlawisze = 0;
     for (const QAction* pAkcja : s->findChildren<QAction*>()) {
         const QString strNazwa = pAkcja->objectName();
         if (strNazwa.isEmpty())
             continue;
         ++nPolecenia;
+        QCOMPARE(pAkcja->text(), QString::fromUtf8(teksty.value(strNazwa, "")));
         QCOMPARE(pAkcja->isEnabled(), !astrWylaczone.contains(strNazwa));
         QCOMPARE(pAkcja->isChecked(), strNazwa == "sumyCRC" || strNazwa == "propagacja");
         const QString strKlawisz = pAkcja->text().section('\t', 1);
         QCOMPARE(pAkcja->shortcut().toString(), strKlawisz == "Alt+F4" ? QString() : strKlawisz);
         nKlawisze += !pAkcja->shortcut().isEmpty();
     }
-    QCOMPARE(nPolecenia, 11);
+    QCOMPARE(nPolecenia, teksty.size());
     QCOMPARE(nKlawisze, 7);
     s.m_dialogi.Wyczysc();
     s.Element<QAction>("informacje")->trigger();
