@@ -1,14 +1,10 @@
-// Helpers of the engine tests: a scratch folder, small SWDE files written in a short form, one
-// pass over a file, and one engine run with recorded notifications.
+// Helpers of the engine tests: small SWDE files written in a short form, one pass over a file,
+// and one engine run with recorded notifications.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -17,6 +13,7 @@
 #include "filtr/przebieg.h"
 #include "filtr/silnik.h"
 #include "swde/kodowanie.h"
+#include "wspolne/katalog_testowy.h"
 #include "wspolne/obserwator_testowy.h"
 
 namespace silnik_test {
@@ -24,44 +21,14 @@ namespace silnik_test {
 namespace fs = std::filesystem;
 using kodowanie::T;
 
-// A folder of its own for each test, removed afterwards.
-class CKatalog {
-public:
-    CKatalog()
-        : m_sciezka(fs::temp_directory_path() /
-                    ("kelvor_f_" + std::to_string(std::random_device{}()))) {
-        fs::create_directories(m_sciezka);
-    }
-    ~CKatalog() { fs::remove_all(m_sciezka, m_blad); }
-    std::string operator()(const std::string& strNazwa) const {
-        return (m_sciezka / strNazwa).string();
-    }
-    // Names of the files in the folder and below, sorted.
-    std::vector<std::string> Pliki() const {
-        std::vector<std::string> astr;
-        for (const auto& wpis : fs::recursive_directory_iterator(m_sciezka))
-            if (wpis.is_regular_file())
-                astr.push_back(fs::relative(wpis.path(), m_sciezka).generic_string());
-        std::sort(astr.begin(), astr.end());
-        return astr;
-    }
+using testy::CKatalog;
+using testy::Czytaj;
+using testy::Zapisz;
+using Lista = std::vector<std::string>;
 
-private:
-    fs::path m_sciezka;
-    std::error_code m_blad;
-};
-
-inline void Zapisz(const std::string& strSciezka, const std::string& strTekst) {
-    std::ofstream(strSciezka, std::ios::binary) << strTekst;
-}
-
-// The file's text, by default with every CR removed.
-inline std::string Czytaj(const std::string& strSciezka, bool bSurowo = false) {
-    std::ifstream plik(strSciezka, std::ios::binary);
-    std::string strTekst(std::istreambuf_iterator<char>(plik), {});
-    if (!bSurowo)
-        std::erase(strTekst, '\r');
-    return strTekst;
+inline std::string BezCR(std::string str) {
+    std::erase(str, '\r');
+    return str;
 }
 
 // Object records in a short form: records are split by " / ", the lines of a record by " " and
@@ -136,7 +103,7 @@ struct CPrzebieg {
         EXPECT_TRUE(pPrzebieg(k));
         wyjscie.Zamknij();
         czytnik.Zamknij();
-        return Czytaj(katalog("wy.swd"));
+        return BezCR(Czytaj(katalog("wy.swd")));
     }
 };
 
@@ -174,8 +141,9 @@ struct CRun {
             << (silnik.Bledy().empty() ? "" : silnik.Bledy()[0].m_strTekst);
         return Cel();
     }
-    std::string Cel(std::size_t i = 0) const { return Czytaj(pary.at(i).m_strCel); }
-    std::string Log(const std::string& strNazwa) const { return Czytaj(katalog(strNazwa)); }
+    // The target and a log with CRs removed.
+    std::string Cel(std::size_t i = 0) const { return BezCR(Czytaj(pary.at(i).m_strCel)); }
+    std::string Log(const std::string& strNazwa) const { return BezCR(Czytaj(katalog(strNazwa))); }
 };
 
 inline bool Zawiera(const std::string& strTekst, const std::string& strCzesc) {

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "filtr/cele.h"
 #include "swde/kodowanie.h"
+#include "wspolne/katalog_testowy.h"
 
 namespace {
 
@@ -51,10 +51,10 @@ TEST(TekstyCelow, SciezkiRozdzielonePrzecinkiemIKoncemWiersza) {
 }
 
 TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
-    const fs::path katalog = fs::temp_directory_path() / "kelvor_test_cele";
-    fs::create_directories(katalog / "wyniki");
-    std::ofstream(katalog / "istniejacy.swd") << "x";
-    std::ofstream(katalog / "wyniki/inny_nowy.log") << "x"; // an earlier log is replaced too
+    testy::CKatalog katalog;
+    fs::create_directories(katalog.m_sciezka / "wyniki");
+    testy::Zapisz(katalog("istniejacy.swd"), "x");
+    testy::Zapisz(katalog("wyniki/inny_nowy.log"), "x"); // an earlier log is replaced too
     std::vector<CParaPlikow> pary;
     Lista astrCele;
     for (const char* szCel : {
@@ -67,16 +67,14 @@ TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
              "wyniki/obreb_nowy.swd",
              "wyniki/inny_nowy.swd", // fine
          }) {
-        astrCele.push_back((katalog / szCel).string());
+        astrCele.push_back(katalog(szCel));
         pary.emplace_back().m_strCel = astrCele.back();
     }
 
     const CSprawdzenieCelow wynik = SprawdzPlikiDocelowe(pary);
-    fs::remove_all(katalog);
 
     EXPECT_EQ(wynik.m_astrBledneFoldery, (Lista{astrCele[0], astrCele[2], astrCele[3]}));
-    EXPECT_EQ(wynik.m_astrIstniejace,
-              (Lista{astrCele[1], (katalog / "wyniki/inny_nowy.log").string()}));
+    EXPECT_EQ(wynik.m_astrIstniejace, (Lista{astrCele[1], katalog("wyniki/inny_nowy.log")}));
     EXPECT_EQ(wynik.m_astrPowtorzone, Lista{astrCele[4]});
     EXPECT_TRUE(wynik.CzyBlokuje());
 }

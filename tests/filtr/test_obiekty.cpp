@@ -99,8 +99,7 @@ TEST(Atrybuty, UsuwaZaznaczoneWJednymEtapieProstoDoCelu) {
     EXPECT_EQ(SekcjaSO(strCel), SO("RO,G5NOS,G5O_DZE,a,a,11; D,G5IDR,,3; / G5LKL:b / "
                                    "G5OSF:c D,G5NOS,,5;"));
     EXPECT_TRUE(strCel.ends_with("\nSX;\nSWDEX;"));
-    EXPECT_EQ(run.katalog.Pliki(),
-              (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
+    EXPECT_EQ(run.katalog.Pliki(), (Lista{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
 }
 
 // Four stages. Register unit 77 holds buildings, 78 premises, 79 land; building b1 and lease d1
@@ -166,7 +165,7 @@ TEST(EtapyZalezne, BledyKonczaPlikNumerowanymBledemZMiejscem) {
                 T("Błąd nr ") + std::to_string(p.nNumer) + ": " + T(p.szKomunikat) +
                 " (Linia w pliku nr: " + (p.nNumer == 11 ? "14, pozycja w pliku: 101)" : "")))
                 << run.silnik.Bledy()[0].m_strTekst;
-        EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo, true), Plik(p.szRekordy));
+        EXPECT_EQ(Czytaj(run.pary[0].m_strZrodlo), Plik(p.szRekordy));
     }
 }
 

@@ -48,10 +48,10 @@ TEST(PlikiUzytkownika, NazwyZapisywaneSaZastepowaneNigdyZapisywanePrzezDowiazani
             continue;
         ASSERT_TRUE(run.Filtruj());
         EXPECT_EQ(run.silnik.LiczbaBledow(), 0);
-        EXPECT_EQ(Czytaj(run.katalog("obcy/h.txt"), true), "cudze dane\n");
+        EXPECT_EQ(Czytaj(run.katalog("obcy/h.txt")), "cudze dane\n");
         EXPECT_EQ(Naglowki(run.Cel()), ZOSTAJA);
-        EXPECT_EQ(run.katalog.Pliki(), (std::vector<std::string>{"obcy/h.txt", "obreb.swd",
-                                                                 "obreb_wy.log", "obreb_wy.swd"}));
+        EXPECT_EQ(run.katalog.Pliki(),
+                  (Lista{"obcy/h.txt", "obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
         for (const char* szWynik : {"obreb_wy.log", "obreb_wy.swd"})
             EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(run.katalog(szWynik))));
     }
@@ -76,10 +76,9 @@ TEST(PlikiUzytkownika, NieudanyPlikZostawiaWczesniejszyCelIJedynieLog) {
             ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
             EXPECT_TRUE(run.silnik.Bledy()[0].m_strTekst.starts_with(strBlad))
                 << run.silnik.Bledy()[0].m_strTekst;
-            EXPECT_EQ(Czytaj(run.katalog("obreb_wy.swd"), true), WCZESNIEJSZY);
+            EXPECT_EQ(Czytaj(run.katalog("obreb_wy.swd")), WCZESNIEJSZY);
             EXPECT_FALSE(Zawiera(run.Log("obreb_wy.log"), "Utworzono"));
-            EXPECT_EQ(run.katalog.Pliki(),
-                      (std::vector<std::string>{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
+            EXPECT_EQ(run.katalog.Pliki(), (Lista{"obreb.swd", "obreb_wy.log", "obreb_wy.swd"}));
         }
     }
 }
@@ -101,18 +100,18 @@ TEST(PlikiUzytkownika, OdmowyZanimCokolwiekZostanieZapisane) {
     run.Dodaj("konfiguracja", ZRODLO);
     run.opcje.m_strPlikKonfiguracji = run.katalog("konfiguracja_wy.log");
     Zapisz(run.opcje.m_strPlikKonfiguracji, "Obiekty 1\r\n");
-    const std::vector<std::string> astrPrzed = run.katalog.Pliki();
+    const Lista astrPrzed = run.katalog.Pliki();
 
     ASSERT_TRUE(run.Filtruj());
-    std::vector<std::string> astrBledy;
+    Lista astrBledy;
     for (const CBladPliku& blad : run.silnik.Bledy())
         astrBledy.push_back(blad.m_strTekst);
-    std::vector<std::string> astrOczekiwane = {
-        T("Plik nie został przetworzony: plik '") + run.katalog("zajety.swd") +
-            T("' jest właśnie filtrowany przez inny proces."),
-        T("Plik nie został przetworzony: plik '") + run.katalog("konfiguracja_wy.log") +
-            T("', który filtrowanie by zapisało, jest plikiem '") +
-            run.katalog("konfiguracja_wy.log") + "'."};
+    Lista astrOczekiwane = {T("Plik nie został przetworzony: plik '") + run.katalog("zajety.swd") +
+                                T("' jest właśnie filtrowany przez inny proces."),
+                            T("Plik nie został przetworzony: plik '") +
+                                run.katalog("konfiguracja_wy.log") +
+                                T("', który filtrowanie by zapisało, jest plikiem '") +
+                                run.katalog("konfiguracja_wy.log") + "'."};
     if (run.pary.size() == 3) {
         // The first name over the limit: the longest temporary name, or on Windows, where the
         // whole path counts, the first.
@@ -129,14 +128,14 @@ TEST(PlikiUzytkownika, OdmowyZanimCokolwiekZostanieZapisane) {
         EXPECT_TRUE(Zawiera(run.Log("dlugi_wy.log"), astrOczekiwane[0]));
     }
     EXPECT_EQ(astrBledy, astrOczekiwane);
-    std::vector<std::string> astrPo = astrPrzed;
+    Lista astrPo = astrPrzed;
     if (run.pary.size() == 3)
         astrPo.push_back("dlugi_wy.log");
     std::sort(astrPo.begin(), astrPo.end());
     EXPECT_EQ(run.katalog.Pliki(), astrPo);
-    EXPECT_EQ(Czytaj(run.katalog("zajety_wy.log"), true), "log pierwszego runu\r\n");
-    EXPECT_EQ(Czytaj(run.katalog("zajety_KELVOR1.swd"), true), "w toku\r\n");
-    EXPECT_EQ(Czytaj(run.opcje.m_strPlikKonfiguracji, true), "Obiekty 1\r\n");
+    EXPECT_EQ(Czytaj(run.katalog("zajety_wy.log")), "log pierwszego runu\r\n");
+    EXPECT_EQ(Czytaj(run.katalog("zajety_KELVOR1.swd")), "w toku\r\n");
+    EXPECT_EQ(Czytaj(run.opcje.m_strPlikKonfiguracji), "Obiekty 1\r\n");
 
     // Once the other run is over, the source is filtered.
     blokada.Zwolnij();
@@ -203,10 +202,9 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
             EXPECT_TRUE(blad.m_strSzczegoly.starts_with("Plik '" + strPlik + "': "))
                 << blad.m_strSzczegoly;
         }
-        std::vector<std::string> astrZostaja = {"b/obreb_wy.swd", "drugi.swd", "drugi_wy.log",
-                                                 "drugi_wy.swd"};
+        Lista astrZostaja = {"b/obreb_wy.swd", "drugi.swd", "drugi_wy.log", "drugi_wy.swd"};
         if (fs::exists(run.katalog("a/obreb.swd"))) {
-            EXPECT_EQ(Czytaj(run.katalog("a/obreb.swd"), true), ZRODLO);
+            EXPECT_EQ(Czytaj(run.katalog("a/obreb.swd")), ZRODLO);
             astrZostaja.insert(astrZostaja.begin(), "a/obreb.swd");
         }
         if (fs::exists(run.katalog("b/obreb_wy.log"))) {
@@ -217,7 +215,7 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
         }
         std::sort(astrZostaja.begin(), astrZostaja.end());
         EXPECT_EQ(std::string(p.szPlik) == "b/obreb_wy.log", !fs::exists(run.katalog("b/obreb_wy.log")));
-        EXPECT_EQ(Czytaj(run.katalog("b/obreb_wy.swd"), true), WCZESNIEJSZY);
+        EXPECT_EQ(Czytaj(run.katalog("b/obreb_wy.swd")), WCZESNIEJSZY);
         EXPECT_EQ(Naglowki(run.Cel(1)), ZOSTAJA);
         EXPECT_EQ(run.katalog.Pliki(), astrZostaja);
     }

@@ -38,7 +38,7 @@ TEST(Sprawdzenie, CalyPlikBezUsterek) {
     CSprawdzenie sprawdz;
     const CWynikSprawdzenia w = sprawdz(strPlik);
     EXPECT_TRUE(w.CzyBezUsterek()) << w.m_strBlad;
-    EXPECT_EQ(w.m_astrSekcje, (std::vector<std::string>{"SN;", "SP;", "ST;", "SO;"}));
+    EXPECT_EQ(w.m_astrSekcje, (Lista{"SN;", "SP;", "ST;", "SO;"}));
     EXPECT_EQ(w.m_strJednostka, "1;");
     EXPECT_EQ(Liczby(w.m_obiekty), "G5ADR 2/0;G5DZE 1/1;G5OSF 1/0;G5PZG 1/0;");
     EXPECT_EQ(w.m_nRekordy, 6u);
@@ -54,7 +54,7 @@ TEST(Sprawdzenie, CalyPlikBezUsterek) {
 TEST(Sprawdzenie, SumyKontrolneSekcjiIPliku) {
     CRun run(Bit(GrupaLokale), true);
     run.FiltrujJeden("G5DZE:1 D,G5NRD,,1; / G5LKL:2");
-    const std::string strCel = Czytaj(run.pary[0].m_strCel, true);
+    const std::string strCel = Czytaj(run.pary[0].m_strCel);
     CSprawdzenie sprawdz;
     const CWynikSprawdzenia w = sprawdz(strCel);
     ASSERT_EQ(w.StanSum(), EStanSum::Zgodne);
@@ -93,7 +93,7 @@ TEST(Sprawdzenie, OdwolaniaDoBrakujacychObiektowIPunktow) {
     EXPECT_TRUE(w.CzyStrukturaCala());
     EXPECT_EQ(w.m_nOdwolania, 6u);
     EXPECT_EQ(w.m_nNierozwiazane, 5u);
-    std::vector<std::string> astrGrupy;
+    Lista astrGrupy;
     for (const CGrupaOdwolan& g : w.m_odwolania) {
         std::string str = g.m_strTypRekordu + "|" + g.m_strKod + "|" + g.m_strWiazanie + "|" +
                           g.m_strTypCelu + "|" + std::to_string(g.m_nLiczba) + "|";
@@ -101,9 +101,8 @@ TEST(Sprawdzenie, OdwolaniaDoBrakujacychObiektowIPunktow) {
             str += std::to_string(n) + " ";
         astrGrupy.push_back(str);
     }
-    EXPECT_EQ(astrGrupy,
-              (std::vector<std::string>{"G5OSF|WG|G5RADR|G5ADR|2|14 15 ", "G5LKL|WL|G5RBUD||1|19 ",
-                                        "G5DZE|P,P||G5PZG|1|23 ", "G5DZE|P,K|||1|24 "}));
+    EXPECT_EQ(astrGrupy, (Lista{"G5OSF|WG|G5RADR|G5ADR|2|14 15 ", "G5LKL|WL|G5RBUD||1|19 ",
+                                "G5DZE|P,P||G5PZG|1|23 ", "G5DZE|P,K|||1|24 "}));
 }
 
 // Each kind valid in an attribute, in a comment line and in the header; each one digit off is
@@ -120,15 +119,14 @@ TEST(Sprawdzenie, IdentyfikatoryWAtrybutachKomentarzachINaglowku) {
     EXPECT_TRUE(w.CzyCaly());
     EXPECT_FALSE(w.CzyBezUsterek());
     EXPECT_EQ(w.m_nIdentyfikatory, 5u);
-    std::vector<std::string> astrGrupy;
+    Lista astrGrupy;
     for (const CGrupaIdentyfikatorow& g : w.m_identyfikatory)
         for (const CWystapienie& wyst : g.m_wystapienia)
             astrGrupy.push_back(std::to_string(static_cast<int>(g.m_eRodzaj)) + " " +
                                 g.m_strSymbol + " " + std::to_string(wyst.m_nLinia) + " " +
                                 wyst.m_strMaska);
-    EXPECT_EQ(astrGrupy, (std::vector<std::string>{"1 NS,TO 4 7771******", "0 G5PSL 13 8503*******",
-                                                   "2 C; 15 ABA3*****", "3 C; 15 AB62*****",
-                                                   "2 G5DOS 17 KLM5*****"}));
+    EXPECT_EQ(astrGrupy, (Lista{"1 NS,TO 4 7771******", "0 G5PSL 13 8503*******",
+                                "2 C; 15 ABA3*****", "3 C; 15 AB62*****", "2 G5DOS 17 KLM5*****"}));
 }
 
 TEST(Sprawdzenie, BladCzytnikaKonczySprawdzeniePliku) {
@@ -202,9 +200,8 @@ TEST(Sprawdzenie, WielePlikowIPrzerwanie) {
     const CWynikSprawdzen w = SprawdzPliki(
         {katalog("a.swd"), katalog("brak.swd"), katalog("b.swd"), katalog("a.swd")}, obserwator);
     EXPECT_FALSE(w.m_bPrzerwano);
-    EXPECT_EQ(obserwator.zdarzenia,
-              (std::vector<std::string>{"run 4", "plik 0", "gotowe 0", "plik 1", "blad 1", "plik 2",
-                                        "gotowe 2", "plik 3", "gotowe 3", "koniec"}));
+    EXPECT_EQ(obserwator.zdarzenia, (Lista{"run 4", "plik 0", "gotowe 0", "plik 1", "blad 1",
+                                           "plik 2", "gotowe 2", "plik 3", "gotowe 3", "koniec"}));
     EXPECT_EQ(obserwator.etapy[0], "a.swd: Sprawdzanie pliku");
 
     CObserwatorTestowy przerywajacy;

@@ -1,10 +1,12 @@
 // The reader: sections and records at every chunk size, counters, rewinds and format errors.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <utility>
 
-#include "pomocnicze.h"
 #include "swde/czytnik.h"
 #include "swde/kodowanie.h"
+#include "wspolne/katalog_testowy.h"
 
 namespace {
 
@@ -68,15 +70,14 @@ Rekordy CzytajRekordy(CCzytnikSWDE& czytnik, ESekcja eSekcja, const std::string&
     return rekordy;
 }
 
-class Czytnik : public testy::CKatalogTestu {};
-
 } // namespace
 
 // Without its last line end, some chunk sizes make the last chunk end exactly where the file does.
-TEST_F(Czytnik, ReadsEverySectionWholeWhateverTheChunkSizeAndTheLastLineEnd) {
-    const std::string strSciezka = Sciezka("a.swd");
+TEST(Czytnik, ReadsEverySectionWholeWhateverTheChunkSizeAndTheLastLineEnd) {
+    testy::CKatalog katalog;
+    const std::string strSciezka = katalog("a.swd");
     for (const std::string& strTresc : {PLIK, PLIK.substr(0, PLIK.size() - 2)}) {
-        testy::ZapiszPlik(strSciezka, strTresc);
+        testy::Zapisz(strSciezka, strTresc);
         for (std::size_t nPorcja = 1; nPorcja <= 65; ++nPorcja) {
             SCOPED_TRACE(nPorcja);
             CCzytnikSWDE czytnik(nPorcja < 65 ? nPorcja : CCzytnikSWDE::ROZMIAR_PORCJI);
@@ -96,11 +97,12 @@ TEST_F(Czytnik, ReadsEverySectionWholeWhateverTheChunkSizeAndTheLastLineEnd) {
 
 // An absent section leaves the next section's start line to be read; a failed open changes
 // nothing and a successful one starts afresh, as does an explicit rewind.
-TEST_F(Czytnik, RewindsAndReopening) {
+TEST(Czytnik, RewindsAndReopening) {
+    testy::CKatalog katalog;
     const std::string strBezSP = NAGLOWEK + "SN;\r\nNS,TR,1\r\nSX;\r\nST;\r\nRT,1;\r\nX;\r\nSX;\r\n"
                                             "SO;\r\nRO,1;\r\nX;\r\nSX;\r\n";
-    const std::string strSciezka = Sciezka("a.swd");
-    testy::ZapiszPlik(strSciezka, strBezSP);
+    const std::string strSciezka = katalog("a.swd");
+    testy::Zapisz(strSciezka, strBezSP);
     CCzytnikSWDE czytnik(7);
     ASSERT_TRUE(czytnik.Otworz(strSciezka));
     EXPECT_EQ(CzytajSekcje(czytnik, ESekcja::SN), Linie{"NS,TR,1"});
@@ -112,12 +114,12 @@ TEST_F(Czytnik, RewindsAndReopening) {
     const std::string strBezST = NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSX;\r\nSWDEX;\r\n";
     // The reader lets no one write the file it has open (Windows enforces it).
     czytnik.Zamknij();
-    testy::ZapiszPlik(strSciezka, strBezST);
+    testy::Zapisz(strSciezka, strBezST);
     ASSERT_TRUE(czytnik.Otworz(strSciezka));
     EXPECT_FALSE(czytnik.ZnajdzSekcje(ESekcja::ST));
     EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strBezST), (Rekordy{{"RO,1;", "X;"}}));
-    EXPECT_FALSE(czytnik.Otworz(Sciezka("brak.swd")));
-    EXPECT_FALSE(czytnik.Otworz(m_katalog.string()));
+    EXPECT_FALSE(czytnik.Otworz(katalog("brak.swd")));
+    EXPECT_FALSE(czytnik.Otworz(katalog.m_sciezka.string()));
     EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
     ASSERT_TRUE(czytnik.Otworz(strSciezka));
     EXPECT_EQ(czytnik.Linia() + czytnik.Pozycja(), 0u);
@@ -128,7 +130,8 @@ TEST_F(Czytnik, RewindsAndReopening) {
     EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strBezST), (Rekordy{{"RO,1;", "X;"}}));
 }
 
-TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
+TEST(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
+    testy::CKatalog katalog;
     using kodowanie::T;
     const std::string strFormat = T("Błąd nr 1: Nieprawidłowy format pliku ");
     const std::string strElement = T("Błąd nr 4: Nieprawidłowy element w sekcji: '");
@@ -160,9 +163,9 @@ TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
         {NAGLOWEK + "SN;\r\nSX;\r\nNS,TR,1\r\nSP;\r\nSX;\r\n", ESekcja::SO,
          strMiejsce + "4, pozycja w pliku: 48)"},
     };
-    const std::string strSciezka = Sciezka("a.swd");
+    const std::string strSciezka = katalog("a.swd");
     for (const auto& p : przypadki) {
-        testy::ZapiszPlik(strSciezka, p.strTresc);
+        testy::Zapisz(strSciezka, p.strTresc);
         CCzytnikSWDE czytnik(4);
         ASSERT_TRUE(czytnik.Otworz(strSciezka));
         EXPECT_EQ(TekstBledu([&] {
@@ -176,16 +179,17 @@ TEST_F(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
     }
 }
 
-TEST_F(Czytnik, FileLargerThanAChunkIsReadRecordByRecord) {
+TEST(Czytnik, FileLargerThanAChunkIsReadRecordByRecord) {
+    testy::CKatalog katalog;
     std::string strTresc = NAGLOWEK + "SO;\r\n";
     std::size_t nRekordy = 0;
     for (; strTresc.size() < 3 * CCzytnikSWDE::ROZMIAR_PORCJI + 12345; ++nRekordy)
         strTresc += "RO," + std::to_string(nRekordy) + ";\r\nD,G5OPIS,D," +
                     std::string(nRekordy % 97, 'a') + "\nX;\n";
     strTresc += "SX;\r\nSWDEX;";
-    testy::ZapiszPlik(Sciezka("duzy.swd"), strTresc);
+    testy::Zapisz(katalog("duzy.swd"), strTresc);
     CCzytnikSWDE czytnik;
-    ASSERT_TRUE(czytnik.Otworz(Sciezka("duzy.swd")));
+    ASSERT_TRUE(czytnik.Otworz(katalog("duzy.swd")));
     const Rekordy rekordy = CzytajRekordy(czytnik, ESekcja::SO, strTresc);
     ASSERT_EQ(rekordy.size(), nRekordy);
     for (std::size_t i = 0; i < nRekordy; ++i)

@@ -1,25 +1,28 @@
 // The header section: reading a source header into the pair and writing the target header.
-#include "pomocnicze.h"
+#include <gtest/gtest.h>
+
 #include "swde/kodowanie.h"
 #include "swde/naglowek.h"
 #include "swde/plik_wynikowy.h"
+#include "wspolne/katalog_testowy.h"
 
 namespace {
 
-class Naglowek : public testy::CKatalogTestu {
-protected:
+struct Naglowek : ::testing::Test {
+    testy::CKatalog katalog;
+
     CParaPlikow Czytaj(const std::string& strTresc, CParaPlikow para = {}) {
-        testy::ZapiszPlik(Sciezka("zrodlo.swd"), strTresc);
-        para.m_strZrodlo = Sciezka("zrodlo.swd");
+        testy::Zapisz(katalog("zrodlo.swd"), strTresc);
+        para.m_strZrodlo = katalog("zrodlo.swd");
         CzytajNaglowek(para, {2024, 3, 5});
         return para;
     }
     std::string Zapisz(const CParaPlikow& para) {
         CPlikWynikowy plik;
-        EXPECT_TRUE(plik.Otworz(Sciezka("cel.swd")));
+        EXPECT_TRUE(plik.Otworz(katalog("cel.swd")));
         ZapiszNaglowek(para, plik);
         plik.Zamknij();
-        return testy::CzytajPlik(Sciezka("cel.swd"));
+        return testy::Czytaj(katalog("cel.swd"));
     }
 };
 
@@ -73,7 +76,7 @@ TEST_F(Naglowek, FailuresAreRaisedWithTheTextToShow) {
     using kodowanie::T;
     const auto Tekst = [&](const std::string& strNazwa) {
         CParaPlikow para;
-        para.m_strZrodlo = Sciezka(strNazwa);
+        para.m_strZrodlo = katalog(strNazwa);
         try {
             CzytajNaglowek(para, {});
         } catch (const CSWDEException& blad) {
@@ -82,10 +85,10 @@ TEST_F(Naglowek, FailuresAreRaisedWithTheTextToShow) {
         return std::string("no error");
     };
     EXPECT_EQ(Tekst("brak.swd"),
-              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") + Sciezka("brak.swd"));
-    testy::ZapiszPlik(Sciezka("tekst.txt"), "zwykly tekst\r\n");
-    EXPECT_EQ(Tekst("tekst.txt"), T("Błąd nr 1: Nieprawidłowy format pliku ") + Sciezka("tekst.txt"));
-    testy::ZapiszPlik(Sciezka("urwany.swd"), NAGLOWEK + "SN;\r\nNS,TR,1\r\n");
+              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") + katalog("brak.swd"));
+    testy::Zapisz(katalog("tekst.txt"), "zwykly tekst\r\n");
+    EXPECT_EQ(Tekst("tekst.txt"), T("Błąd nr 1: Nieprawidłowy format pliku ") + katalog("tekst.txt"));
+    testy::Zapisz(katalog("urwany.swd"), NAGLOWEK + "SN;\r\nNS,TR,1\r\n");
     EXPECT_EQ(Tekst("urwany.swd"), T("Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 4)") +
-                                       Sciezka("urwany.swd"));
+                                       katalog("urwany.swd"));
 }

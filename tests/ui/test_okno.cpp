@@ -4,11 +4,14 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <tuple>
 
 #include "filtr/cele.h"
 #include "filtr/zdarzenia.h"
@@ -40,6 +43,14 @@ void Wpisz(QWidget* pPole, const QString& strTekst) {
     }
 }
 
+// The rows of a file list, joined by " ".
+QString Wiersze(const QListWidget* pLista) {
+    QStringList astr;
+    for (int i = 0; i < pLista->count(); ++i)
+        astr << pLista->item(i)->text();
+    return astr.join(' ');
+}
+
 // Moves the keyboard focus from the field to another control of the window.
 void Opusc(QWidget* pPole, QWidget* pDokad) {
     pPole->setFocus(Qt::OtherFocusReason);
@@ -54,8 +65,6 @@ class CTestOkna : public QObject {
 private slots:
     void initTestCase() { QVERIFY(PrzygotujAplikacje(*qApp)); }
     void startBezKonfiguracji();
-    void menu_data();
-    void menu();
     void dodawaniePlikow();
     void usuwaniePlikow();
     void katalogDocelowy();
@@ -63,16 +72,17 @@ private slots:
     void edycjaNaglowka();
     void nazwaPlikuDocelowego_data();
     void nazwaPlikuDocelowego();
-    void dataNaglowka_data();
     void dataNaglowka();
     void calyRun();
     void anulowanie_data();
     void anulowanie();
-    void odmowa();
     void bladDostepu();
-    void upuszczenie();
 };
 
+// Started without a configuration file: the warning, the window's state and its commands (those
+// that need a file disabled, both options ticked, the key a command shows is its own; Alt+F4 is
+// the system's), the about box; with nothing ticked a run is refused; closing writes the
+// default file.
 void CTestOkna::startBezKonfiguracji() {
     CStanowisko s;
     QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
@@ -84,6 +94,40 @@ void CTestOkna::startBezKonfiguracji() {
     QVERIFY(s.Element<QPushButton>("przetwarzaj")->isDefault());
     // Standard buttons speak Polish.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Tak"));
+    const QStringList astrWylaczone = {"wskazKatalog", "usunWszystkie", "przetwarzaj", "sumyCRC"};
+    // The commands' texts are what the clerks' manual and habits know them by.
+    const QHash<QString, const char*> teksty = {
+        {"dodajPliki", "&Dodaj plik źródłowy...\tCtrl+O"},
+        {"wskazKatalog", "Wskaż katalog &docelowy...\tCtrl+D"},
+        {"usunWszystkie", "&Usuń wszystkie\tCtrl+U"},
+        {"odczytajKonfiguracje", "Odczytaj &konfigurację...\tCtrl+K"},
+        {"zapiszKonfiguracje", "Z&apisz konfigurację...\tCtrl+S"},
+        {"wyjdz", "&Wyjdź\tAlt+F4"},
+        {"przetwarzaj", "&Przetwarzaj\tF5"},
+        {"sumyCRC", "Dodawanie sum CRC"},
+        {"propagacja", "P&ropagacja ustawień"},
+        {"pomoc", "KELVOR - Pomo&c\tF1"},
+        {"informacje", "KELVOR - i&nformacje..."}};
+    int nPolecenia = 0, nKlawisze = 0;
+    for (const QAction* pAkcja : s->findChildren<QAction*>()) {
+        const QString strNazwa = pAkcja->objectName();
+        if (strNazwa.isEmpty())
+            continue;
+        ++nPolecenia;
+        QCOMPARE(pAkcja->text(), QString::fromUtf8(teksty.value(strNazwa, "")));
+        QCOMPARE(pAkcja->isEnabled(), !astrWylaczone.contains(strNazwa));
+        QCOMPARE(pAkcja->isChecked(), strNazwa == "sumyCRC" || strNazwa == "propagacja");
+        const QString strKlawisz = pAkcja->text().section('\t', 1);
+        QCOMPARE(pAkcja->shortcut().toString(), strKlawisz == "Alt+F4" ? QString() : strKlawisz);
+        nKlawisze += !pAkcja->shortcut().isEmpty();
+    }
+    QCOMPARE(nPolecenia, teksty.size());
+    QCOMPARE(nKlawisze, 7);
+    s.m_dialogi.Wyczysc();
+    s.Element<QAction>("informacje")->trigger();
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].strTytul, QStringLiteral("KELVOR - informacje"));
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].strTekst, QStringLiteral("Kelvor Wersja 2.4"));
 
     // Escape and F5 without files do nothing.
     QTest::keyClick(&s.Okno(), Qt::Key_Escape);
@@ -91,46 +135,21 @@ void CTestOkna::startBezKonfiguracji() {
     QVERIFY(s->isVisible());
     QVERIFY(!s->CzyFiltrowanie());
 
-    QVERIFY(!s.Istnieje("KELVOR.cfg"));
+    // Nothing ticked: a run is refused before anything is written.
+    s.Dodaj({"a.swd"});
+    s.m_dialogi.Wyczysc();
+    s.Filtruj();
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstBrakuOpcji())});
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Brak);
+    QCOMPARE(s.Pliki(), QStringList{"a.swd"});
+    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
+
     QVERIFY(s->close());
+    COpcjeFiltrowania domyslne; // and the source folder remembered
+    domyslne.m_strZrodloDanych = s->Opcje().m_strZrodloDanych;
     QCOMPARE(s.Czytaj("KELVOR.cfg").replace("\r", ""),
-             QByteArray::fromStdString(TekstKonfiguracji(COpcjeFiltrowania())));
+             QByteArray::fromStdString(TekstKonfiguracji(domyslne)));
     QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
-}
-
-// Every command of the menu: its text, key and state at start (no files).
-void CTestOkna::menu_data() {
-    QTest::addColumn<QString>("nazwa");
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QString>("klawisz");
-    QTest::addColumn<bool>("wlaczone");
-    QTest::addColumn<int>("zaznaczone"); // -1: no check mark
-    auto dodaj = [](const char* szNazwa, const char* szTekst, const char* szKlawisz, bool bWlaczone,
-                    int nZaznaczone) {
-        QTest::newRow(szNazwa) << szNazwa << QString::fromUtf8(szTekst) << szKlawisz << bWlaczone
-                               << nZaznaczone;
-    };
-    dodaj("dodajPliki", "&Dodaj plik źródłowy...\tCtrl+O", "Ctrl+O", true, -1);
-    dodaj("wskazKatalog", "Wskaż katalog &docelowy...\tCtrl+D", "Ctrl+D", false, -1);
-    dodaj("usunWszystkie", "&Usuń wszystkie\tCtrl+U", "Ctrl+U", false, -1);
-    dodaj("odczytajKonfiguracje", "Odczytaj &konfigurację...\tCtrl+K", "Ctrl+K", true, -1);
-    dodaj("zapiszKonfiguracje", "Z&apisz konfigurację...\tCtrl+S", "Ctrl+S", true, -1);
-    dodaj("wyjdz", "&Wyjdź\tAlt+F4", "", true, -1);
-    dodaj("przetwarzaj", "&Przetwarzaj\tF5", "F5", false, -1);
-    dodaj("sumyCRC", "Dodawanie sum CRC", "", false, 1);
-    dodaj("propagacja", "P&ropagacja ustawień", "", true, 1);
-    dodaj("pomoc", "KELVOR - Pomo&c\tF1", "F1", true, -1);
-    dodaj("informacje", "KELVOR - i&nformacje...", "", true, -1);
-}
-
-void CTestOkna::menu() {
-    QFETCH(QString, nazwa);
-    CStanowisko s;
-    const QAction* pAkcja = s.Element<QAction>(qPrintable(nazwa));
-    QTEST(pAkcja->text(), "tekst");
-    QTEST(pAkcja->shortcut().toString(), "klawisz");
-    QTEST(pAkcja->isEnabled(), "wlaczone");
-    QTEST(pAkcja->isCheckable() ? int(pAkcja->isChecked()) : -1, "zaznaczone");
 }
 
 // Three files of which the second is no SWDE file: two pairs, the error with its path, the
@@ -154,9 +173,7 @@ void CTestOkna::dodawaniePlikow() {
 
     QCOMPARE(s->Pary().size(), 2u);
     for (bool bDocelowa : {false, true}) {
-        QCOMPARE(s.Lista(bDocelowa)->count(), 2);
-        QCOMPARE(s.Lista(bDocelowa)->item(0)->text(), QStringLiteral("a.swd"));
-        QCOMPARE(s.Lista(bDocelowa)->item(1)->text(), QStringLiteral("plik"));
+        QCOMPARE(Wiersze(s.Lista(bDocelowa)), QStringLiteral("a.swd plik"));
         QCOMPARE(s.Lista(bDocelowa)->currentRow(), 1);
     }
     QCOMPARE(SciezkaOkna(s->Pary()[0].m_strCel), s.Sciezka("a_nowy.swd"));
@@ -170,6 +187,18 @@ void CTestOkna::dodawaniePlikow() {
     QCOMPARE(s.Element<QLineEdit>("TN", "naglowekZrodlowy")->text(), QStringLiteral("Starostwo w Środzie"));
     QCOMPARE(s.Element<QLineEdit>("OO", "naglowekDocelowy")->text(), QStringLiteral("Anna Łąkowa"));
     QCOMPARE(s.Element<QLineEdit>("plik", "naglowekDocelowy")->text(), s.Sciezka("a_nowy.swd"));
+
+    // Files dropped onto the source list are added in order, as if chosen in the dialog.
+    QMimeData dane;
+    dane.setUrls({QUrl::fromLocalFile(s.Zapisz("dane/a.swd")), QUrl::fromLocalFile(s.Zapisz("b.swd"))});
+    QWidget* pLista = s.Element<QWidget>("listaZrodlowa");
+    QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pLista, &wejscie);
+    QVERIFY(wejscie.isAccepted());
+    QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pLista, &upuszczenie);
+    QCOMPARE(Wiersze(s.Lista()), QStringLiteral("a.swd plik a.swd b.swd"));
+    QCOMPARE(SciezkaOkna(s->Pary()[3].m_strCel), s.Sciezka("b_nowy.swd"));
 }
 
 // Removing keeps the two lists in step; the last pair gone empties and disables the headers.
@@ -177,12 +206,7 @@ void CTestOkna::usuwaniePlikow() {
     CStanowisko s;
     s.Dodaj({"a.swd", "b.swd", "c.swd"});
     QPushButton* pUsun = s.Element<QPushButton>("usunPlik", "listaDocelowa");
-    auto wiersze = [&] {
-        QStringList astr;
-        for (int i = 0; i < s.Lista(true)->count(); ++i)
-            astr << s.Lista(true)->item(i)->text();
-        return astr.join(' ');
-    };
+    auto wiersze = [&] { return Wiersze(s.Lista(true)); };
     auto wybrana = [&](int i) {
         QCOMPARE(s.Lista(false)->currentRow(), i);
         QCOMPARE(s.Lista(true)->currentRow(), i);
@@ -266,7 +290,6 @@ void CTestOkna::sprawdzenieCelow() {
     QVERIFY(!s->CzyFiltrowanie());
     const std::vector<std::string> astrBledne = {Cp(s.Sciezka("w/a_nowy.swd")), Cp(s.Sciezka("w/b_nowy.swd"))};
     QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstBlednychFolderow(astrBledne))});
-    QVERIFY(s.m_dialogi.Teksty()[0].contains(s.Sciezka("w/a_nowy.swd") + ",\n" + s.Sciezka("w/b_nowy.swd") + ".\n\n"));
 
     QDir(s.m_katalog.path()).mkdir("w");
     s.m_dialogi.Wyczysc();
@@ -366,23 +389,15 @@ void CTestOkna::nazwaPlikuDocelowego() {
 }
 
 // The date text of a header: the tokens as year, month and day.
-void CTestOkna::dataNaglowka_data() {
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<bool>("jest");
-    QTest::addColumn<QDate>("data");
-    QTest::newRow("bez zer") << "2004-3-7" << true << QDate(2004, 3, 7);
-    QTest::newRow("kropki") << " 2004.03.07 " << true << QDate(2004, 3, 7);
-    QTest::newRow("ukośniki") << "2004\\3\\7" << true << QDate(2004, 3, 7);
-    QTest::newRow("pusty") << " \t" << false << QDate();
-    QTest::newRow("sam rok") << "2004" << true << QDate();
-    QTest::newRow("nie data") << "2004-13-40" << true << QDate();
-}
-
 void CTestOkna::dataNaglowka() {
-    QFETCH(QString, tekst);
-    const CDataNaglowka data = DataZTekstu(Cp(tekst));
-    QTEST(data.bJest, "jest");
-    QTEST(data.data, "data");
+    const std::tuple<const char*, bool, QDate> przypadki[] = {
+        {"2004-3-7", true, QDate(2004, 3, 7)},  {" 2004.03.07 ", true, QDate(2004, 3, 7)},
+        {"2004\\3\\7", true, QDate(2004, 3, 7)}, {" \t", false, QDate()},
+        {"2004", true, QDate()},                {"2004-13-40", true, QDate()}};
+    for (const auto& [szTekst, bJest, data] : przypadki) {
+        const CDataNaglowka wynik = DataZTekstu(szTekst);
+        QVERIFY2(wynik.bJest == bJest && wynik.data == data, szTekst);
+    }
 }
 
 // A whole run from the window: the window disabled, each file's row and headers shown as it
@@ -416,15 +431,13 @@ void CTestOkna::calyRun() {
 
     QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
     QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Informacja);
-    QVERIFY(QRegularExpression(QStringLiteral("^Filtrowanie zakończone.\nCzas filtrowania: 0:00:00:0\\d\n"
-                                              "Ilość błędów filtrowania: 0$"))
+    QVERIFY(QRegularExpression(QStringLiteral("^Filtrowanie zakończone.\nCzas filtrowania: "
+                                              "\\d+:\\d\\d:\\d\\d:\\d\\d\nIlość błędów filtrowania: 0$"))
                 .match(s.m_dialogi.Teksty()[0]).hasMatch());
     QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
     QVERIFY(s.Element<QWidget>("zakladki")->isEnabled());
     QVERIFY(s->PostepDlg() == nullptr);
 
-    QCOMPARE(s.Konsola("KELVOR.cfg", "konsola.swd", "a.swd"), 0);
-    QCOMPARE(s.Czytaj("a_nowy.swd"), s.Czytaj("konsola.swd"));
     QVERIFY(!s.Czytaj("a_nowy.swd").contains("RO,,G5LKL"));
     QVERIFY(s->close());
 }
@@ -491,36 +504,6 @@ void CTestOkna::anulowanie() {
     }
     QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
     QVERIFY(s->close());
-}
-
-// Nothing ticked: the run is refused before anything is written.
-void CTestOkna::odmowa() {
-    CStanowisko s(Konfiguracja(0));
-    s.Dodaj({"a.swd"});
-    s.Filtruj();
-    QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstBrakuOpcji())});
-    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Brak);
-    QCOMPARE(s.Pliki(), (QStringList{"KELVOR.cfg", "a.swd"}));
-    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
-}
-
-// Files dropped onto the source list are added as if chosen in the dialog.
-void CTestOkna::upuszczenie() {
-    CStanowisko s;
-    s->PokazZakladke(ZakladkaObiekty);
-    QMimeData dane;
-    dane.setUrls({QUrl::fromLocalFile(s.Zapisz("dane/a.swd")), QUrl::fromLocalFile(s.Zapisz("b.swd"))});
-    QWidget* pLista = s.Element<QWidget>("listaZrodlowa");
-    QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pLista, &wejscie);
-    QVERIFY(wejscie.isAccepted());
-    QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pLista, &upuszczenie);
-    QCOMPARE(s->Pary().size(), 2u);
-    QCOMPARE(s.Lista()->item(0)->text(), QStringLiteral("a.swd"));
-    QCOMPARE(SciezkaOkna(s->Pary()[1].m_strCel), s.Sciezka("b_nowy.swd"));
-    QCOMPARE(SciezkaOkna(s->Opcje().m_strZrodloDanych), QDir::toNativeSeparators(s.m_katalog.path()) + Separator());
-    QCOMPARE(s.Element<QTabWidget>("zakladki")->currentIndex(), int(ZakladkaZrodla));
 }
 
 QTEST_MAIN(CTestOkna)

@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "dialogi_testowe.h"
+#include "opcje/konfiguracja.h"
 #include "ui/aplikacja.h"
 #include "ui/glowny_dlg.h"
 #include "ui/postep_dlg.h"
@@ -75,13 +76,12 @@ int main(int argc, char** argv) {
     for (const QString& strZrodlo : astrZrodla)
         QFile::copy(strPrzyklad, strZrodlo);
     // The example's settings, personal attributes ticked on the page of persons.
+    COpcjeFiltrowania opcje;
+    opcje.UstawMaske(0, 1027);
+    opcje.UstawMaske(TypOSF, 62);
     QFile konfiguracja(tu.filePath("KELVOR.cfg"));
     konfiguracja.open(QIODevice::WriteOnly);
-    konfiguracja.write(QByteArray::fromStdString(kodowanie::T(
-        "Obiekty 1027\nJEW 0\nOBR 0\nRST 0\nOSF 62\nINS 0\nMLZ 0\nOSZ 0\nJDR 0\nUDZ 0\nUDW 0\n"
-        "JRZ 0\nDZE 0\nKLU 0\nBUD 0\nLKL 0\nUZG 0\nKKL 0\nZMN 0\nDOK 0\nADR 0\nPZG 0\nGRN 0\n"
-        "DZW 0\nUDD 0\nPDZ 0\nCRC 1\nPropagacja 1\nŹródło_danych .\nUjście_danych .\n"
-        "Konfiguracje .\n")));
+    konfiguracja.write(QByteArray::fromStdString(TekstKonfiguracji(opcje)));
     konfiguracja.close();
 
     CDialogiTestowe dialogi;
