@@ -4,17 +4,7 @@
 # for the title bar; each tab, an attribute page with ticks, and the progress dialog of a run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
-brak=()
-for p in xvfb xauth openbox; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brak+=("$p")
-done
-if [ ${#brak[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${brak[@]}"
-fi
+bash scripts/deps.sh xvfb xauth openbox
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$(nproc)" --target zrzuty_okna
 mkdir -p docs/screenshots

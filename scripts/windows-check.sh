@@ -6,19 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-zainstalowany() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-instaluj() {
-    local sudo_cmd=""
-    [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-    $sudo_cmd apt-get update -qq &&
-        DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "$@"
-}
-
-bash scripts/deps.sh
-if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null && ! command -v x86_64-w64-mingw32-g++ >/dev/null; then
-    echo "Installing the mingw-w64 cross compiler"
-    instaluj g++-mingw-w64-x86-64-posix
-fi
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
 
 katalog=build-windows
 # The JSON headers are copied aside, so that the host's /usr/include stays out of the build.
@@ -31,10 +19,7 @@ cmake --build "$katalog" -j "$(nproc)" --target kelvor_swde kelvor_opcje kelvor_
 program="$PWD/$katalog/bin/kelvor-cli.exe"
 echo "Built: $program"
 
-if ! command -v wine >/dev/null; then
-    echo "Installing wine to run the program"
-    instaluj wine64 wine || true
-fi
+command -v wine >/dev/null || bash scripts/deps.sh wine64 wine || true
 if ! command -v wine >/dev/null; then
     echo "wine is not available: the program was built but not run."
     exit 0
