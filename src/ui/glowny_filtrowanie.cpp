@@ -12,7 +12,6 @@
 #include "ui/listy_dlg.h"
 #include "ui/naglowek_dlg.h"
 #include "ui/postep_dlg.h"
-#include "ui/tekst.h"
 
 void CGlownyDlg::Przetwarzaj() {
     // A worker that has not yet handed back, or nothing to filter: nothing to do.
