@@ -20,6 +20,8 @@ public:
     // bPasek: the progress bar is drawn (stderr is a terminal).
     CKonsola(bool bCicho, bool bInteraktywny, bool bPasek);
 
+    // Whether questions are asked on the terminal.
+    bool CzyInteraktywna() const { return m_bInteraktywny; }
     // The engines that report from now on, numbered from 0 (one until told otherwise).
     void UstawSilniki(int nSilniki) { m_postepy.assign(static_cast<std::size_t>(nSilniki), {}); }
 

@@ -160,6 +160,19 @@ bool ZbudujPary(const CArgumenty& argumenty, CPliki& pliki) {
     return true;
 }
 
+// Files that exist are replaced with -y, or after a Yes to strPytanie on the terminal; without
+// one the run stops with strTekst and szRada, which tells how -y replaces them.
+bool ZgodaNaZastapienie(bool bTak, CKonsola& konsola, const std::string& strPytanie,
+                        const std::string& strTekst, const char* szRada) {
+    if (bTak)
+        return true;
+    if (konsola.CzyInteraktywna())
+        return konsola.Zapytaj(strPytanie);
+    Wypisz(strTekst, true);
+    std::cerr << szRada << '\n';
+    return false;
+}
+
 // The target check: missing folders and shared targets stop the run; existing targets are
 // replaced with -y or after a Yes on the terminal.
 bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak, CKonsola& konsola) {
@@ -172,14 +185,10 @@ bool SprawdzCele(const std::vector<CParaPlikow>& pary, bool bTak, CKonsola& kons
         Wypisz(TekstPowtorzonych(wynik.m_astrPowtorzone), true);
         return false;
     }
-    if (wynik.m_astrIstniejace.empty() || bTak)
-        return true;
-    if (terminal::JestTerminalem(terminal::EStrumien::Wejscie) &&
-        terminal::JestTerminalem(terminal::EStrumien::Bledy))
-        return konsola.Zapytaj(PytanieOIstniejace(wynik.m_astrIstniejace));
-    Wypisz(TekstIstniejacych(wynik.m_astrIstniejace), true);
-    std::cerr << "Aby je zastąpić, użyj opcji -y (--yes).\n";
-    return false;
+    return wynik.m_astrIstniejace.empty() ||
+           ZgodaNaZastapienie(bTak, konsola, PytanieOIstniejace(wynik.m_astrIstniejace),
+                              TekstIstniejacych(wynik.m_astrIstniejace),
+                              "Aby je zastąpić, użyj opcji -y (--yes).");
 }
 
 // The summary, then one line per failed file: the sources skipped before the run and the pairs
@@ -284,18 +293,13 @@ bool ZapiszWybor(const CArgumenty& argumenty, const COpcjeFiltrowania& opcje,
     std::string strSciezka;
     if (!SciezkaSilnika(argumenty.m_strZapiszKonfiguracje, strSciezka))
         return false;
-    if (platforma::Istnieje(strSciezka) && !argumenty.m_bTak) {
-        const std::string strPytanie = kodowanie::T("Plik konfiguracji już istnieje:\n") +
-                                       strSciezka + kodowanie::T("\nZastąpić go?");
-        if (!terminal::JestTerminalem(terminal::EStrumien::Wejscie) ||
-            !terminal::JestTerminalem(terminal::EStrumien::Bledy)) {
-            Wypisz(kodowanie::T("Plik konfiguracji już istnieje: ") + strSciezka, true);
-            std::cerr << "Aby go zastąpić, użyj opcji -y (--yes).\n";
-            return false;
-        }
-        if (!konsola.Zapytaj(strPytanie))
-            return false;
-    }
+    if (platforma::Istnieje(strSciezka) &&
+        !ZgodaNaZastapienie(argumenty.m_bTak, konsola,
+                            kodowanie::T("Plik konfiguracji już istnieje:\n") + strSciezka +
+                                kodowanie::T("\nZastąpić go?"),
+                            kodowanie::T("Plik konfiguracji już istnieje: ") + strSciezka,
+                            "Aby go zastąpić, użyj opcji -y (--yes)."))
+        return false;
     const EWynikKonfiguracji eWynik = ZapiszKonfiguracje(opcje, strSciezka);
     if (eWynik != EWynikKonfiguracji::Wykonano) {
         Wypisz(TekstWyniku(eWynik) + ": " + strSciezka, true);

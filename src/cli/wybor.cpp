@@ -1,7 +1,6 @@
 // Group, type and attribute names of the command line.
 #include "wybor.h"
 
-#include <array>
 #include <string_view>
 
 #include "argumenty.h"
@@ -77,10 +76,6 @@ int Atrybut(int nTyp, const std::string& strNazwa) {
     return -1;
 }
 
-int LiczbaAtrybutow(int nTyp) {
-    return static_cast<int>(OpisTypu(nTyp).m_atrybuty.size());
-}
-
 // The ticked group that disables the page of type n, or -1.
 int GrupaWylaczajaca(const COpcjeFiltrowania& opcje, int nTyp) {
     for (int nBit = 0; nBit < LICZBA_GRUP; ++nBit)
@@ -131,13 +126,12 @@ bool CzytajAtrybuty(const std::string& strWartosc, std::vector<std::pair<int, in
     for (const std::string& strNazwa : Podziel(strWartosc.substr(nDwukropek + 1), ',')) {
         const int i = Atrybut(nTyp, strNazwa);
         if (i < 0) {
+            const auto& atrybuty = OpisTypu(nTyp).m_atrybuty;
             strBlad =
                 "typ " + OpisTypu(nTyp).m_strSymbol + " nie ma atrybutu '" + strNazwa +
                 "' (dostępne: " +
-                Nazwy(0, LiczbaAtrybutow(nTyp) - 1,
-                      [&](int n) {
-                          return OpisTypu(nTyp).m_atrybuty[static_cast<std::size_t>(n)].m_strSymbol;
-                      }) +
+                Nazwy(0, static_cast<int>(atrybuty.size()) - 1,
+                      [&](int n) { return atrybuty[static_cast<std::size_t>(n)].m_strSymbol; }) +
                 ")";
             return false;
         }

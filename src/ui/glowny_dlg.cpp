@@ -23,7 +23,6 @@
 #include "ui/listy_dlg.h"
 #include "ui/menu_systemowe.h"
 #include "ui/naglowek_dlg.h"
-#include "ui/postep_dlg.h"
 #include "ui/tekst.h"
 #include "ui/zakladka_dlg.h"
 

@@ -40,8 +40,9 @@ public:
 
     const COpcjeFiltrowania& Opcje() const { return m_opcje; }
     const std::vector<CParaPlikow>& Pary() const { return m_pary; }
-    // A run is under way or its worker has not yet handed back.
-    bool CzyFiltrowanie() const { return m_bFiltrowanie || m_pWatek || m_pPostepDlg; }
+    // A run is under way or its worker has not yet handed back: the progress dialog lives from
+    // the start of a run to its hand-back, the worker until its thread has finished.
+    bool CzyFiltrowanie() const { return m_pWatek || m_pPostepDlg; }
     CKelvorThread* Watek() const { return m_pWatek; }
     CPostepDlg* PostepDlg() const { return m_pPostepDlg; }
     QString SciezkaKonfiguracji() const;
@@ -145,9 +146,8 @@ private:
     // The run.
     QPointer<CKelvorThread> m_pWatek;
     CPostepDlg* m_pPostepDlg = nullptr;
-    bool m_bFiltrowanie = false;   // from the start of a run to its hand-back or a confirmed cancel
-    bool m_bPytanie = false;       // the cancel question is open
-    bool m_bKoniecCzeka = false;   // the run ended while the cancel question was open
+    bool m_bPytanie = false;     // the cancel question is open
+    bool m_bKoniecCzeka = false; // the run ended while the cancel question was open
     CWynikRunu m_wynik;
     std::optional<CPrzystanek> m_przystanek;
 };

@@ -12,7 +12,6 @@
 #include "ui/listy_dlg.h"
 #include "ui/naglowek_dlg.h"
 #include "ui/postep_dlg.h"
-#include "ui/tekst.h"
 
 void CGlownyDlg::Przetwarzaj() {
     // A worker that has not yet handed back, or nothing to filter: nothing to do.
@@ -47,7 +46,6 @@ void CGlownyDlg::Przetwarzaj() {
     connect(m_pWatek, &CKelvorThread::nieOtwartoPliku, this, &CGlownyDlg::WyczyscNaglowki);
     connect(m_pWatek, &CKelvorThread::zakonczono, this, &CGlownyDlg::ZakonczonoFiltrowanie);
     connect(m_pWatek, &QThread::finished, this, &CGlownyDlg::UsunietoWatek);
-    m_bFiltrowanie = true;
     m_pWatek->start();
 }
 
@@ -73,10 +71,8 @@ void CGlownyDlg::Anuluj() {
                                         QStringLiteral("Potwierdzenie"));
     m_bPytanie = false;
     if (CKelvorThread* pDalej = pWatek.data()) {
-        if (bTak) {
-            m_bFiltrowanie = false;
+        if (bTak)
             pDalej->Przerwij();
-        }
         pDalej->Wstrzymaj(false);
     }
     if (std::exchange(m_bKoniecCzeka, false))
@@ -113,7 +109,6 @@ void CGlownyDlg::OddajRun() {
     case EWynikFiltrowania::Przerwano:
         break;
     }
-    m_bFiltrowanie = false;
     if (m_pPostepDlg) {
         m_pPostepDlg->hide();
         m_pPostepDlg->deleteLater(); // its "Anuluj" may still be on the stack

@@ -38,19 +38,11 @@ CPostepDlg::CPostepDlg(QWidget* pRodzic)
     pUklad->addWidget(m_pAnuluj, 0, Qt::AlignHCenter);
     // Wide enough for a long file name and the longest stage text.
     setMinimumWidth(440);
-    UstawZakres(0, 1000);
-}
-
-void CPostepDlg::UstawZakres(int nDolna, int nGorna) {
-    m_pPasek->setRange(nDolna, nGorna);
-}
-
-int CPostepDlg::GornaGranica() const {
-    return m_pPasek->maximum();
+    m_pPasek->setRange(0, 1000); // per mille, as the run reports its progress
 }
 
 void CPostepDlg::UstawPostep(int nPozycja) {
-    const int nWartosc = std::min(nPozycja, GornaGranica());
+    const int nWartosc = std::min(nPozycja, m_pPasek->maximum());
     if (nWartosc != m_pPasek->value())
         m_pPasek->setValue(nWartosc);
 }

@@ -12,8 +12,6 @@ class CPostepDlg : public QDialog {
 public:
     explicit CPostepDlg(QWidget* pRodzic);
 
-    void UstawZakres(int nDolna, int nGorna);
-    int GornaGranica() const;
     // Sets the bar to the smaller of the position and the upper bound.
     void UstawPostep(int nPozycja);
     // The caption of the file being filtered; shown with the next stage.

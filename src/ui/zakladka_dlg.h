@@ -18,7 +18,6 @@ public:
     // n: 0 for the object tab, 1 to 25 for the attribute page of that type.
     CZakladkaDlg(int n, QWidget* pRodzic);
 
-    int Numer() const { return m_n; }
     int LiczbaAtrybutow() const { return static_cast<int>(m_apPola.size()); }
     QCheckBox* Pole(int i) const { return m_apPola[static_cast<std::size_t>(i)]; }
     // 0: "Włącz wszystkie", 1: "Wyłącz wszystkie".
