@@ -58,8 +58,6 @@ constexpr unsigned Listy(std::initializer_list<ELista> listy) {
 // Counts per base type symbol; ordered by symbol so that the log table is stable.
 using MapaLicznikow = std::map<std::string, long, std::less<>>;
 
-void Zlicz(MapaLicznikow& mapa, std::string_view strSymbolBazowy);
-
 struct CStanPrzebiegu {
     ListaRekordow m_listy[LICZBA_LIST + 1]; // lists 1..6; index 0 unused; filled through Dodaj
     MapaLicznikow m_mapaZrodloAkt, m_mapaZrodloHist, m_mapaCelAkt, m_mapaCelHist;
