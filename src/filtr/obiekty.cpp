@@ -135,7 +135,7 @@ int RegulaEtapu1(Rekord& rekord, const CNaglowek& h, const std::string& strBaza,
         }
         if (h[0] == "RO") {
             ZamienNaOpisowy(rekord, h);
-            DodajPare(stan.m_przeksztalcone, strTyp, h[3]);
+            stan.m_przeksztalcone.DodajPare(strTyp, h[3]);
         }
     }
     if ((zaznaczona(GrupaDzierzawa) && CzyDzierzawa(strTyp)) ||

@@ -153,17 +153,17 @@ void ZarejestrujWiersz(Rekord& rekord, std::size_t i, const CCzteryPola& pola, b
     const std::string_view strKod = pola[0];
     const std::string_view strCel1 = pola[2];
     const std::string_view strCel2 = pola[3];
-    if (strKod == "WG" && pola.n >= 4 && ZawieraPare(stan.m_przeksztalcone, strCel1, strCel2)) {
-        DodajPare(stan.m_odwolaniaGlobalne, FormaOpisowa(strCel1), strCel2);
+    if (strKod == "WG" && pola.n >= 4 && stan.m_przeksztalcone.ZawieraPare(strCel1, strCel2)) {
+        stan.m_odwolaniaGlobalne.DodajPare(FormaOpisowa(strCel1), strCel2);
         rekord.Zamien(i, NazwaPrzeksztalconego(rekord[i], strCel1));
     } else if (bZarejestrowany) {
         return;
     } else if (strKod == "WL" && !strCel1.empty()) {
         stan.m_odwolaniaLokalne.Dodaj(strCel1);
     } else if (strKod == "WG" && !strCel1.empty() && !strCel2.empty()) {
-        DodajPare(stan.m_odwolaniaGlobalne, strCel1, strCel2);
+        stan.m_odwolaniaGlobalne.DodajPare(strCel1, strCel2);
     } else if (strKod == "P" && pola[1] == "P" && !strCel1.empty() && !strCel2.empty()) {
-        DodajPare(stan.m_punktyGlobalne, strCel1, strCel2);
+        stan.m_punktyGlobalne.DodajPare(strCel1, strCel2);
     } else if (strKod == "P" && pola[1] == "K" && !strCel1.empty()) {
         stan.m_punktyLokalne.Dodaj(strCel1);
     }
@@ -232,7 +232,7 @@ void UsunSlepeOdwolania(Rekord& rekord, CStanPrzebiegu& stan, CRegulyTypow& typy
             if (strKod == "WL")
                 stan.m_odwolaniaLokalne.Dodaj(pola[2]);
             else
-                DodajPare(stan.m_odwolaniaGlobalne, pola[2], strCel2);
+                stan.m_odwolaniaGlobalne.DodajPare(pola[2], strCel2);
         }
         if (bRejestrowany)
             ZarejestrujWiersz(rekord, i, pola, r != SIZE_MAX, stan);

@@ -102,7 +102,7 @@ bool SprawdzSierote(const Rekord& rekord, const CStanPrzebiegu& stan, COcenyTypo
     const std::string_view strId = Pole(astrPola, n, 3);
     const std::string_view strLokalny = Pole(astrPola, n, 4);
     // A point that a kept outline uses stays, whatever its type and relations.
-    if (ZawieraPare(stan.m_punktyGlobalne, strTyp, strId) ||
+    if (stan.m_punktyGlobalne.ZawieraPare(strTyp, strId) ||
         stan.m_punktyLokalne.Zawiera(strLokalny))
         return true;
     const COcenaSieroty& ocena = typy.Wpis(strTyp, OcenaTypu);
@@ -111,7 +111,7 @@ bool SprawdzSierote(const Rekord& rekord, const CStanPrzebiegu& stan, COcenyTypo
     if (MaKtorykolwiekElement(*ocena.pSymbole, rekord))
         return true;
     return ocena.bOdwolania && (stan.m_odwolaniaLokalne.Zawiera(strLokalny) ||
-                                ZawieraPare(stan.m_odwolaniaGlobalne, strTyp, strId));
+                                stan.m_odwolaniaGlobalne.ZawieraPare(strTyp, strId));
 }
 
 bool OdfiltrujSieroty(CKontekstPrzebiegu& k) {

@@ -92,11 +92,3 @@ private:
     // list n.
     CMapaMasek m_listyPole4, m_listyPole23;
 };
-
-// Adds a + "," + b to the set unless it is there already.
-inline void DodajPare(ZbiorTekstow& zbior, std::string_view strA, std::string_view strB) {
-    zbior.DodajPare(strA, strB);
-}
-inline bool ZawieraPare(const ZbiorTekstow& zbior, std::string_view strA, std::string_view strB) {
-    return zbior.ZawieraPare(strA, strB);
-}
