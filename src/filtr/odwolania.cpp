@@ -3,7 +3,6 @@
 // recorded for the orphan pass.
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "filtr/przebiegi.h"
@@ -201,8 +200,7 @@ void UsunSlepeOdwolania(Rekord& rekord, CStanPrzebiegu& stan, CRegulyTypow& typy
     CBladReguly blad;
     for (std::size_t i = 1; i + 1 < rekord.size();) {
         const std::string_view strWiersz = rekord[i];
-        const bool bRejestrowany = strWiersz[0] == 'W' || strWiersz[0] == 'P';
-        if (!bRejestrowany || JestWierszemDanych(strWiersz)) {
+        if ((strWiersz[0] != 'W' && strWiersz[0] != 'P') || JestWierszemDanych(strWiersz)) {
             // No target to register: only a rule's symbol here would be an error, 8 in a "D,"
             // line (nothing can be registered for it), 6 in any other. Most symbols are
             // attributes, told apart by their first characters.
@@ -234,8 +232,7 @@ void UsunSlepeOdwolania(Rekord& rekord, CStanPrzebiegu& stan, CRegulyTypow& typy
             else
                 stan.m_odwolaniaGlobalne.DodajPare(pola[2], strCel2);
         }
-        if (bRejestrowany)
-            ZarejestrujWiersz(rekord, i, pola, r != SIZE_MAX, stan);
+        ZarejestrujWiersz(rekord, i, pola, r != SIZE_MAX, stan);
         ++i;
     }
     if (blad.nRegula != SIZE_MAX)

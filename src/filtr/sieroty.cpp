@@ -1,7 +1,5 @@
 // The orphan pass: objects left without the relations their type needs and, for some types,
 // without anything referring to them, are dropped in one sweep.
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "filtr/przebiegi.h"
