@@ -180,3 +180,8 @@ std::string UsunPrefiksG(std::string_view strSymbol);
 bool RownyBez(std::string_view strSymbol, std::string_view strWzorzec, std::string_view strTekst);
 // "O_" put after the two-character prefix: "G5DZE" gives "G5O_DZE" (the descriptive form).
 std::string FormaOpisowa(std::string_view strSymbol);
+
+// Status (field 5 of a record header): its second character "1" marks a current object.
+inline bool CzyAktualny(std::string_view strStatus) {
+    return strStatus.size() >= 2 && strStatus[1] == '1';
+}
