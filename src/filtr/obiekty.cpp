@@ -27,11 +27,6 @@ const CNaglowek& PodzielNaglowek(const Rekord& rekord) {
     return naglowek;
 }
 
-// Status: its second character "1" marks a current object.
-bool CzyAktualny(std::string_view strStatus) {
-    return strStatus.size() >= 2 && strStatus[1] == '1';
-}
-
 // Status for the historical-data group: its last character is "2".
 bool CzyHistoryczny(std::string_view strStatus) {
     return !strStatus.empty() && strStatus.back() == '2';
@@ -135,7 +130,7 @@ int RegulaEtapu1(Rekord& rekord, const CNaglowek& h, const std::string& strBaza,
         }
         if (h[0] == "RO") {
             ZamienNaOpisowy(rekord, h);
-            DodajPare(stan.m_przeksztalcone, strTyp, h[3]);
+            stan.m_przeksztalcone.DodajPare(strTyp, h[3]);
         }
     }
     if ((zaznaczona(GrupaDzierzawa) && CzyDzierzawa(strTyp)) ||

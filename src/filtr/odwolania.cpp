@@ -3,7 +3,6 @@
 // recorded for the orphan pass.
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "filtr/przebiegi.h"
@@ -153,17 +152,17 @@ void ZarejestrujWiersz(Rekord& rekord, std::size_t i, const CCzteryPola& pola, b
     const std::string_view strKod = pola[0];
     const std::string_view strCel1 = pola[2];
     const std::string_view strCel2 = pola[3];
-    if (strKod == "WG" && pola.n >= 4 && ZawieraPare(stan.m_przeksztalcone, strCel1, strCel2)) {
-        DodajPare(stan.m_odwolaniaGlobalne, FormaOpisowa(strCel1), strCel2);
+    if (strKod == "WG" && pola.n >= 4 && stan.m_przeksztalcone.ZawieraPare(strCel1, strCel2)) {
+        stan.m_odwolaniaGlobalne.DodajPare(FormaOpisowa(strCel1), strCel2);
         rekord.Zamien(i, NazwaPrzeksztalconego(rekord[i], strCel1));
     } else if (bZarejestrowany) {
         return;
     } else if (strKod == "WL" && !strCel1.empty()) {
         stan.m_odwolaniaLokalne.Dodaj(strCel1);
     } else if (strKod == "WG" && !strCel1.empty() && !strCel2.empty()) {
-        DodajPare(stan.m_odwolaniaGlobalne, strCel1, strCel2);
+        stan.m_odwolaniaGlobalne.DodajPare(strCel1, strCel2);
     } else if (strKod == "P" && pola[1] == "P" && !strCel1.empty() && !strCel2.empty()) {
-        DodajPare(stan.m_punktyGlobalne, strCel1, strCel2);
+        stan.m_punktyGlobalne.DodajPare(strCel1, strCel2);
     } else if (strKod == "P" && pola[1] == "K" && !strCel1.empty()) {
         stan.m_punktyLokalne.Dodaj(strCel1);
     }
@@ -201,8 +200,7 @@ void UsunSlepeOdwolania(Rekord& rekord, CStanPrzebiegu& stan, CRegulyTypow& typy
     CBladReguly blad;
     for (std::size_t i = 1; i + 1 < rekord.size();) {
         const std::string_view strWiersz = rekord[i];
-        const bool bRejestrowany = strWiersz[0] == 'W' || strWiersz[0] == 'P';
-        if (!bRejestrowany || JestWierszemDanych(strWiersz)) {
+        if ((strWiersz[0] != 'W' && strWiersz[0] != 'P') || JestWierszemDanych(strWiersz)) {
             // No target to register: only a rule's symbol here would be an error, 8 in a "D,"
             // line (nothing can be registered for it), 6 in any other. Most symbols are
             // attributes, told apart by their first characters.
@@ -232,10 +230,9 @@ void UsunSlepeOdwolania(Rekord& rekord, CStanPrzebiegu& stan, CRegulyTypow& typy
             if (strKod == "WL")
                 stan.m_odwolaniaLokalne.Dodaj(pola[2]);
             else
-                DodajPare(stan.m_odwolaniaGlobalne, pola[2], strCel2);
+                stan.m_odwolaniaGlobalne.DodajPare(pola[2], strCel2);
         }
-        if (bRejestrowany)
-            ZarejestrujWiersz(rekord, i, pola, r != SIZE_MAX, stan);
+        ZarejestrujWiersz(rekord, i, pola, r != SIZE_MAX, stan);
         ++i;
     }
     if (blad.nRegula != SIZE_MAX)

@@ -1,7 +1,5 @@
 // The orphan pass: objects left without the relations their type needs and, for some types,
 // without anything referring to them, are dropped in one sweep.
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "filtr/przebiegi.h"
@@ -102,7 +100,7 @@ bool SprawdzSierote(const Rekord& rekord, const CStanPrzebiegu& stan, COcenyTypo
     const std::string_view strId = Pole(astrPola, n, 3);
     const std::string_view strLokalny = Pole(astrPola, n, 4);
     // A point that a kept outline uses stays, whatever its type and relations.
-    if (ZawieraPare(stan.m_punktyGlobalne, strTyp, strId) ||
+    if (stan.m_punktyGlobalne.ZawieraPare(strTyp, strId) ||
         stan.m_punktyLokalne.Zawiera(strLokalny))
         return true;
     const COcenaSieroty& ocena = typy.Wpis(strTyp, OcenaTypu);
@@ -111,7 +109,7 @@ bool SprawdzSierote(const Rekord& rekord, const CStanPrzebiegu& stan, COcenyTypo
     if (MaKtorykolwiekElement(*ocena.pSymbole, rekord))
         return true;
     return ocena.bOdwolania && (stan.m_odwolaniaLokalne.Zawiera(strLokalny) ||
-                                ZawieraPare(stan.m_odwolaniaGlobalne, strTyp, strId));
+                                stan.m_odwolaniaGlobalne.ZawieraPare(strTyp, strId));
 }
 
 bool OdfiltrujSieroty(CKontekstPrzebiegu& k) {

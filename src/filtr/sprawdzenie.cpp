@@ -109,10 +109,6 @@ bool MozeBycIdentyfikatorem(std::string_view strTekst) {
     return strTekst.size() >= 9;
 }
 
-bool CzyAktualny(std::string_view strStatus) {
-    return strStatus.size() >= 2 && strStatus[1] == '1';
-}
-
 // The number an end line carries after its prefix, up to ";".
 std::string ZapisanaSuma(std::string_view strWiersz, std::string_view strPrefiks) {
     std::string_view str = strWiersz.substr(strPrefiks.size());
@@ -342,7 +338,7 @@ void CSprawdzanie::NaglowekRekordu(std::string_view str) {
     if (m_bZlyNaglowek)
         return;
     ++m_wynik.m_nRekordy;
-    const std::string strTyp = UsunPrefiks(std::string(pola[2]));
+    const std::string strTyp = UsunPrefiks(pola[2]);
     CLiczbaObiektow& liczba = m_obiekty[strTyp];
     ++(CzyAktualny(pola[5]) ? liczba.m_nAktualne : liczba.m_nHistoryczne);
     m_strTypRekordu.assign(pola[2]);

@@ -32,14 +32,6 @@ void CStanPrzebiegu::Rezerwuj(ELista eLista, std::size_t n) {
     m_listy[eLista].Rezerwuj(n);
 }
 
-void Zlicz(MapaLicznikow& mapa, std::string_view strSymbolBazowy) {
-    const auto it = mapa.find(strSymbolBazowy);
-    if (it != mapa.end())
-        ++it->second;
-    else
-        mapa.emplace(strSymbolBazowy, 1);
-}
-
 void CStanPrzebiegu::WyczyscListy() {
     for (ListaRekordow& lista : m_listy) {
         lista.Wyczysc();

@@ -58,8 +58,6 @@ constexpr unsigned Listy(std::initializer_list<ELista> listy) {
 // Counts per base type symbol; ordered by symbol so that the log table is stable.
 using MapaLicznikow = std::map<std::string, long, std::less<>>;
 
-void Zlicz(MapaLicznikow& mapa, std::string_view strSymbolBazowy);
-
 struct CStanPrzebiegu {
     ListaRekordow m_listy[LICZBA_LIST + 1]; // lists 1..6; index 0 unused; filled through Dodaj
     MapaLicznikow m_mapaZrodloAkt, m_mapaZrodloHist, m_mapaCelAkt, m_mapaCelHist;
@@ -94,11 +92,3 @@ private:
     // list n.
     CMapaMasek m_listyPole4, m_listyPole23;
 };
-
-// Adds a + "," + b to the set unless it is there already.
-inline void DodajPare(ZbiorTekstow& zbior, std::string_view strA, std::string_view strB) {
-    zbior.DodajPare(strA, strB);
-}
-inline bool ZawieraPare(const ZbiorTekstow& zbior, std::string_view strA, std::string_view strB) {
-    return zbior.ZawieraPare(strA, strB);
-}

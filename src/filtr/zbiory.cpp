@@ -179,14 +179,12 @@ CArenaTekstow::Miejsce CTablicaTekstow::Znajdz(const CKlucz& klucz) const {
     return nSlot == 0 ? BRAK : static_cast<std::uint32_t>(nSlot) - 1;
 }
 
-CArenaTekstow::Miejsce CTablicaTekstow::Dodaj(const CKlucz& klucz, bool* pbNowy) {
+CArenaTekstow::Miejsce CTablicaTekstow::Dodaj(const CKlucz& klucz) {
     // At most three quarters of the slots are taken.
     if (4 * (m_nLiczba + 1) > 3 * m_sloty.size())
         Powieksz(m_sloty.empty() ? 64 : 2 * m_sloty.size());
     const std::uint64_t nHasz = klucz.Hasz();
     std::uint64_t& nSlot = m_sloty[Szukaj(klucz, nHasz)];
-    if (pbNowy)
-        *pbNowy = nSlot == 0;
     if (nSlot == 0) {
         const CArenaTekstow::Miejsce nMiejsce = m_arena.Dodaj({klucz}, m_nZapas);
         nSlot = (nHasz << 32) | (std::uint64_t{nMiejsce} + 1);

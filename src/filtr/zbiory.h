@@ -63,8 +63,8 @@ public:
 
     // The place of the text, BRAK when it is not in the table.
     CArenaTekstow::Miejsce Znajdz(const CKlucz& klucz) const;
-    // Adds the text unless it is there; its place either way (bNowy: it was added).
-    CArenaTekstow::Miejsce Dodaj(const CKlucz& klucz, bool* pbNowy = nullptr);
+    // Adds the text unless it is there; its place either way.
+    CArenaTekstow::Miejsce Dodaj(const CKlucz& klucz);
     bool Zawiera(const CKlucz& klucz) const { return Znajdz(klucz) != BRAK; }
     // The bytes the text carries.
     unsigned char* ZapasTekstu(CArenaTekstow::Miejsce nMiejsce) { return m_arena.Za(nMiejsce); }

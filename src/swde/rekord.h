@@ -106,10 +106,6 @@ private:
     bool m_bKoniec = false;
 };
 
-// Field i of the line, or an empty text when the line does not reach it; the rest of the line
-// is not split. The same rules as CPolaWiersza, walked straight to the field.
-inline std::string_view PoleWiersza(std::string_view str, int i);
-
 // The four fields of a "D," line in one walk, by the data line rule.
 inline std::array<std::string_view, 4> PolaWierszaDanych(std::string_view str) {
     std::array<std::string_view, 4> pola;
@@ -128,6 +124,8 @@ inline std::array<std::string_view, 4> PolaWierszaDanych(std::string_view str) {
     return pola;
 }
 
+// Field i of the line, or an empty text when the line does not reach it; the rest of the line
+// is not split. The same rules as CPolaWiersza, walked straight to the field.
 inline std::string_view PoleWiersza(std::string_view str, int i) {
     const std::size_t n = str.size();
     std::size_t p = 0;
@@ -180,3 +178,8 @@ std::string UsunPrefiksG(std::string_view strSymbol);
 bool RownyBez(std::string_view strSymbol, std::string_view strWzorzec, std::string_view strTekst);
 // "O_" put after the two-character prefix: "G5DZE" gives "G5O_DZE" (the descriptive form).
 std::string FormaOpisowa(std::string_view strSymbol);
+
+// Status (field 5 of a record header): its second character "1" marks a current object.
+inline bool CzyAktualny(std::string_view strStatus) {
+    return strStatus.size() >= 2 && strStatus[1] == '1';
+}
