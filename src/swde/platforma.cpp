@@ -43,25 +43,23 @@ const awarie::CAwaria* Awaria(const std::string& strSciezka) {
     return &g_awaria;
 }
 
-// The reason of the last failure of this thread, code page 1250.
-thread_local std::string g_strPowod;
-
-void ZapamietajBlad(int nErrno) {
-    g_strPowod = kodowanie::Utf8DoCp1250(std::generic_category().message(nErrno));
+// The system's text for an error number, code page 1250.
+std::string Powod(int nErrno) {
+    return kodowanie::Utf8DoCp1250(std::generic_category().message(nErrno));
 }
 
 #ifdef _WIN32
-void ZapamietajBladWindows(DWORD nBlad) {
+std::string PowodWindows(DWORD nBlad) {
     // The system's own text, in the system's code page (1250 on Polish Windows).
-    g_strPowod = std::system_category().message(static_cast<int>(nBlad));
-    while (!g_strPowod.empty() && (g_strPowod.back() == '\n' || g_strPowod.back() == '\r'))
-        g_strPowod.pop_back();
+    std::string strPowod = std::system_category().message(static_cast<int>(nBlad));
+    while (!strPowod.empty() && (strPowod.back() == '\n' || strPowod.back() == '\r'))
+        strPowod.pop_back();
+    return strPowod;
 }
 #endif
 
 [[noreturn]] void BladPliku(const std::string& strSciezka, int nErrno) {
-    ZapamietajBlad(nErrno);
-    throw CFileException(strSciezka, g_strPowod);
+    throw CFileException(strSciezka, Powod(nErrno));
 }
 
 fs::path Sciezka(const std::string& strSciezka) {
@@ -82,8 +80,6 @@ std::FILE* OtworzDoOdczytu(const fs::path& sciezka) {
 #else
     std::FILE* pPlik = std::fopen(sciezka.c_str(), "rb");
 #endif
-    if (!pPlik)
-        ZapamietajBlad(errno);
     return pPlik;
 }
 
@@ -117,10 +113,8 @@ CPlikWejsciowy::~CPlikWejsciowy() {
 
 bool CPlikWejsciowy::Otworz(const std::string& strSciezka) {
     const awarie::CAwaria* pAwaria = Awaria(strSciezka);
-    if (pAwaria && pAwaria->bOtwarcie) {
-        ZapamietajBlad(ENOENT);
+    if (pAwaria && pAwaria->bOtwarcie)
         return false;
-    }
     const fs::path sciezka = Sciezka(strSciezka);
     std::error_code blad;
     if (fs::is_directory(sciezka, blad))
@@ -208,10 +202,8 @@ std::FILE* UtworzNowy(const fs::path& sciezka) {
 #ifdef _WIN32
     const HANDLE h = CreateFileW(sciezka.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        ZapamietajBladWindows(GetLastError());
+    if (h == INVALID_HANDLE_VALUE)
         return nullptr;
-    }
     const int nPlik = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
     if (nPlik < 0) {
         CloseHandle(h);
@@ -223,15 +215,11 @@ std::FILE* UtworzNowy(const fs::path& sciezka) {
     return pPlik;
 #else
     const int nPlik = ::open(sciezka.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (nPlik < 0) {
-        ZapamietajBlad(errno);
+    if (nPlik < 0)
         return nullptr;
-    }
     std::FILE* pPlik = fdopen(nPlik, "wb");
-    if (!pPlik) {
-        ZapamietajBlad(errno);
+    if (!pPlik)
         ::close(nPlik);
-    }
     return pPlik;
 #endif
 }
@@ -248,10 +236,8 @@ CPlikWyjsciowy::~CPlikWyjsciowy() {
 
 bool CPlikWyjsciowy::Otworz(const std::string& strSciezka) {
     const awarie::CAwaria* pAwaria = Awaria(strSciezka);
-    if (pAwaria && pAwaria->bTworzenie) {
-        ZapamietajBlad(EACCES);
+    if (pAwaria && pAwaria->bTworzenie)
         return false;
-    }
     const fs::path sciezka = Sciezka(strSciezka);
     UsunNazwe(sciezka);
     std::FILE* pPlik = UtworzNowy(sciezka);
@@ -354,10 +340,8 @@ void ZamienNazwe(const std::string& strZ, const std::string& strNa) {
     std::error_code blad;
     if (fs::is_regular_file(fs::symlink_status(na, blad)))
         SetFileAttributesW(na.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!MoveFileExW(z.c_str(), na.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ZapamietajBladWindows(GetLastError());
-        throw CFileException(strNa, g_strPowod);
-    }
+    if (!MoveFileExW(z.c_str(), na.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw CFileException(strNa, PowodWindows(GetLastError()));
 #else
     if (std::rename(z.c_str(), na.c_str()) != 0)
         BladPliku(strNa, errno);
@@ -411,17 +395,14 @@ CBlokadaPliku::EWynik CBlokadaPliku::Zablokuj(const std::string& strSciezka) {
     const HANDLE h = CreateFileW(Sciezka(strSciezka).c_str(), GENERIC_READ,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        ZapamietajBladWindows(GetLastError());
+    if (h == INVALID_HANDLE_VALUE)
         return EWynik::Niedostepny;
-    }
     OVERLAPPED miejsce{};
     miejsce.Offset = BLOKADA_NISKO;
     miejsce.OffsetHigh = BLOKADA_WYSOKO;
     if (!LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &miejsce)) {
         const DWORD nBlad = GetLastError();
         CloseHandle(h);
-        ZapamietajBladWindows(nBlad);
         return nBlad == ERROR_LOCK_VIOLATION || nBlad == ERROR_IO_PENDING ? EWynik::Zajety
                                                                           : EWynik::Niedostepny;
     }
@@ -444,16 +425,13 @@ CBlokadaPliku::EWynik CBlokadaPliku::Zablokuj(const std::string& strSciezka) {
     Zwolnij();
     // Non-blocking, so that a FIFO under the name cannot stop the run here.
     const int nPlik = ::open(Sciezka(strSciezka).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (nPlik < 0) {
-        ZapamietajBlad(errno);
+    if (nPlik < 0)
         return EWynik::Niedostepny;
-    }
     // flock belongs to this open file, so the reader's own opening and closing of the file
     // leaves it in place.
     if (flock(nPlik, LOCK_EX | LOCK_NB) != 0) {
         const int nBlad = errno;
         ::close(nPlik);
-        ZapamietajBlad(nBlad);
         return nBlad == EWOULDBLOCK ? EWynik::Zajety : EWynik::Niedostepny;
     }
     m_pDane->nPlik = nPlik;
@@ -467,10 +445,6 @@ void CBlokadaPliku::Zwolnij() {
     m_pDane->nPlik = -1;
 }
 #endif
-
-std::string OpisBleduSystemu() {
-    return g_strPowod;
-}
 
 namespace awarie {
 void Ustaw(const CAwaria& awaria) {

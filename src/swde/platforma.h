@@ -100,9 +100,6 @@ private:
     CDane* m_pDane;
 };
 
-// The system's description of its last error (errno, or GetLastError on Windows), code page
-// 1250; empty when there is none.
-std::string OpisBleduSystemu();
 // Makes an existing file an ordinary writable file for its owner.
 void UstawZapisywalny(const std::string& strSciezka);
 // True when the two paths name the same file (existing or not), after making them absolute.
