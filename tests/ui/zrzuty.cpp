@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
         Czekaj([] { return true; });
         const QPixmap ekran = okno.screen()->grabWindow(0);
         const bool bZapisano = ekran.save(cel.filePath(nazwa("ekran")));
-        std::printf("%s %s\n", bZapisano ? "Saved" : "Could not save", qPrintable(nazwa("ekran")));
+        std::printf("%s %s\n", bZapisano ? "Saved" : "Could not save", qPrintable(cel.filePath(nazwa("ekran"))));
         bWszystkie &= bZapisano;
     }
 
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     okno.Przetwarzaj();
     QObject::connect(okno.Watek(), &CKelvorThread::wstrzymano, [&] { bWstrzymano = true; });
     Czekaj([&] { return bWstrzymano && okno.PostepDlg() && okno.PostepDlg()->isVisible(); });
-    bWszystkie &= bWstrzymano && Zrzut(*okno.PostepDlg(), cel.filePath(nazwa("postep")));
+    bWszystkie &= bWstrzymano && Zrzut(okno, cel.filePath(nazwa("postep")));
     okno.Anuluj();
     Czekaj([&] { return !okno.CzyFiltrowanie(); });
     tu.removeRecursively();
