@@ -121,6 +121,7 @@ CAtrybutyDlg::CAtrybutyDlg(QWidget* pRodzic) : QWidget(pRodzic) {
     for (int n = 1; n <= LICZBA_TYPOW; ++n)
         m_pLista->addItem(Q(OpisTypu(n).m_strPodpis));
     m_pLista->setMinimumWidth(m_pLista->sizeHintForColumn(0) + 30);
+    m_pLista->setAccessibleName(QStringLiteral("Typy obiektów"));
     connect(m_pLista, &QListWidget::currentRowChanged, this, [this](int i) {
         if (i >= 0)
             emit wybrano(i + 1);

@@ -692,7 +692,8 @@ void CTestOkna::listaNaEkranie() {
 }
 
 // A screen reader announces each header field by its own caption, the frame as its
-// description, and the progress bars by what they measure.
+// description, the lists and the progress bars by what they hold. (scripts/dostepnosc.sh reads
+// the whole window the same way over AT-SPI.)
 void CTestOkna::nazwyDostepne() {
     CStanowisko s;
     const struct {
@@ -714,6 +715,9 @@ void CTestOkna::nazwyDostepne() {
         QCOMPARE(pDostep->text(QAccessible::Name), QString::fromUtf8(p.szNazwa));
         QCOMPARE(pDostep->text(QAccessible::Description), QString::fromUtf8(p.szRamka));
     }
+    for (bool bDocelowa : {false, true})
+        QCOMPARE(QAccessible::queryAccessibleInterface(s.Lista(bDocelowa))->text(QAccessible::Name),
+                 bDocelowa ? QStringLiteral("Pliki docelowe") : QStringLiteral("Pliki źródłowe"));
     CPostepDlg postep(nullptr);
     QCOMPARE(QAccessible::queryAccessibleInterface(postep.findChild<QProgressBar*>("calosc"))
                  ->text(QAccessible::Name),
