@@ -90,8 +90,8 @@ bool CzytajNaglowekCelu(const std::string& strWartosc, CArgumenty& argumenty,
     // A character the file cannot carry would land as "?", a control character would break it.
     const std::vector<std::string> astrZnaki = ZnakiSpozaNaglowka(strTekst);
     if (!astrZnaki.empty()) {
-        strBlad = "wartość nagłówka " + strKod +
-                  " ma znaki, których nie da się zapisać w pliku SWDE:";
+        strBlad =
+            "wartość nagłówka " + strKod + " ma znaki, których nie da się zapisać w pliku SWDE:";
         for (const std::string& strZnak : astrZnaki)
             strBlad += " " + strZnak;
         return false;

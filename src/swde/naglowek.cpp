@@ -68,7 +68,11 @@ void DodajWiersz(CParaPlikow& para, const std::string& strLinia, const CData& da
 // is one byte long with code point 0xFFFD.
 std::size_t ZnakUtf8(std::string_view str, char32_t& cZnak) {
     const auto b = static_cast<unsigned char>(str[0]);
-    const std::size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+    const std::size_t n = b < 0x80           ? 1
+                          : (b >> 5) == 0x6  ? 2
+                          : (b >> 4) == 0xE  ? 3
+                          : (b >> 3) == 0x1E ? 4
+                                             : 0;
     cZnak = 0xFFFD;
     if (n == 0 || n > str.size())
         return 1;

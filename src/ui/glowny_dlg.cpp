@@ -8,10 +8,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QListWidget>
-#include <QMenuBar>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -121,8 +121,8 @@ void CGlownyDlg::BudujMenu(QMenuBar* pMenu) {
         {nullptr, "Z&apisz konfigurację...\tCtrl+S", "Ctrl+S", "zapiszKonfiguracje", nullptr,
          [this] { ZapiszKonfiguracjeDoPliku(); }, true},
         {nullptr, "&Wyjdź\tAlt+F4", nullptr, "wyjdz", nullptr, [this] { close(); }},
-        {"&Filtrowanie", "&Przetwarzaj\tF5", "F5", "przetwarzaj",
-         &CGlownyDlg::m_pPrzetwarzajAkcja, [this] { Przetwarzaj(); }, true},
+        {"&Filtrowanie", "&Przetwarzaj\tF5", "F5", "przetwarzaj", &CGlownyDlg::m_pPrzetwarzajAkcja,
+         [this] { Przetwarzaj(); }, true},
         {nullptr, "Dodawanie sum CRC", nullptr, "sumyCRC", &CGlownyDlg::m_pSumyCRC,
          [this] {
              m_opcje.PrzelaczSumyCRC();
@@ -244,7 +244,8 @@ bool CGlownyDlg::eventFilter(QObject* pObiekt, QEvent* pZdarzenie) {
         auto* pKlawisz = static_cast<QKeyEvent*>(pZdarzenie);
         const QKeySequence klawisz(pKlawisz->keyCombination());
         for (QAction* pAkcja : m_pMenu->findChildren<QAction*>()) {
-            if (pAkcja->isEnabled() && !pAkcja->shortcut().isEmpty() && pAkcja->shortcut() == klawisz) {
+            if (pAkcja->isEnabled() && !pAkcja->shortcut().isEmpty() &&
+                pAkcja->shortcut() == klawisz) {
                 pKlawisz->ignore();
                 return true;
             }
@@ -379,8 +380,10 @@ void CGlownyDlg::Komunikat(const QString& strPrzed, const QStringList& astrLista
     m_dialogi.Komunikat(this, CKomunikatZLista{strPrzed, astrLista, strPo, eIkona, windowTitle()});
 }
 
-bool CGlownyDlg::Pytanie(const QString& strPrzed, const QStringList& astrLista, const QString& strPo) {
-    return m_dialogi.Pytanie(this, CKomunikatZLista{strPrzed, astrLista, strPo, EIkona::Brak, windowTitle()});
+bool CGlownyDlg::Pytanie(const QString& strPrzed, const QStringList& astrLista,
+                         const QString& strPo) {
+    return m_dialogi.Pytanie(
+        this, CKomunikatZLista{strPrzed, astrLista, strPo, EIkona::Brak, windowTitle()});
 }
 
 // ---- Configuration commands ----------------------------------------------------------------

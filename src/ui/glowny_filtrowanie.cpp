@@ -49,7 +49,8 @@ void CGlownyDlg::Przetwarzaj() {
             m_pPostepDlg->UstawPostep(pWatek->OdbierzPostep());
     });
     connect(m_pWatek, &CKelvorThread::nieOtwartoPliku, this, &CGlownyDlg::WyczyscNaglowki);
-    connect(m_pWatek, &CKelvorThread::zakonczonoPlik, this, [this](int j) { m_anGotowe.push_back(j); });
+    connect(m_pWatek, &CKelvorThread::zakonczonoPlik, this,
+            [this](int j) { m_anGotowe.push_back(j); });
     connect(m_pWatek, &CKelvorThread::zakonczono, this, &CGlownyDlg::ZakonczonoFiltrowanie);
     connect(m_pWatek, &QThread::finished, this, &CGlownyDlg::UsunietoWatek);
     m_pWatek->start();
@@ -131,7 +132,7 @@ void CGlownyDlg::OddajRun() {
             const auto pBlad = std::find_if(m_wynik.m_bledy.begin(), m_wynik.m_bledy.end(),
                                             [j](const CBladPliku& b) { return b.m_nPara == j; });
             astrGotowe << (pBlad == m_wynik.m_bledy.end() ? NazwaPary(static_cast<std::size_t>(j))
-                                                           : opisBledu(*pBlad));
+                                                          : opisBledu(*pBlad));
         }
         if (astrGotowe.isEmpty())
             Komunikat(Q(TekstPrzerwania()), EIkona::Informacja);

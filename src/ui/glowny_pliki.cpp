@@ -92,7 +92,8 @@ void CGlownyDlg::OdswiezPodpowiedzi() {
 }
 
 QString CGlownyDlg::NazwaPary(std::size_t j) const {
-    return j < m_pary.size() ? SciezkaOkna(platforma::NazwaPliku(m_pary[j].m_strZrodlo)) : QString();
+    return j < m_pary.size() ? SciezkaOkna(platforma::NazwaPliku(m_pary[j].m_strZrodlo))
+                             : QString();
 }
 
 bool CGlownyDlg::DodajPlik(const QString& strSciezka) {
@@ -260,8 +261,8 @@ void CGlownyDlg::ZastosujDoWszystkich() {
     if (astrInne.isEmpty())
         return;
     if (!Pytanie(QStringLiteral("Nagłówki docelowe poniższych plików mają inne teksty lub datę "
-                                "niż nagłówek pliku ") + NazwaPary(static_cast<std::size_t>(i)) +
-                     QStringLiteral(":"),
+                                "niż nagłówek pliku ") +
+                     NazwaPary(static_cast<std::size_t>(i)) + QStringLiteral(":"),
                  astrInne, QStringLiteral("Czy chcesz je zastąpić tekstami i datą tego pliku?")))
         return;
     const CPolaNaglowka kopia = wzor;
@@ -307,11 +308,12 @@ void CGlownyDlg::ZmienionoPole(EPoleNaglowka ePole, const QString& strWartosc) {
     QStringList astrNazwy;
     for (const std::string& strZnak : astrZnaki)
         astrNazwy << QString::fromStdString(strZnak);
-    Komunikat(QStringLiteral("Tekstu nie można zapisać w nagłówku pliku SWDE, bo zawiera znaki, "
-                             "których ten plik nie przenosi: ") +
-                  astrNazwy.join(QStringLiteral(" ")) +
-                  QStringLiteral("\nZastąp je innymi znakami (np. cudzysłów \"zwykły\", łącznik -)."),
-              EIkona::Ostrzezenie);
+    Komunikat(
+        QStringLiteral("Tekstu nie można zapisać w nagłówku pliku SWDE, bo zawiera znaki, "
+                       "których ten plik nie przenosi: ") +
+            astrNazwy.join(QStringLiteral(" ")) +
+            QStringLiteral("\nZastąp je innymi znakami (np. cudzysłów \"zwykły\", łącznik -)."),
+        EIkona::Ostrzezenie);
 }
 
 // The name in the target file field, checked before it becomes the selected pair's target:

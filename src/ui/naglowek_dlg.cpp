@@ -40,7 +40,8 @@ constexpr CWiersz g_przeznaczenie[] = {
 
 // A field's caption, which a screen reader announces it by: the label's buddy is the field,
 // the field's name the caption without its colon, its description the frame it stands in.
-QLabel* Podpis(const QString& strPodpis, QWidget* pPole, const QString& strRamka, QWidget* pRodzic) {
+QLabel* Podpis(const QString& strPodpis, QWidget* pPole, const QString& strRamka,
+               QWidget* pRodzic) {
     auto* pPodpis = new QLabel(strPodpis, pRodzic);
     pPodpis->setBuddy(pPole);
     QString strNazwa = strPodpis;
@@ -172,10 +173,10 @@ CSWDEDlg::CSWDEDlg(bool bDocelowy, QWidget* pRodzic) : QWidget(pRodzic), m_bDoce
     // A long path is shown whole in the field's tooltip.
     connect(m_pPlik, &QLineEdit::textChanged, m_pPlik, &QWidget::setToolTip);
     auto* pGora = new QGridLayout;
-    pGora->addWidget(Podpis(bDocelowy ? QStringLiteral("Plik docelowy:")
-                                      : QStringLiteral("Plik źródłowy:"),
-                            m_pPlik, QString(), this),
-                     0, 0);
+    pGora->addWidget(
+        Podpis(bDocelowy ? QStringLiteral("Plik docelowy:") : QStringLiteral("Plik źródłowy:"),
+               m_pPlik, QString(), this),
+        0, 0);
     pGora->addWidget(m_pPlik, 0, 1);
     auto* pUklad = new QVBoxLayout(this);
     pUklad->setContentsMargins(0, 0, 0, 0);
@@ -187,7 +188,8 @@ CSWDEDlg::CSWDEDlg(bool bDocelowy, QWidget* pRodzic) : QWidget(pRodzic), m_bDoce
     if (m_bDocelowy) {
         m_pZastosuj = new QPushButton(QStringLiteral("&Zastosuj do wszystkich"), this);
         m_pZastosuj->setObjectName("zastosujDoWszystkich");
-        m_pZastosuj->setToolTip(QStringLiteral("Teksty i datę tego nagłówka otrzymają wszystkie pliki docelowe."));
+        m_pZastosuj->setToolTip(
+            QStringLiteral("Teksty i datę tego nagłówka otrzymają wszystkie pliki docelowe."));
         connect(m_pZastosuj, &QPushButton::clicked, this, &CSWDEDlg::zastosujDoWszystkich);
         pUklad->addWidget(m_pZastosuj, 0, Qt::AlignRight);
     }

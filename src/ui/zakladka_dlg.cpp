@@ -92,7 +92,8 @@ void CZakladkaDlg::Pokaz(const COpcjeFiltrowania& opcje) {
     for (int nBit = 0; nBit < LICZBA_GRUP && !bWlaczona; ++nBit) {
         const COpisGrupy& grupa = OpisGrupy(nBit);
         if (opcje.CzyGrupaZaznaczona(nBit) &&
-            std::find(grupa.m_anStrony.begin(), grupa.m_anStrony.end(), m_n) != grupa.m_anStrony.end())
+            std::find(grupa.m_anStrony.begin(), grupa.m_anStrony.end(), m_n) !=
+                grupa.m_anStrony.end())
             astrGrupy << QStringLiteral("„") + Q(grupa.m_strPodpis) + QStringLiteral("”");
     }
     m_pPowod->setText(

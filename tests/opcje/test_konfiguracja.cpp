@@ -105,7 +105,8 @@ TEST(Konfiguracja, ReadingRules) {
          {"\nJEW 0\n", ZRODLO + " .\n" + UJSCIE + " x\nKonfiguracje y\n"}},
         // The target folder for added files follows the 31 pairs under its own key only;
         // the file without it reads as before.
-        {strLiczby + ZRODLO + " . " + UJSCIE + " x Konfiguracje y Katalog_docelowy \"D:\\Dla gminy\\\"",
+        {strLiczby + ZRODLO + " . " + UJSCIE +
+             " x Konfiguracje y Katalog_docelowy \"D:\\Dla gminy\\\"",
          {UJSCIE + " x\nKonfiguracje y\nKatalog_docelowy \"D:\\Dla gminy\\\"\n"}},
         // Folders by position, whatever the key; a quoted dot is a folder.
         {strLiczby + "CRC a JEW b Obiekty \".\"",

@@ -33,10 +33,12 @@ public:
         return Nastepny(m_odpowiedzi, false);
     }
     void Komunikat(QWidget*, const CKomunikatZLista& k) override {
-        m_komunikaty.push_back({k.m_strPrzed, k.m_strTytul, k.m_eIkona, false, k.m_astrLista, k.m_strPo});
+        m_komunikaty.push_back(
+            {k.m_strPrzed, k.m_strTytul, k.m_eIkona, false, k.m_astrLista, k.m_strPo});
     }
     bool Pytanie(QWidget*, const CKomunikatZLista& k) override {
-        m_komunikaty.push_back({k.m_strPrzed, k.m_strTytul, k.m_eIkona, true, k.m_astrLista, k.m_strPo});
+        m_komunikaty.push_back(
+            {k.m_strPrzed, k.m_strTytul, k.m_eIkona, true, k.m_astrLista, k.m_strPo});
         if (m_fPytanie)
             return m_fPytanie(k.m_strPrzed);
         return Nastepny(m_odpowiedzi, false);

@@ -2,6 +2,7 @@
 // platform, with the dialogs answered by the test.
 #include <QtTest>
 
+#include <QAccessible>
 #include <QAction>
 #include <QDateEdit>
 #include <QHash>
@@ -10,10 +11,9 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QAccessible>
 #include <QScreen>
-#include <QTimer>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <tuple>
 
@@ -225,8 +225,10 @@ void CTestOkna::dodawaniePlikow() {
     QCOMPARE(s.Lista(false)->item(2)->toolTip(), s.Sciezka("dane/a.swd"));
     QCOMPARE(s.Lista(true)->item(2)->toolTip(), s.Sciezka("dane/a_nowy.swd"));
     s.Lista()->setCurrentRow(1);
-    QCOMPARE(s.Element<QLineEdit>("plik", "naglowekZrodlowy")->toolTip(), s.Sciezka("dane.2024/plik"));
-    QCOMPARE(s.Element<QLineEdit>("plik", "naglowekDocelowy")->toolTip(), s.Sciezka("dane.2024/plik_nowy"));
+    QCOMPARE(s.Element<QLineEdit>("plik", "naglowekZrodlowy")->toolTip(),
+             s.Sciezka("dane.2024/plik"));
+    QCOMPARE(s.Element<QLineEdit>("plik", "naglowekDocelowy")->toolTip(),
+             s.Sciezka("dane.2024/plik_nowy"));
 }
 
 // Removing keeps the two lists in step; the last pair gone empties and disables the headers.
@@ -270,8 +272,8 @@ void CTestOkna::usuwaniePlikow() {
     s.m_dialogi.Wyczysc();
     s.m_dialogi.m_odpowiedzi = {false};
     QTest::keyClick(pNazwa, Qt::Key_U, Qt::ControlModifier);
-    QCOMPARE(s.m_dialogi.Teksty(),
-             QStringList{QStringLiteral("Czy na pewno chcesz usunąć z listy wszystkie pliki (2)?")});
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{QStringLiteral(
+                                       "Czy na pewno chcesz usunąć z listy wszystkie pliki (2)?")});
     QCOMPARE(pNazwa->text(), QStringLiteral("Starostwo"));
     QCOMPARE(wiersze(), QStringLiteral("a.swd b.swd"));
     s.m_dialogi.m_odpowiedzi = {true};
@@ -324,7 +326,8 @@ void CTestOkna::katalogDocelowy() {
     QCOMPARE(SciezkaOkna(s->Pary()[0].m_strCel), s.Sciezka("wyniki/d_nowy.swd"));
     QVERIFY(s->close());
     COpcjeFiltrowania zapisane;
-    QCOMPARE(WczytajKonfiguracje(zapisane, Cp(s.Sciezka("KELVOR.cfg"))), EWynikKonfiguracji::Wykonano);
+    QCOMPARE(WczytajKonfiguracje(zapisane, Cp(s.Sciezka("KELVOR.cfg"))),
+             EWynikKonfiguracji::Wykonano);
     QCOMPARE(SciezkaOkna(zapisane.m_strKatalogDocelowy), s.Sciezka("wyniki") + Separator());
 }
 
@@ -356,7 +359,8 @@ void CTestOkna::sprawdzenieCelow() {
     s.m_dialogi.m_odpowiedzi = {false};
     s->Przetwarzaj();
     QVERIFY(!s->CzyFiltrowanie());
-    QCOMPARE(s.m_dialogi.Teksty(), QStringList{QStringLiteral("Poniższe pliki docelowe już istnieją:")});
+    QCOMPARE(s.m_dialogi.Teksty(),
+             QStringList{QStringLiteral("Poniższe pliki docelowe już istnieją:")});
     QCOMPARE(s.m_dialogi.m_komunikaty[0].astrLista, QStringList{s.Sciezka("c_wynik.swd")});
     QCOMPARE(s.m_dialogi.m_komunikaty[0].strPo,
              QStringLiteral("Czy chcesz je zastąpić nowymi plikami o tej samej nazwie?"));
@@ -481,7 +485,8 @@ void CTestOkna::calyRun() {
     QVERIFY(QTest::qWaitFor([&] { return s->Watek() && s->Watek()->CzyCzeka(); }, 30000));
     QTest::qWait(0);
     CPostepDlg* pPostep = s->PostepDlg();
-    QCOMPARE(pPostep->findChild<QLabel*>("etap")->text(), QStringLiteral("b.swd: Filtrowanie typów"));
+    QCOMPARE(pPostep->findChild<QLabel*>("etap")->text(),
+             QStringLiteral("b.swd: Filtrowanie typów"));
     QCOMPARE(pPostep->findChild<QLabel*>("plik")->text(), QStringLiteral("Plik 2 z 2: b.swd"));
     QCOMPARE(pPostep->windowTitle(), QStringLiteral("KELVOR - filtrowanie"));
     QVERIFY(!(pPostep->windowFlags() & Qt::FramelessWindowHint));
@@ -577,7 +582,8 @@ void CTestOkna::anulowanie() {
         QVERIFY(s.Czytaj("b_nowy.log").contains(QByteArray::fromStdString(TekstPrzerwania())));
         QCOMPARE(s.Pliki(), (QStringList{"KELVOR.cfg", "a.swd", "a_nowy.log", "a_nowy.swd", "b.swd",
                                          "b_nowy.log"}));
-        QCOMPARE(koniec.strTekst, QStringLiteral("Przerwano filtrowanie.\nPliki zakończone przed przerwaniem:"));
+        QCOMPARE(koniec.strTekst,
+                 QStringLiteral("Przerwano filtrowanie.\nPliki zakończone przed przerwaniem:"));
         QCOMPARE(koniec.astrLista, QStringList{"a.swd"});
     } else {
         QVERIFY(koniec.strTekst.startsWith(QStringLiteral("Filtrowanie zakończone.")));
@@ -591,8 +597,8 @@ void CTestOkna::anulowanie() {
 void CTestOkna::znakiNaglowka_data() {
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("znaki"); // named in the warning; empty: accepted
-    QTest::newRow("cudzysłowy, półpauza, euro") << QStringLiteral("Anna „Próbna” – test €")
-                                                << QStringLiteral("„ ” – €");
+    QTest::newRow("cudzysłowy, półpauza, euro")
+        << QStringLiteral("Anna „Próbna” – test €") << QStringLiteral("„ ” – €");
     QTest::newRow("tabulator") << QStringLiteral("Anna\tPróbna") << QStringLiteral("U+0009");
     QTest::newRow("polskie litery") << QStringLiteral("Zażółć gęślą jaźń ŚĄŹ") << QString();
 }
@@ -657,9 +663,9 @@ void CTestOkna::zastosujDoWszystkich() {
     s.Element<QAction>("zastosujDoWszystkich")->trigger(); // all alike now: nothing to ask
     QCOMPARE(s.m_dialogi.Teksty(), QStringList());
     s.Filtruj();
-    const QByteArray naglowek = QByteArray::fromStdString(kodowanie::Cp1250DoIso88592(T(
-        "NS,TN,Gmina Trzecia\r\nNS,TA,\r\nNS,TO,\r\nNS,ZN,\r\nNS,ZR,\r\nNS,ZD,\r\nNS,OP,\r\n"
-        "NS,OR,\r\nNS,ON,Urząd Gminy Łęczna\r\nNS,OA,\r\nNS,OO,\r\nNS,DN,2026-12-07\r\n")));
+    const QByteArray naglowek = QByteArray::fromStdString(kodowanie::Cp1250DoIso88592(
+        T("NS,TN,Gmina Trzecia\r\nNS,TA,\r\nNS,TO,\r\nNS,ZN,\r\nNS,ZR,\r\nNS,ZD,\r\nNS,OP,\r\n"
+          "NS,OR,\r\nNS,ON,Urząd Gminy Łęczna\r\nNS,OA,\r\nNS,OO,\r\nNS,DN,2026-12-07\r\n")));
     for (const QString& strPlik : astrPliki) {
         const QString strCel = QString(strPlik).replace(".swd", "_nowy.swd");
         QVERIFY2(s.Czytaj(strCel).contains(naglowek), qPrintable(strCel));
@@ -670,9 +676,12 @@ void CTestOkna::zastosujDoWszystkich() {
 // default and Escape means no.
 void CTestOkna::listaNaEkranie() {
     CDialogiQt dialogi;
-    CKomunikatZLista pytanie{QStringLiteral("Poniższe pliki docelowe już istnieją:"), {},
-                             QStringLiteral("Czy chcesz je zastąpić nowymi plikami o tej samej nazwie?"),
-                             EIkona::Brak, QStringLiteral("KELVOR")};
+    CKomunikatZLista pytanie{
+        QStringLiteral("Poniższe pliki docelowe już istnieją:"),
+        {},
+        QStringLiteral("Czy chcesz je zastąpić nowymi plikami o tej samej nazwie?"),
+        EIkona::Brak,
+        QStringLiteral("KELVOR")};
     for (int i = 1; i <= 60; ++i)
         pytanie.m_astrLista << QStringLiteral("/home/urzad/przekazanie/obreb_%1_nowy.swd").arg(i);
     QRect okno, ekran;

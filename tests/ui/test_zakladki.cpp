@@ -300,7 +300,8 @@ void CTestZakladek::pomoc() {
     }
     QString strTekst = QStringLiteral("Uruchomienie pomocy nie powiodło się.");
     if (!podrecznik.isEmpty())
-        strTekst += QStringLiteral("\n\nPodręcznik można otworzyć samodzielnie:\n") + s.Sciezka(podrecznik);
+        strTekst +=
+            QStringLiteral("\n\nPodręcznik można otworzyć samodzielnie:\n") + s.Sciezka(podrecznik);
     QCOMPARE(s.m_dialogi.Teksty(), QStringList{strTekst});
     QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Ostrzezenie);
 }

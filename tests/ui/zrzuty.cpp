@@ -120,7 +120,8 @@ int main(int argc, char** argv) {
         Czekaj([] { return true; });
         const QPixmap ekran = okno.screen()->grabWindow(0);
         const bool bZapisano = ekran.save(cel.filePath(nazwa("ekran")));
-        std::printf("%s %s\n", bZapisano ? "Saved" : "Could not save", qPrintable(cel.filePath(nazwa("ekran"))));
+        std::printf("%s %s\n", bZapisano ? "Saved" : "Could not save",
+                    qPrintable(cel.filePath(nazwa("ekran"))));
         bWszystkie &= bZapisano;
     }
 
