@@ -2,7 +2,10 @@
 // check by a file's content.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "filtr/sprawdzenie_gml.h"
+#include "generator_gml.h"
 #include "silnik_testowy.h"
 
 using namespace silnik_test;
@@ -109,8 +112,9 @@ TEST(SprawdzenieGml, Ustalenia) {
         EXPECT_EQ(Ustalenia(w), p.strUstalenia) << w.m_strBlad;
         EXPECT_EQ(w.CzyBezUsterek(), p.strUstalenia.empty());
         EXPECT_EQ(w.m_strSystem, "System testowy");
-        if (bObciety)
+        if (bObciety) {
             EXPECT_EQ(w.m_nOdwolania, 0u); // references are judged on the whole file only
+        }
     }
 }
 
@@ -173,6 +177,49 @@ TEST(SprawdzenieGml, WyborWedlugTresci) {
     EXPECT_FALSE(wynik.m_pliki[1].m_bGml);
     EXPECT_FALSE(wynik.m_pliki[2].CzyOtwarty());
     EXPECT_EQ(wynik.m_pliki[2].m_gml.m_strBlad, TekstInnegoFormatu());
+}
+
+} // namespace
+
+namespace {
+
+// Generated files of a few seeds, indented and on one line: the check counts exactly what the
+// generator wrote.
+TEST(SprawdzenieGml, PlikiGeneratora) {
+    CKatalog katalog;
+    for (const unsigned nZiarno : {1u, 2u, 7u}) {
+        SCOPED_TRACE(nZiarno);
+        COpcjeGeneratoraGml opcje;
+        opcje.nZiarno = nZiarno;
+        opcje.nRozmiar = 300000;
+        opcje.bWiersze = nZiarno != 2;
+        const CLiczbyGml liczby = GenerujPlikGml(katalog("g.gml"), opcje);
+        CObserwatorTestowy obserwator;
+        const CWynikSprawdzeniaGml w = SprawdzPlikGml(katalog("g.gml"), obserwator);
+        ASSERT_TRUE(w.CzyPrzeczytany()) << w.m_strBlad;
+        EXPECT_EQ(w.m_nBajty, liczby.nBajty);
+        EXPECT_EQ(w.m_nPowtorzoneId + w.m_nWieleAktualnych, 0u);
+        std::map<std::string, std::uint64_t> aktualne, archiwalne;
+        for (const CLiczbaKlasy& l : w.m_klasy) {
+            aktualne[l.m_strKlasa] = l.m_nAktualne;
+            if (l.m_nArchiwalne)
+                archiwalne[l.m_strKlasa] = l.m_nArchiwalne;
+        }
+        EXPECT_EQ(aktualne, liczby.aktualne);
+        EXPECT_EQ(archiwalne, liczby.archiwalne);
+        std::uint64_t nObce = 0;
+        for (const CLiczbaObcych& l : w.m_obce)
+            nObce += l.m_nLiczba;
+        EXPECT_EQ(nObce, liczby.nObce);
+        EXPECT_EQ(w.m_nOdwolania, liczby.nOdwolania);
+        EXPECT_EQ(w.m_nNierozwiazane, liczby.nPozaPlikiem);
+        std::map<ERodzajDanychGml, std::uint64_t> dane;
+        for (const CGrupaDanychGml& g : w.m_daneOsobowe)
+            dane[g.m_eRodzaj] += g.m_nLiczba;
+        EXPECT_EQ(dane[ERodzajDanychGml::Pesel], liczby.nPesel);
+        EXPECT_EQ(dane[ERodzajDanychGml::PeselBledny], 0u);
+        EXPECT_EQ(dane[ERodzajDanychGml::NumerKW], liczby.nNumeryKW);
+    }
 }
 
 } // namespace
