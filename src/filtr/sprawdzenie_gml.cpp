@@ -37,7 +37,7 @@ public:
             Powieksz();
         return Wstaw(Niezerowy(nKlucz), nWartosc);
     }
-    const std::uint32_t* Znajdz(std::uint64_t nKlucz) const {
+    std::uint32_t* Znajdz(std::uint64_t nKlucz) {
         if (m_klucze.empty())
             return nullptr;
         nKlucz = Niezerowy(nKlucz);
@@ -88,6 +88,8 @@ private:
 };
 
 constexpr std::string_view PREFIKS_URN = "urn:pzgik:id:";
+// The bit of an object key's value that marks a current version seen; the rest is the class.
+constexpr std::uint32_t AKTUALNY = 0x80000000u;
 constexpr std::array<std::string_view, 6> NAZWY_OSOBY = {
     "pierwszeImie", "drugieImie", "pierwszyCzlonNazwiska", "drugiCzlonNazwiska",
     "imieOjca",     "imieMatki"};
@@ -179,16 +181,15 @@ private:
     std::vector<std::string> m_astrKlasy;
     std::map<std::string, CLiczbaKlasy> m_klasy;
     std::map<std::string, std::uint64_t> m_obce;
-    CMapaSkrotow m_cele;     // gml:ids and object keys, with their class
-    CMapaSkrotow m_aktualne; // objects with a current version
+    CMapaSkrotow m_cele; // gml:ids and object keys, with their class (and AKTUALNY)
     // Reference groups by (class, property, target class + 1 or 0 for none, form).
     std::map<std::tuple<std::uint32_t, std::string, std::uint32_t, int>, std::size_t> m_grupy;
-    struct COczekujace {
+    struct COczekujace { // 24 bytes
         std::uint64_t nSkrot;
+        std::uint64_t nLinia : 56;
+        std::uint64_t nForma : 8;
         std::uint32_t nKlasa;
         std::uint32_t nWlasciwosc; // index into m_astrWlasciwosci
-        EFormaOdwolania eForma;
-        std::uint64_t nLinia;
     };
     std::vector<COczekujace> m_oczekujace;
     std::map<std::string, std::uint32_t> m_indeksyWlasciwosci;
@@ -245,14 +246,17 @@ void CSprawdzanieGml::Odwolanie(std::uint32_t nKlasa, const std::string& strWlas
     ++m_wynik.m_nOdwolania;
     const std::uint64_t nKlucz = KluczCelu(odwolanie.m_strCel, odwolanie.m_eForma);
     if (const std::uint32_t* pKlasa = m_cele.Znajdz(nKlucz)) {
-        ++m_wynik.m_odwolania[Grupa(nKlasa, strWlasciwosc, *pKlasa + 1, odwolanie.m_eForma)].m_nLiczba;
+        ++m_wynik.m_odwolania[Grupa(nKlasa, strWlasciwosc, (*pKlasa & ~AKTUALNY) + 1,
+                                    odwolanie.m_eForma)]
+              .m_nLiczba;
         return;
     }
     const auto [it, bNowa] = m_indeksyWlasciwosci.try_emplace(
         strWlasciwosc, static_cast<std::uint32_t>(m_astrWlasciwosci.size()));
     if (bNowa)
         m_astrWlasciwosci.push_back(strWlasciwosc);
-    m_oczekujace.push_back({nKlucz, nKlasa, it->second, odwolanie.m_eForma, odwolanie.m_nLinia});
+    m_oczekujace.push_back({nKlucz, odwolanie.m_nLinia, static_cast<std::uint64_t>(odwolanie.m_eForma),
+                            nKlasa, it->second});
 }
 
 void CSprawdzanieGml::Obiekt(const gml::CObiekt& obiekt) {
@@ -280,15 +284,20 @@ void CSprawdzanieGml::Obiekt(const gml::CObiekt& obiekt) {
         if (m_wynik.m_powtorzoneId.size() < PIERWSZE_WYSTAPIENIA)
             m_wynik.m_powtorzoneId.push_back({obiekt.m_strGmlId, nLinia});
     }
+    // The object's key names every version of it (a urn without the version); its value also
+    // marks whether a current version was seen.
     if (!obiekt.m_strLokalnyId.empty()) {
         const std::string strObiekt = obiekt.m_strPrzestrzenNazw + ":" + obiekt.m_strLokalnyId;
-        m_cele.Dodaj(Skrot('U', strObiekt), nKlasa);
-        if (!obiekt.m_strWersjaId.empty())
-            m_cele.Dodaj(Skrot('U', strObiekt + ":" + obiekt.m_strWersjaId), nKlasa);
-        if (bEgib && !obiekt.CzyArchiwalny() && !m_aktualne.Dodaj(Skrot('A', strObiekt), 0)) {
-            ++m_wynik.m_nWieleAktualnych;
-            if (m_wynik.m_wieleAktualnych.size() < PIERWSZE_WYSTAPIENIA)
-                m_wynik.m_wieleAktualnych.push_back({strObiekt, nLinia});
+        const bool bAktualny = bEgib && !obiekt.CzyArchiwalny();
+        const std::uint64_t nKlucz = Skrot('U', strObiekt);
+        if (!m_cele.Dodaj(nKlucz, nKlasa | (bAktualny ? AKTUALNY : 0)) && bAktualny) {
+            std::uint32_t& nWartosc = *m_cele.Znajdz(nKlucz);
+            if (nWartosc & AKTUALNY) {
+                ++m_wynik.m_nWieleAktualnych;
+                if (m_wynik.m_wieleAktualnych.size() < PIERWSZE_WYSTAPIENIA)
+                    m_wynik.m_wieleAktualnych.push_back({strObiekt, nLinia});
+            }
+            nWartosc |= AKTUALNY;
         }
     }
 
@@ -337,7 +346,8 @@ void CSprawdzanieGml::Zakoncz() {
         const std::uint32_t* pKlasa = m_cele.Znajdz(o.nSkrot);
         CGrupaOdwolanGml& grupa =
             m_wynik.m_odwolania[Grupa(o.nKlasa, m_astrWlasciwosci[o.nWlasciwosc],
-                                      pKlasa ? *pKlasa + 1 : 0, o.eForma)];
+                                      pKlasa ? (*pKlasa & ~AKTUALNY) + 1 : 0,
+                                      static_cast<EFormaOdwolania>(o.nForma))];
         ++grupa.m_nLiczba;
         if (pKlasa)
             continue;
