@@ -8,17 +8,16 @@
 #include <nlohmann/json.hpp>
 
 #include "raport_sprawdzenia.h"
+#include "raport_wspolne.h"
 #include "swde/kodowanie.h"
 
 namespace {
 
+using raport::CNazwyRodzaju;
+using raport::Wiersze;
+
 using kodowanie::Cp1250DoUtf8;
 using Json = nlohmann::ordered_json;
-
-struct CNazwyRodzaju {
-    const char* szTekst;
-    const char* szJson;
-};
 
 // In the order of ERodzajDanychGml.
 constexpr std::array<CNazwyRodzaju, LICZBA_RODZAJOW_DANYCH_GML> RODZAJE = {{
@@ -89,13 +88,6 @@ void Struktura(const CWynikSprawdzeniaGml& w, std::string& t) {
                2);
 }
 
-std::string Wiersze(const std::vector<std::uint64_t>& anLinie, std::uint64_t nLiczba) {
-    std::string str = anLinie.size() == 1 ? " (wiersz " : " (wiersze ";
-    for (std::size_t i = 0; i < anLinie.size(); ++i)
-        str += (i == 0 ? "" : ", ") + std::to_string(anLinie[i]);
-    return str + (nLiczba > anLinie.size() ? ", …)" : ")");
-}
-
 void Odwolania(const CWynikSprawdzeniaGml& w, std::string& t) {
     if (!w.CzyPrzeczytany()) {
         Wiersz(t, "Odwołania: nie sprawdzono (plik nie został odczytany do końca)");
@@ -125,30 +117,19 @@ void DaneOsobowe(const CWynikSprawdzeniaGml& w, std::string& t) {
     }
     Wiersz(t, "Dane osobowe: ZNALEZIONO " + std::to_string(w.m_nDaneOsobowe) + strZakres);
     for (const CGrupaDanychGml& g : w.m_daneOsobowe) {
-        std::string str = std::string(Nazwy(g.m_eRodzaj).szTekst) + " w " +
-                          (g.m_strKlasa.empty() ? "" : g.m_strKlasa + " ") + g.m_strWlasciwosc +
-                          ": " + std::to_string(g.m_nLiczba) + " (";
-        for (std::size_t i = 0; i < g.m_wystapienia.size(); ++i)
-            str += (i == 0 ? "wiersz " : ", wiersz ") + std::to_string(g.m_wystapienia[i].m_nLinia) +
-                   ": " + g.m_wystapienia[i].m_strMaska;
-        Wiersz(t, str + (g.m_nLiczba > g.m_wystapienia.size() ? ", …)" : ")"), 2);
+        Wiersz(t,
+               std::string(Nazwy(g.m_eRodzaj).szTekst) + " w " +
+                   (g.m_strKlasa.empty() ? "" : g.m_strKlasa + " ") + g.m_strWlasciwosc + ": " +
+                   std::to_string(g.m_nLiczba) + raport::Wystapienia(g.m_wystapienia, g.m_nLiczba),
+               2);
     }
 }
 
 void Wynik(const CWynikSprawdzeniaGml& w, std::string& t) {
-    if (w.CzyBezUsterek()) {
-        Wiersz(t, "Wynik: plik kompletny, bez danych osobowych");
-        return;
-    }
-    std::string str;
-    auto dodaj = [&](bool bUsterka, const char* szCzesc) {
-        if (bUsterka)
-            str += (str.empty() ? "" : ", ") + std::string(szCzesc);
-    };
-    dodaj(!w.CzyStrukturaCala(), "struktura");
-    dodaj(w.CzyPrzeczytany() && !w.CzyOdwolaniaCale(), "odwołania");
-    dodaj(w.m_nDaneOsobowe > 0, "dane osobowe");
-    Wiersz(t, "Wynik: USTERKI (" + str + ")");
+    Wiersz(t, raport::Werdykt(w.CzyBezUsterek(),
+                              {{!w.CzyStrukturaCala(), "struktura"},
+                               {w.CzyPrzeczytany() && !w.CzyOdwolaniaCale(), "odwołania"},
+                               {w.m_nDaneOsobowe > 0, "dane osobowe"}}));
 }
 
 std::string TekstPlikuGml(const CWynikSprawdzeniaGml& w) {
