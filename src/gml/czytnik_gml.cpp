@@ -18,6 +18,7 @@ namespace {
 constexpr char SEPARATOR = '\x01'; // between a namespace URI and a local name (not an XML char)
 constexpr std::size_t ROZMIAR_PORCJI = 1u << 20;
 constexpr std::size_t NAJWIEKSZA_GLEBOKOSC = 10000;
+static_assert(sizeof(XML_Index) >= 8, "byte positions past 2 GB need XML_LARGE_SIZE");
 
 struct CNazwa {
     std::string_view strNs;
@@ -118,6 +119,8 @@ struct CCzytnikGml::CDane {
     bool bCzlonkowie = false;   // ... and that is gml:featureMembers
     bool bWObiekcie = false;
     bool bObiektGotowy = false; // a feature of the open gml:featureMember waits for its end
+    bool bWspolny = false;      // the open gml:featureMember holds more than one feature
+    std::uint64_t nKoniecStartuCzlonka = 0;
     bool bNaglowek = false;     // the listener heard the header
     CNaglowekGml naglowek;
     std::uint64_t nKoniecOstatniego = 0; // end of the last markup among the members
@@ -198,7 +201,7 @@ void CCzytnikGml::CDane::Utworz() {
         Chron(p, [&](CDane& d) { d.Komentarz(sz); });
     });
     stos.clear();
-    bKorzen = bWCzlonku = bCzlonkowie = bWObiekcie = bObiektGotowy = bNaglowek = false;
+    bKorzen = bWCzlonku = bCzlonkowie = bWObiekcie = bObiektGotowy = bWspolny = bNaglowek = false;
     naglowek = {};
     pBlad.reset();
     wyjatek = nullptr;
@@ -227,6 +230,7 @@ void CCzytnikGml::CDane::Start(const XML_Char* szNazwa, const XML_Char** aszAtry
         bCzlonkowie = bWCzlonku && nazwa.strNazwa == "featureMembers";
         zakresCzlonka = Poczatek();
         nOdstepCzlonka = nKoniecOstatniego;
+        nKoniecStartuCzlonka = KoniecZdarzenia();
         if (bCzlonkowie)
             nKoniecOstatniego = KoniecZdarzenia();
         return;
@@ -234,6 +238,16 @@ void CCzytnikGml::CDane::Start(const XML_Char* szNazwa, const XML_Char** aszAtry
     if (!bWCzlonku)
         return;
     if (nGlebokosc == 3) {
+        // A second feature in one gml:featureMember: the member is shared, so each feature's
+        // range stands for its member, as in gml:featureMembers, and the member stays.
+        if (bObiektGotowy) {
+            obiekt.m_zakresCzlonka = obiekt.m_zakres;
+            obiekt.m_nOdstep = nKoniecStartuCzlonka;
+            pSluchacz->Obiekt(obiekt);
+            bObiektGotowy = false;
+            bWspolny = true;
+        }
+        const std::uint64_t nKoniecPoprzedniego = obiekt.m_zakres.m_nKoniec;
         obiekt.m_strNs.assign(nazwa.strNs);
         obiekt.m_strKlasa.assign(nazwa.strNazwa);
         obiekt.m_strGmlId.clear();
@@ -249,6 +263,9 @@ void CCzytnikGml::CDane::Start(const XML_Char* szNazwa, const XML_Char** aszAtry
         if (bCzlonkowie) {
             obiekt.m_zakresCzlonka = obiekt.m_zakres;
             obiekt.m_nOdstep = nKoniecOstatniego;
+        } else if (bWspolny) {
+            obiekt.m_zakresCzlonka = obiekt.m_zakres;
+            obiekt.m_nOdstep = nKoniecPoprzedniego;
         } else {
             obiekt.m_zakresCzlonka = zakresCzlonka;
             obiekt.m_nOdstep = nOdstepCzlonka;
@@ -289,11 +306,12 @@ void CCzytnikGml::CDane::Koniec(const XML_Char* szNazwa) {
         if (bWCzlonku && !bCzlonkowie) {
             nKoniecOstatniego = KoniecZdarzenia();
             if (bObiektGotowy) {
-                obiekt.m_zakresCzlonka.m_nKoniec = nKoniecOstatniego;
+                obiekt.m_zakresCzlonka.m_nKoniec =
+                    bWspolny ? obiekt.m_zakres.m_nKoniec : nKoniecOstatniego;
                 pSluchacz->Obiekt(obiekt);
             }
         }
-        bWCzlonku = bCzlonkowie = bObiektGotowy = false;
+        bWCzlonku = bCzlonkowie = bObiektGotowy = bWspolny = false;
         return;
     }
     if (!bWObiekcie)

@@ -87,6 +87,27 @@ TEST(CzytnikGml, ZakresyPozwalajaWyciacObiektIWlasciwosc) {
     }
 }
 
+// Two features in one member (not what the schema allows) are both handed out, each with a
+// range of its own, so that cutting one never takes the other with it.
+TEST(CzytnikGml, DwaObiektyWJednymCzlonku) {
+    const std::string str = Plik("<gml:featureMember><egb:A gml:id=\"a\"/> <egb:B gml:id=\"b\"/>"
+                                 "</gml:featureMember>");
+    const std::vector<CObiekt> obiekty = Czytaj(str);
+    ASSERT_EQ(obiekty.size(), 2u);
+    EXPECT_EQ(obiekty[0].m_strGmlId, "a");
+    EXPECT_EQ(obiekty[1].m_strGmlId, "b");
+    // Either cut leaves the member with the other feature in it.
+    for (const CObiekt& o : obiekty) {
+        std::string strBez = str;
+        strBez.erase(o.m_nOdstep, o.m_zakresCzlonka.m_nKoniec - o.m_nOdstep);
+        const std::vector<CObiekt> reszta = Czytaj(strBez);
+        ASSERT_EQ(reszta.size(), 1u);
+        EXPECT_NE(reszta[0].m_strGmlId, o.m_strGmlId);
+        EXPECT_EQ(Bajty(strBez, reszta[0].m_zakres), "<egb:" + reszta[0].m_strKlasa + " gml:id=\"" +
+                                                          reszta[0].m_strGmlId + "\"/>");
+    }
+}
+
 // A prefix means nothing: the same URI under another prefix or as the default namespace is the
 // same class, and the cadastre's prefix bound to another URI is another schema.
 TEST(CzytnikGml, NazwyWedlugUriNieWedlugPrefiksu) {
