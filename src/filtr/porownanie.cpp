@@ -386,13 +386,18 @@ std::string CPorownanie::Wartosc(const std::string& strTyp, std::string_view str
 std::vector<CZmianaPola> CPorownanie::Roznice(const CLinie& stare, const CLinie& nowe,
                                               const std::string& strTyp) const {
     // What each side holds: the values under each attribute or relation, in file order, and
-    // the other lines (geometry) as one item.
+    // the other lines (geometry) as one item. Values are compared as they stand and shown as
+    // the report shows them: two names masked alike still differ.
+    using CWartosci = std::vector<std::pair<std::string, std::string>>; // as read, as shown
     auto rozbierz = [&](const CLinie& linie) {
-        std::map<std::string, std::vector<std::string>> m;
+        std::map<std::string, CWartosci> m;
+        auto dodaj = [&m](const std::string& strCo, std::string str) {
+            m[strCo].emplace_back(str, str);
+        };
         std::array<std::string_view, 6> h;
         PodzielNaWidoki(linie.front(), h);
-        m[T("nagłówek")].push_back(std::string(h[0]) + "," + std::string(h[2]) + "," +
-                                   std::string(h[5]));
+        dodaj(T("nagłówek"),
+              std::string(h[0]) + "," + std::string(h[2]) + "," + std::string(h[5]));
         std::size_t nGeometria = 0;
         CSkrot geometria;
         for (std::size_t i = 1; i + 1 < linie.size(); ++i) {
@@ -400,32 +405,32 @@ std::vector<CZmianaPola> CPorownanie::Roznice(const CLinie& stare, const CLinie&
             if (JestWierszemDanych(str)) {
                 const auto pola = PolaWierszaDanych(str);
                 if (!JestAtrybutemWersji(pola[1]))
-                    m[std::string(pola[1])].push_back(Wartosc(strTyp, pola[1], pola[3]));
+                    m[std::string(pola[1])].emplace_back(pola[3],
+                                                         Wartosc(strTyp, pola[1], pola[3]));
             } else if (str.starts_with("WG,") || str.starts_with("WL,")) {
                 std::array<std::string_view, 4> rel;
                 const int n = PodzielNaWidoki(str, rel);
                 std::string strCel = n > 3 ? std::string(rel[2]) + " " + std::string(rel[3])
                                            : std::string(rel[2]);
-                m[str.substr(0, 3) + std::string(rel[1])].push_back(std::move(strCel));
+                dodaj(str.substr(0, 3) + std::string(rel[1]), std::move(strCel));
             } else {
                 ++nGeometria;
                 geometria << str;
             }
         }
         if (nGeometria)
-            m[T("geometria")].push_back(std::to_string(nGeometria) + T(" wierszy, skrót ") +
-                                        std::to_string(geometria.Wartosc() % 100000));
+            dodaj(T("geometria"), std::to_string(nGeometria) + T(" wierszy, skrót ") +
+                                      std::to_string(geometria.Wartosc() % 100000));
         return m;
     };
     const auto a = rozbierz(stare);
     const auto b = rozbierz(nowe);
-    auto zlacz = [](const std::map<std::string, std::vector<std::string>>& m,
-                    const std::string& strCo) {
+    auto zlacz = [](const std::map<std::string, CWartosci>& m, const std::string& strCo) {
         const auto it = m.find(strCo);
         std::string str;
         if (it != m.end())
-            for (const std::string& s : it->second)
-                str += (str.empty() ? "" : "; ") + s;
+            for (const auto& [strJak, strPokazana] : it->second)
+                str += (str.empty() ? "" : "; ") + strPokazana;
         return str;
     };
     std::set<std::string> klucze;
