@@ -2,7 +2,12 @@
 // masking, read errors and stopping.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 #include "filtr/porownanie.h"
+#include "generator.h"
+#include "generator_zmiany.h"
 #include "silnik_testowy.h"
 
 using namespace silnik_test;
@@ -200,6 +205,47 @@ TEST(Porownanie, PrzerwanieNicNieZwraca) {
     EXPECT_TRUE(w.m_bPrzerwany);
     EXPECT_FALSE(w.m_bBlad);
     EXPECT_TRUE(w.m_typy.empty());
+}
+
+// A generated district and its copy with planted changes: the report names exactly those.
+TEST(Porownanie, WygenerowanaParaDajeDokladniePosadzoneZmiany) {
+    CPorownaj porownaj;
+    GenerujPlikSWDE(porownaj.katalog("stary.swd"), {3u << 20, 1});
+    const std::vector<CPosadzonaZmiana> posadzone =
+        ZapiszZmienionyPlik(porownaj.katalog("stary.swd"), porownaj.katalog("nowy.swd"), 50);
+    const CWynikPorownania w = PorownajPliki(porownaj.katalog("stary.swd"),
+                                             porownaj.katalog("nowy.swd"), {}, porownaj.obserwator);
+    ASSERT_FALSE(w.m_bBlad) << w.m_strBlad;
+    std::vector<CPosadzonaZmiana> oczekiwane;
+    std::uint64_t nWersje = 0;
+    for (const CPosadzonaZmiana& z : posadzone)
+        if (z.m_eStan == EStanRekordu::NowaWersja)
+            ++nWersje;
+        else
+            oczekiwane.push_back(z);
+    std::vector<CPosadzonaZmiana> znalezione;
+    for (const CZmianaRekordu& z : w.m_zmiany)
+        znalezione.push_back({z.m_strTyp, z.m_strId, z.m_eStan});
+    std::set<std::string> typy;
+    for (const CPosadzonaZmiana& z : oczekiwane)
+        typy.insert(z.m_strTyp + " " + NazwaStanu(z.m_eStan));
+    EXPECT_EQ(typy.size(), 7u); // every kind planted at least once
+    EXPECT_EQ(znalezione, oczekiwane);
+    std::uint64_t nZnalezioneWersje = 0;
+    for (const CLiczbyTypu& t : w.m_typy)
+        nZnalezioneWersje += t.m_an[static_cast<std::size_t>(EStanRekordu::NowaWersja)];
+    EXPECT_EQ(nZnalezioneWersje, nWersje);
+    EXPECT_GT(nWersje, 0u);
+    // Every changed area and every changed land-use split stands in the parcel view.
+    std::size_t nUzytki = 0, nPowierzchnie = 0;
+    for (const CZmianaDzialki& d : w.m_dzialki) {
+        nUzytki += d.m_bUzytki;
+        nPowierzchnie += !d.m_pola.empty();
+    }
+    EXPECT_EQ(nPowierzchnie, std::count_if(oczekiwane.begin(), oczekiwane.end(), [](const auto& z) {
+                  return z.m_strTyp == "G5DZE";
+              }));
+    EXPECT_GT(nUzytki, 0u);
 }
 
 TEST(Porownanie, RaportZapisanyPrzezNazweRobocza) {
