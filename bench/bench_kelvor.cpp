@@ -4,9 +4,12 @@
 // median of five), the longest plan (premises and buildings removed, leases kept, orphans and
 // checksums on, a few attributes) pass by pass in MB/s and in floors, the peak resident memory,
 // the same on a file ten times smaller, a run of the desktop window offscreen against the
-// console's, and eight small files with -j 2 against one after another. Every target is
-// compared with a stored checksum (or the target of a reference program) and the benchmark
-// fails loudly on a difference. The last line is machine-readable:
+// console's, eight small files with -j 2 against one after another, and --diff of the file
+// against a copy with planted changes. Every target is compared with a stored checksum (or the
+// target of a reference program) and the benchmark fails loudly on a difference. The last two
+// lines are machine-readable:
+//
+//   DIFF floors=.. rss_mib=..
 //
 //   RATIO whole=.. worst_pass=.. rss_mib=.. removed=.. scale=.. window=.. parallel=..
 //
@@ -16,6 +19,7 @@
 // The programs are taken from beside this one unless given: kelvor-cli, and bench_okno (the
 // window's run), which is there when the window is built.
 //   bench_kelvor --generate SIZE_MB SEED PATH
+//   bench_kelvor --change OLD NEW        (the copy with planted changes that --diff compares)
 //
 // Processes are started with fork and their memory read with wait4: Linux only.
 #include <algorithm>
@@ -37,6 +41,7 @@
 #include <unistd.h>
 
 #include "generator.h"
+#include "generator_zmiany.h"
 #include "swde/crc.h"
 #include "swde/czytnik.h"
 
@@ -362,6 +367,24 @@ double Rownolegle(const CSrodowisko& s, const std::vector<std::string>& astrPlik
     return adCzas[1] / adCzas[0];
 }
 
+// kelvor-cli --diff of the file against its copy with planted changes: the best time of the
+// repeats and the peak memory. The exit status must be 1 (differences found).
+CProces Porownaj(const CSrodowisko& s, const fs::path& zrodlo) {
+    const fs::path zmieniony = s.katalog / "zmieniony.swd";
+    ZapiszZmienionyPlik(zrodlo.string(), zmieniony.string());
+    CProces najlepszy;
+    for (int i = 0; i < s.nPowtorzen; ++i) {
+        const CProces proces = Uruchom({s.strProgram, "-q", "--diff", zrodlo.string(), zmieniony.string()});
+        if (proces.nKod != 1)
+            Porazka("kelvor-cli --diff failed (" + std::to_string(proces.nKod) + "):\n" + proces.strBledy);
+        if (i == 0 || proces.dCzas < najlepszy.dCzas)
+            najlepszy.dCzas = proces.dCzas;
+        najlepszy.nRssKiB = std::max(najlepszy.nRssKiB, proces.nRssKiB);
+    }
+    fs::remove(zmieniony);
+    return najlepszy;
+}
+
 std::string Liczba(double d, int nMiejsc = 2) {
     if (std::isnan(d))
         return "NA";
@@ -397,6 +420,10 @@ int main(int argc, char** argv) {
         const std::uint64_t nObiekty = GenerujPlikSWDE(
             astrArg[3], {std::stoull(astrArg[1]) << 20, static_cast<unsigned>(std::stoul(astrArg[2]))});
         std::printf("%llu objects\n", static_cast<unsigned long long>(nObiekty));
+        return 0;
+    }
+    if (astrArg.size() == 3 && astrArg[0] == "--change") {
+        std::printf("%zu changes\n", ZapiszZmienionyPlik(astrArg[1], astrArg[2]).size());
         return 0;
     }
     CSrodowisko s;
@@ -471,10 +498,16 @@ int main(int argc, char** argv) {
     std::printf("%-34s %8s\n", "window run / console run", Liczba(dOkno).c_str());
     const double dRownolegle = Rownolegle(s, astrMale);
     std::printf("%-34s %8s\n", "8 files: -j 2 / one after another", Liczba(dRownolegle).c_str());
+    const CProces porownanie = Porownaj(s, duzy);
+    std::printf("%-34s %8.3f s, %.2f floors, %.1f MiB\n", "--diff with a changed copy",
+                porownanie.dCzas, porownanie.dCzas / dPodloga,
+                static_cast<double>(porownanie.nRssKiB) / 1024.0);
 
     fs::remove(duzy);
     for (const std::string& strPlik : astrMale)
         fs::remove(strPlik);
+    std::printf("DIFF floors=%s rss_mib=%s\n", Liczba(porownanie.dCzas / dPodloga).c_str(),
+                Liczba(static_cast<double>(porownanie.nRssKiB) / 1024.0, 1).c_str());
     std::printf("RATIO whole=%s worst_pass=%s rss_mib=%s removed=%llu scale=%s window=%s "
                 "parallel=%s\n",
                 Liczba(dWhole).c_str(), Liczba(dNajgorszy).c_str(), Liczba(dRss, 1).c_str(),

@@ -20,7 +20,9 @@ enum class EOpcja {
     SumyCRC,
     BezSumCRC,
     ZapiszKonfiguracje,
-    Zadania
+    Zadania,
+    Csv,
+    Html
 };
 
 struct COpisOpcji {
@@ -28,11 +30,11 @@ struct COpisOpcji {
     const char* szDluga;
     EOpcja eOpcja;
     bool bWartosc;
-    bool bFiltrowanie;                  // meaningful only for a filter run, not for --check
+    bool bFiltrowanie;                  // meaningful only for a filter run, not for --check/--diff
     bool CArgumenty::*pFlaga = nullptr; // for EOpcja::Flaga: the flag the option sets
 };
 
-constexpr std::array<COpisOpcji, 18> OPCJE{{
+constexpr std::array<COpisOpcji, 22> OPCJE{{
     {"-c", "--config", EOpcja::Konfiguracja, true, true},
     {"-o", "--output", EOpcja::Wyjscie, true, true},
     {"-d", "--target-dir", EOpcja::Katalog, true, true},
@@ -51,6 +53,10 @@ constexpr std::array<COpisOpcji, 18> OPCJE{{
     {nullptr, "--list", EOpcja::Flaga, false, false, &CArgumenty::m_bLista},
     {nullptr, "--check", EOpcja::Flaga, false, false, &CArgumenty::m_bSprawdz},
     {nullptr, "--json", EOpcja::Flaga, false, false, &CArgumenty::m_bJson},
+    {nullptr, "--diff", EOpcja::Flaga, false, false, &CArgumenty::m_bPorownaj},
+    {nullptr, "--csv", EOpcja::Csv, true, false},
+    {nullptr, "--html", EOpcja::Html, true, false},
+    {nullptr, "--show-personal-data", EOpcja::Flaga, false, false, &CArgumenty::m_bDaneOsobowe},
 }};
 
 const COpisOpcji* ZnajdzOpcje(const std::string& strNazwa) {
@@ -165,6 +171,10 @@ bool UstawOpcje(const COpisOpcji& opis, const std::string& strNazwa, const std::
         return UstawRaz(argumenty.m_strZapiszKonfiguracje, strWartosc, strNazwa, strBlad);
     case EOpcja::Zadania:
         return CzytajLiczbeZadan(strWartosc, argumenty, strBlad);
+    case EOpcja::Csv:
+        return UstawRaz(argumenty.m_strCsv, strWartosc, strNazwa, strBlad);
+    case EOpcja::Html:
+        return UstawRaz(argumenty.m_strHtml, strWartosc, strNazwa, strBlad);
     }
     return false;
 }
@@ -208,11 +218,25 @@ bool SprawdzSprawdzanie(const CArgumenty& argumenty, std::string& strBlad) {
     return strBlad.empty();
 }
 
-bool SprawdzCalosc(const CArgumenty& argumenty, std::string& strBlad) {
+bool SprawdzPorownanie(const CArgumenty& argumenty, std::string& strBlad) {
     if (argumenty.m_bSprawdz)
+        strBlad = "opcji --check nie można łączyć z --diff";
+    else if (!argumenty.m_strOpcjaFiltrowania.empty())
+        strBlad = "opcji " + argumenty.m_strOpcjaFiltrowania + " nie można łączyć z --diff";
+    else if (argumenty.m_astrZrodla.size() != 2)
+        strBlad = "opcja --diff wymaga dokładnie dwóch plików: STARY NOWY";
+    return strBlad.empty();
+}
+
+bool SprawdzCalosc(const CArgumenty& argumenty, std::string& strBlad) {
+    if (argumenty.m_bPorownaj)
+        return SprawdzPorownanie(argumenty, strBlad);
+    if (!argumenty.m_strCsv.empty() || !argumenty.m_strHtml.empty() || argumenty.m_bDaneOsobowe)
+        strBlad = "opcje --csv, --html i --show-personal-data działają tylko z --diff";
+    else if (argumenty.m_bSprawdz)
         return SprawdzSprawdzanie(argumenty, strBlad);
-    if (argumenty.m_bJson)
-        strBlad = "opcja --json działa tylko z --check";
+    else if (argumenty.m_bJson)
+        strBlad = "opcja --json działa tylko z --check i --diff";
     else if (argumenty.m_astrZrodla.empty() && argumenty.m_strZapiszKonfiguracje.empty())
         strBlad = "nie podano żadnego pliku źródłowego";
     else if (!argumenty.m_strWyjscie.empty() && !argumenty.m_strKatalog.empty())
@@ -269,6 +293,7 @@ bool CzytajDate(const std::string& strTekst, CData& data) {
 const char* TekstPomocy() {
     return "Użycie: kelvor-cli [OPCJE] PLIK_ŹRÓDŁOWY...\n"
            "       kelvor-cli --check [--json] [-q] PLIK...\n"
+           "       kelvor-cli --diff [--json] [--csv PLIK] [--html PLIK] STARY NOWY\n"
            "       kelvor-cli --list\n"
            "Filtruje pliki SWDE według ustawień z pliku konfiguracji lub z wiersza poleceń;\n"
            "obok każdego pliku docelowego zapisuje raport o tej samej nazwie z rozszerzeniem\n"
@@ -298,7 +323,13 @@ const char* TekstPomocy() {
            "      --check            sprawdza pliki: struktura, sumy kontrolne, odwołania\n"
            "                         do obiektów, pozostawione numery PESEL, NIP, dowodów\n"
            "                         osobistych i paszportów\n"
-           "      --json             raport --check jako jeden dokument JSON\n"
+           "      --json             raport --check lub --diff jako jeden dokument JSON\n"
+           "      --diff             porównuje dwa eksporty tego samego obszaru: co się\n"
+           "                         naprawdę zmieniło (rekordy i działki)\n"
+           "      --csv PLIK         z --diff: zmiany jako tabela CSV (UTF-8, średniki)\n"
+           "      --html PLIK        z --diff: raport do wydruku\n"
+           "      --show-personal-data\n"
+           "                         z --diff: nazwiska i adresy w całości\n"
            "  -q, --quiet            bez informacji o postępie\n"
            "  -j, --jobs N           ile plików filtrować jednocześnie (domyślnie 1,\n"
            "                         0: tyle, ile procesor ma rdzeni)\n"
@@ -308,5 +339,7 @@ const char* TekstPomocy() {
            "Kod wyjścia: 0 wszystkie pliki przefiltrowane, 1 co najmniej jeden plik z błędem,\n"
            "2 błędne wywołanie, konfiguracja lub pliki docelowe, 130 przerwano (Ctrl+C).\n"
            "Z --check: 0 wszystkie pliki kompletne i bez danych osobowych, 1 któryś plik ma\n"
-           "usterki, 2 błędne wywołanie lub żadnego pliku nie dało się otworzyć.\n";
+           "usterki, 2 błędne wywołanie lub żadnego pliku nie dało się otworzyć.\n"
+           "Z --diff: 0 brak różnic poza nowymi wersjami, 1 pliki się różnią, 2 błędne\n"
+           "wywołanie lub pliku nie dało się przeczytać.\n";
 }

@@ -33,6 +33,10 @@ struct CArgumenty {
 
     bool m_bSprawdz = false; // --check: the files are checked, not filtered
     bool m_bJson = false;    // --json
+    bool m_bPorownaj = false;     // --diff: the two files are compared
+    std::string m_strCsv;         // --csv
+    std::string m_strHtml;        // --html
+    bool m_bDaneOsobowe = false;  // --show-personal-data
     // The first option given that belongs to filtering only, for the message when it is
     // combined with --check.
     std::string m_strOpcjaFiltrowania;

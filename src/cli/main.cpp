@@ -13,11 +13,13 @@
 
 #include "argumenty.h"
 #include "filtr/cele.h"
+#include "filtr/porownanie.h"
 #include "filtr/silnik.h"
 #include "filtr/sprawdzenie.h"
 #include "konsola.h"
 #include "opcje/konfiguracja.h"
 #include "opcje/opcje.h"
+#include "raport_porownania.h"
 #include "raport_sprawdzenia.h"
 #include "swde/bledy.h"
 #include "swde/kodowanie.h"
@@ -361,6 +363,46 @@ int Sprawdz(const CArgumenty& argumenty) {
     return KodWyjsciaSprawdzenia(wynik);
 }
 
+// --diff: the report on stdout, text or JSON, and in the files of --csv and --html.
+int Porownaj(const CArgumenty& argumenty) {
+    CKonsola konsola(argumenty.m_bCicho, false,
+                     terminal::JestTerminalem(terminal::EStrumien::Bledy));
+    CObserwatorKonsoli obserwator(konsola);
+    std::string strStary, strNowy, strCsv, strHtml;
+    if (!SciezkaSilnika(argumenty.m_astrZrodla[0], strStary) ||
+        !SciezkaSilnika(argumenty.m_astrZrodla[1], strNowy) ||
+        (!argumenty.m_strCsv.empty() && !SciezkaSilnika(argumenty.m_strCsv, strCsv)) ||
+        (!argumenty.m_strHtml.empty() && !SciezkaSilnika(argumenty.m_strHtml, strHtml)))
+        return WYJSCIE_UZYCIE;
+    for (const std::string* pRaport : {&strCsv, &strHtml})
+        if (!pRaport->empty() && (platforma::TenSamPlik(*pRaport, strStary) ||
+                                  platforma::TenSamPlik(*pRaport, strNowy))) {
+            BladUzycia("raport nie może zastąpić porównywanego pliku");
+            return WYJSCIE_UZYCIE;
+        }
+    COpcjePorownania opcje;
+    opcje.m_bDaneOsobowe = argumenty.m_bDaneOsobowe;
+    terminal::WlaczPrzerwania();
+    const CWynikPorownania wynik = PorownajPliki(strStary, strNowy, opcje, obserwator);
+    terminal::WylaczPrzerwania();
+    if (wynik.m_bPrzerwany) {
+        Wypisz(kodowanie::T("Przerwano porównywanie."), true);
+        return WYJSCIE_PRZERWANO;
+    }
+    std::cout << (argumenty.m_bJson ? JsonPorownania(wynik) : TekstPorownania(wynik));
+    std::cout.flush();
+    try {
+        if (!strCsv.empty() && !wynik.m_bBlad)
+            ZapiszRaportPorownania(strCsv, CsvPorownania(wynik));
+        if (!strHtml.empty() && !wynik.m_bBlad)
+            ZapiszRaportPorownania(strHtml, HtmlPorownania(wynik));
+    } catch (...) {
+        std::cerr << "kelvor-cli: " << kodowanie::Cp1250DoUtf8(TekstBiezacegoBledu()) << '\n';
+        return WYJSCIE_UZYCIE;
+    }
+    return KodWyjsciaPorownania(wynik);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -384,6 +426,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
+        if (argumenty.m_bPorownaj)
+            return Porownaj(argumenty);
         return argumenty.m_bSprawdz ? Sprawdz(argumenty) : Uruchom(argumenty);
     } catch (const std::exception& blad) {
         std::cerr << "kelvor-cli: " << blad.what() << '\n';

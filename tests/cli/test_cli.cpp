@@ -322,6 +322,11 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
         {{"--check"}, "nie podano żadnego pliku do sprawdzenia"},
         {{"--json", "a.swd"}, "opcja --json działa tylko z --check"},
         {{"--check", "brak.swd"}, "Błąd nr 0: Błąd otwarcia pliku docelowego: "},
+        {{"--diff", "a.swd"}, "opcja --diff wymaga dokładnie dwóch plików"},
+        {{"--diff", "-y", "a.swd", "b.swd"}, "opcji -y nie można łączyć z --diff"},
+        {{"--html", "r.html", "a.swd"}, "działają tylko z --diff"},
+        {{"--diff", "--csv", "a.swd", "a.swd", "b.swd"}, "nie może zastąpić porównywanego pliku"},
+        {{"--diff", "a.swd", "brak.swd"}, "Błąd otwarcia pliku docelowego: "},
     };
     Zapisz(katalog / "a.swd", MalyPlik());
     Zapisz(katalog / "b.swd", MalyPlik());
@@ -468,6 +473,36 @@ TEST(KonsolaSprawdzanie, PlikiGml) {
     EXPECT_EQ(j["pliki"][0]["odwolania"]["nierozwiazane"], 1);
     EXPECT_EQ(j["pliki"][0]["dane_osobowe"]["grupy"].size(), 2u);
     EXPECT_EQ(j["pliki"][1]["otwarty"], false);
+}
+
+// A file against itself, against a changed copy in every output, and against no SWDE file.
+TEST(KonsolaPorownanie, RaportyIKodyWyjscia) {
+    CKatalog katalog;
+    Zapisz(katalog / "a.swd", MalyPlik());
+    Zapisz(katalog / "b.swd", std::regex_replace(MalyPlik(), std::regex("G5LIZ,D,3"), "G5LIZ,D,4"));
+    Zapisz(katalog / "c.swd", "tekst\r\n");
+    const CWynik sam = katalog.Uruchom({"-q", "--diff", "a.swd", "a.swd"});
+    EXPECT_EQ(sam.nKod, 0);
+    EXPECT_TRUE(Zawiera(sam.strWyjscie, "Wynik: brak różnic.")) << sam.strWyjscie;
+
+    const CWynik tekst =
+        katalog.Uruchom({"-q", "--diff", "--csv", "r.csv", "--html", "r.html", "a.swd", "b.swd"});
+    EXPECT_EQ(tekst.nKod, 1);
+    EXPECT_TRUE(Zawiera(tekst.strWyjscie, "G5LKL 2: zmiana\n    G5LIZ: 3 → 4")) << tekst.strWyjscie;
+    const std::string strCsv = Czytaj(katalog / "r.csv");
+    EXPECT_TRUE(strCsv.starts_with("\xEF\xBB\xBFtyp;identyfikator;działka;co;przed;po\r\n"));
+    EXPECT_TRUE(Zawiera(strCsv, "\r\nG5LKL;2;;G5LIZ;3;4\r\n")) << strCsv;
+    EXPECT_TRUE(Zawiera(Czytaj(katalog / "r.html"), "<td>G5LKL 2</td><td>zmiana</td>"));
+
+    const CWynik json = katalog.Uruchom({"-q", "--diff", "--json", "a.swd", "b.swd"});
+    EXPECT_EQ(json.nKod, 1);
+    const auto j = nlohmann::json::parse(json.strWyjscie);
+    EXPECT_EQ(j["roznice"], true);
+    EXPECT_EQ(j["zmiany"][0]["pola"][0]["po"], "4");
+
+    const CWynik blad = katalog.Uruchom({"-q", "--diff", "a.swd", "c.swd"});
+    EXPECT_EQ(blad.nKod, 2);
+    EXPECT_TRUE(Zawiera(blad.strWyjscie, "BŁĄD w pliku nowym: Błąd nr 1")) << blad.strWyjscie;
 }
 
 struct CWybor {
