@@ -8,8 +8,8 @@
 // The numbered errors about an SWDE file or about opening a file.
 enum class EBlad {
     OtwarciePliku,           // 0 "Błąd otwarcia pliku: " + path
-    OtwarciePlikuZrodlowego, // 0 "Błąd otwarcia pliku źródłowego: " + path (a file written)
-    OtwarciePlikuDocelowego, // 0 "Błąd otwarcia pliku docelowego: " + path (a file read)
+    OtwarciePlikuZrodlowego, // 0 "Błąd otwarcia pliku źródłowego: " + path (a file read)
+    OtwarciePlikuDocelowego, // 0 "Błąd otwarcia pliku docelowego: " + path (a file written)
     FormatPlikuNaglowek,     // 1 "Nieprawidłowy format pliku " (trailing blank)
     FormatPliku,             // 1 "Nieprawidłowy format pliku!"
     ElementWSekcji,          // 4 "Nieprawidłowy element w sekcji: '" + code + "'"

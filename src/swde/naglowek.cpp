@@ -93,7 +93,7 @@ std::string TekstDaty(const CData& data) {
 void CzytajNaglowek(CParaPlikow& para, const CData& dataCelu) {
     CCzytnikSWDE czytnik;
     if (!czytnik.Otworz(para.m_strZrodlo))
-        throw CSWDEException(EBlad::OtwarciePlikuDocelowego, para.m_strZrodlo);
+        throw CSWDEException(EBlad::OtwarciePlikuZrodlowego, para.m_strZrodlo);
     std::vector<std::string> astrWiersze;
     if (czytnik.ZnajdzSekcje(format::ESekcja::SN))
         for (std::string strWiersz; czytnik.CzytajWierszSekcji(strWiersz);)

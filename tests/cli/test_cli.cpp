@@ -320,7 +320,7 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
         {{"--check", "-y", "a.swd"}, "opcji -y nie można łączyć z --check"},
         {{"--check"}, "nie podano żadnego pliku do sprawdzenia"},
         {{"--json", "a.swd"}, "opcja --json działa tylko z --check"},
-        {{"--check", "brak.swd"}, "Błąd nr 0: Błąd otwarcia pliku docelowego: "},
+        {{"--check", "brak.swd"}, "Błąd nr 0: Błąd otwarcia pliku źródłowego: "},
     };
     Zapisz(katalog / "a.swd", MalyPlik());
     Zapisz(katalog / "b.swd", MalyPlik());

@@ -85,7 +85,7 @@ TEST_F(Naglowek, FailuresAreRaisedWithTheTextToShow) {
         return std::string("no error");
     };
     EXPECT_EQ(Tekst("brak.swd"),
-              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") + katalog("brak.swd"));
+              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + katalog("brak.swd"));
     testy::Zapisz(katalog("tekst.txt"), "zwykly tekst\r\n");
     EXPECT_EQ(Tekst("tekst.txt"), T("Błąd nr 1: Nieprawidłowy format pliku ") + katalog("tekst.txt"));
     testy::Zapisz(katalog("urwany.swd"), NAGLOWEK + "SN;\r\nNS,TR,1\r\n");
