@@ -201,7 +201,7 @@ void CSprawdzanie::Czytaj() {
             throw;
     }
     if (str != format::NAGLOWEK_PLIKU)
-        throw CSWDEException(EBlad::FormatPlikuNaglowek);
+        throw CSWDEException(BladNaglowkaPliku(str));
     m_sumy.Wiersz(str);
     for (std::uint64_t n = 0;; ++n) {
         if (n % 1024 == 0) {
