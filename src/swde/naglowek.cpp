@@ -86,7 +86,7 @@ EPoleNaglowka PoleZKodu(std::string_view strKod) {
 
 std::string TekstDaty(const CData& data) {
     char sz[48];
-    std::snprintf(sz, sizeof sz, "%d-%02d-%02d", data.nRok, data.nMiesiac, data.nDzien);
+    std::snprintf(sz, sizeof sz, "%04d-%02d-%02d", data.nRok, data.nMiesiac, data.nDzien);
     return sz;
 }
 

@@ -70,6 +70,12 @@ TEST_F(Naglowek, ValuesMissingFromTheHeaderAreEmpty) {
     EXPECT_NE(Zapisz(para).find("NS,DN,\r\nSX;"), std::string::npos);
 }
 
+// A date is written with four digits of year, also before the year 1000.
+TEST(TekstDaty, FourDigitYear) {
+    EXPECT_EQ(TekstDaty({1, 1, 1}), "0001-01-01");
+    EXPECT_EQ(TekstDaty({2024, 2, 29}), "2024-02-29");
+}
+
 // The text shown for a file that cannot be added: a file that is no SWDE file (error 1) is
 // named after the message, any other error stands alone.
 TEST_F(Naglowek, FailuresAreRaisedWithTheTextToShow) {
