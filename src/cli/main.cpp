@@ -2,6 +2,7 @@
 // logs as the desktop window, and checks SWDE files without changing them.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -403,10 +404,9 @@ int Porownaj(const CArgumenty& argumenty) {
     return KodWyjsciaPorownania(wynik);
 }
 
-} // namespace
 
-int main(int argc, char** argv) {
-    terminal::PrzygotujKonsole();
+
+int Wykonaj(int argc, char** argv) {
     CArgumenty argumenty;
     std::string strBlad;
     if (!CzytajArgumenty(terminal::ArgumentyUtf8(argc, argv), argumenty, strBlad)) {
@@ -435,4 +435,23 @@ int main(int argc, char** argv) {
         std::cerr << "kelvor-cli: nieoczekiwany błąd\n";
     }
     return WYJSCIE_BLEDY_PLIKOW;
+}
+
+} // namespace
+
+// A report or message that could not be written (a full disk, a closed pipe) is no success:
+// the status is that of a usage error, unless a signal or cancel already decided it.
+int main(int argc, char** argv) {
+    terminal::PrzygotujKonsole();
+    int nKod = Wykonaj(argc, argv);
+    std::cout.flush();
+    const bool bWyjscie = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout);
+    std::cerr.flush();
+    const bool bBledy = !std::cerr || std::fflush(stderr) != 0 || std::ferror(stderr);
+    if ((bWyjscie || bBledy) && nKod < WYJSCIE_SYGNAL) {
+        if (bWyjscie && !bBledy)
+            std::cerr << "kelvor-cli: zapis na standardowe wyjście nie powiódł się\n";
+        nKod = WYJSCIE_UZYCIE;
+    }
+    return nKod;
 }

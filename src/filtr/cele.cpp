@@ -1,7 +1,9 @@
 // Target folders, the target check before a run and its messages.
 #include "filtr/cele.h"
 
+#include <array>
 #include <cstddef>
+#include <unordered_map>
 
 #include "swde/kodowanie.h"
 #include "swde/platforma.h"
@@ -36,6 +38,21 @@ std::string KatalogPliku(const std::string& strSciezka) {
 
 CSprawdzenieCelow SprawdzPlikiDocelowe(const std::vector<CParaPlikow>& pary) {
     CSprawdzenieCelow wynik;
+    // Each target and its log named once by its key; the first and last pair writing each
+    // file, so that a pair's collisions with earlier and later ones are known at once.
+    struct CPary {
+        std::size_t nPierwsza, nOstatnia;
+    };
+    std::unordered_map<std::string, CPary> pisane;
+    std::vector<std::array<std::string, 2>> klucze(pary.size());
+    for (std::size_t i = 0; i < pary.size(); ++i) {
+        klucze[i] = {platforma::KluczPliku(pary[i].m_strCel),
+                     platforma::KluczPliku(NazwaLogu(pary[i].m_strCel))};
+        for (const std::string& strKlucz : klucze[i]) {
+            const auto [it, bNowy] = pisane.try_emplace(strKlucz, CPary{i, i});
+            it->second.nOstatnia = i;
+        }
+    }
     for (std::size_t i = 0; i < pary.size(); ++i) {
         const std::string& strCel = pary[i].m_strCel;
         if (!FolderIstnieje(strCel) || platforma::JestKatalogiem(strCel)) {
@@ -48,10 +65,10 @@ CSprawdzenieCelow SprawdzPlikiDocelowe(const std::vector<CParaPlikow>& pary) {
         }
 
         bool bWczesniej = false, bPozniej = false;
-        for (std::size_t k = 0; k < pary.size(); ++k) {
-            if (k == i || !platforma::TenSamPlik(strCel, pary[k].m_strCel))
-                continue;
-            (k < i ? bWczesniej : bPozniej) = true;
+        for (const std::string& strKlucz : klucze[i]) {
+            const CPary& p = pisane.at(strKlucz);
+            bWczesniej = bWczesniej || p.nPierwsza < i;
+            bPozniej = bPozniej || p.nOstatnia > i;
         }
         if (bPozniej && !bWczesniej)
             wynik.m_astrPowtorzone.push_back(strCel);

@@ -65,8 +65,8 @@ struct CBledyOtwarcia {
     EBlad eWejscie, eWyjscie;
 };
 constexpr CBledyOtwarcia OTWARCIE_ETAPU = {EBlad::OtwarciePliku, EBlad::OtwarciePliku};
-constexpr CBledyOtwarcia OTWARCIE_SUM = {EBlad::OtwarciePlikuDocelowego,
-                                         EBlad::OtwarciePlikuZrodlowego};
+constexpr CBledyOtwarcia OTWARCIE_SUM = {EBlad::OtwarciePlikuZrodlowego,
+                                         EBlad::OtwarciePlikuDocelowego};
 
 } // namespace
 
@@ -318,7 +318,7 @@ bool CSilnikFiltrowania::CStan::FiltrujPare(int j) {
         throw OdmowaBlokady(para.m_strZrodlo);
     }
     if (!log.Otworz(nazwy.strLog)) {
-        BladOtwarcia(EBlad::OtwarciePlikuZrodlowego, nazwy.strLog);
+        BladOtwarcia(EBlad::OtwarciePlikuDocelowego, nazwy.strLog);
     }
     ZapiszUstawienia(log, opcje);
     ZapiszFiltrowaneObiekty(log, opcje);

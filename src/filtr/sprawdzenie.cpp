@@ -201,7 +201,7 @@ void CSprawdzanie::Czytaj() {
             throw;
     }
     if (str != format::NAGLOWEK_PLIKU)
-        throw CSWDEException(EBlad::FormatPlikuNaglowek);
+        throw CSWDEException(BladNaglowkaPliku(str));
     m_sumy.Wiersz(str);
     for (std::uint64_t n = 0;; ++n) {
         if (n % 1024 == 0) {
@@ -499,7 +499,7 @@ CWynikSprawdzenia SprawdzPlik(const std::string& strSciezka, CObserwatorRunu& ob
     wynik.m_strPlik = strSciezka;
     CSprawdzanie sprawdzanie(wynik, obserwator);
     if (!sprawdzanie.Otworz()) {
-        const CSWDEException blad(EBlad::OtwarciePlikuDocelowego, strSciezka);
+        const CSWDEException blad(EBlad::OtwarciePlikuZrodlowego, strSciezka);
         wynik.m_bBlad = true;
         wynik.m_nNumerBledu = blad.m_nNumer;
         wynik.m_strBlad = blad.PelnyKomunikat();

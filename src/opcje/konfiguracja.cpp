@@ -222,22 +222,18 @@ std::string SciezkaDomyslnejKonfiguracji() {
     return strProgram.substr(0, n) + platforma::Separator() + NazwaPlikuDomyslnego();
 }
 
-int LiczbaZTekstu(std::string_view strTekst) {
-    std::size_t i = 0;
-    while (i < strTekst.size() &&
-           std::string_view(" \t\n\v\f\r").find(strTekst[i]) != std::string_view::npos)
-        ++i;
-    bool bMinus = false;
-    if (i < strTekst.size() && (strTekst[i] == '+' || strTekst[i] == '-'))
-        bMinus = strTekst[i++] == '-';
-    const long long nGranica = bMinus ? -static_cast<long long>(INT_MIN) : INT_MAX;
+int LiczbaZTekstu(std::string_view strTekst, int nNajwieksza) {
+    // Only plain decimal digits within the range: a sign, a hexadecimal form or an overflow
+    // would otherwise read silently as every bit or as none.
+    if (strTekst.empty() || strTekst.size() > 10)
+        return -1;
     long long nWartosc = 0;
-    for (; i < strTekst.size() && strTekst[i] >= '0' && strTekst[i] <= '9'; ++i) {
-        nWartosc = nWartosc * 10 + (strTekst[i] - '0');
-        if (nWartosc > nGranica)
-            nWartosc = nGranica;
+    for (const char c : strTekst) {
+        if (c < '0' || c > '9')
+            return -1;
+        nWartosc = nWartosc * 10 + (c - '0');
     }
-    return static_cast<int>(bMinus ? -nWartosc : nWartosc);
+    return nWartosc <= nNajwieksza ? static_cast<int>(nWartosc) : -1;
 }
 
 std::string TekstKonfiguracji(const COpcjeFiltrowania& opcje) {
@@ -278,7 +274,11 @@ void ZastosujTekstKonfiguracji(COpcjeFiltrowania& opcje, std::string_view strTek
         if (p >= PIERWSZY_KATALOG) {
             Katalog(opcje, p) = WartoscKatalogu(wartosc); // by position, whatever the key
         } else if (nKlucz < PIERWSZY_KATALOG) {
-            anWartosci[nKlucz] = LiczbaZTekstu(wartosc.m_str);
+            const int nNajwieksza =
+                nKlucz <= LICZBA_TYPOW ? (1 << opcje.LiczbaAtrybutow(nKlucz)) - 1 : 1;
+            anWartosci[nKlucz] = LiczbaZTekstu(wartosc.m_str, nNajwieksza);
+            if (anWartosci[nKlucz] < 0)
+                BladFormatu();
             if (nKlucz == 0)
                 opcje.UstawStronyWedlugObiektow(anWartosci[0]);
         }

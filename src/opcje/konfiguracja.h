@@ -62,9 +62,8 @@ std::string TekstKonfiguracji(const COpcjeFiltrowania& opcje);
 // pair, the folders met). A text over 1 MiB is malformed; one that starts with the UTF-8
 // byte-order mark is read as UTF-8.
 void ZastosujTekstKonfiguracji(COpcjeFiltrowania& opcje, std::string_view strTekst);
-// A value converted the way atoi does (leading white space, optional sign, digits; no digits
-// gives 0), with values beyond the int range clamped to it.
-int LiczbaZTekstu(std::string_view strTekst);
+// A mask or flag value: decimal digits from 0 to nNajwieksza; -1 for anything else.
+int LiczbaZTekstu(std::string_view strTekst, int nNajwieksza);
 // Writes the options to the file in one piece (through a temporary file beside it); false when
 // the file could not be written, the old file then being left as it was.
 bool ZapiszPlikKonfiguracji(const COpcjeFiltrowania& opcje, const std::string& strSciezka);

@@ -14,11 +14,12 @@ struct COpisBledu {
 };
 
 // In the order of EBlad.
-constexpr std::array<COpisBledu, 17> BLEDY = {{
+constexpr std::array<COpisBledu, 18> BLEDY = {{
     {0, false, "Błąd otwarcia pliku: "},
     {0, false, "Błąd otwarcia pliku źródłowego: "},
     {0, false, "Błąd otwarcia pliku docelowego: "},
     {1, false, "Nieprawidłowy format pliku "},
+    {1, false, "Nieprawidłowy format pliku (zapisany w UTF-8 ze znacznikiem BOM, a nie w ISO-8859-2) "},
     {1, true, "Nieprawidłowy format pliku!"},
     {4, false, "Nieprawidłowy element w sekcji: '"},
     {6, true, "Nieprawidłowy format danych w rekordzie"},
@@ -63,6 +64,11 @@ const std::string& TekstBledu(EBlad eBlad) {
 
 bool MaMiejsce(EBlad eBlad) {
     return Opis(eBlad).bMiejsce;
+}
+
+EBlad BladNaglowkaPliku(std::string_view strLinia) {
+    return strLinia.starts_with("\xEF\xBB\xBF") ? EBlad::FormatPlikuBOM
+                                                  : EBlad::FormatPlikuNaglowek;
 }
 
 CSWDEException::CSWDEException(EBlad eBlad, const std::string& strDopisek, std::uint64_t nLinia,

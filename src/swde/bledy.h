@@ -4,13 +4,15 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The numbered errors about an SWDE file or about opening a file.
 enum class EBlad {
     OtwarciePliku,           // 0 "Błąd otwarcia pliku: " + path
-    OtwarciePlikuZrodlowego, // 0 "Błąd otwarcia pliku źródłowego: " + path (a file written)
-    OtwarciePlikuDocelowego, // 0 "Błąd otwarcia pliku docelowego: " + path (a file read)
+    OtwarciePlikuZrodlowego, // 0 "Błąd otwarcia pliku źródłowego: " + path (a file read)
+    OtwarciePlikuDocelowego, // 0 "Błąd otwarcia pliku docelowego: " + path (a file written)
     FormatPlikuNaglowek,     // 1 "Nieprawidłowy format pliku " (trailing blank)
+    FormatPlikuBOM,          // 1 the same for a file saved in UTF-8 with a byte order mark
     FormatPliku,             // 1 "Nieprawidłowy format pliku!"
     ElementWSekcji,          // 4 "Nieprawidłowy element w sekcji: '" + code + "'"
     FormatDanychWRekordzie,  // 6
@@ -31,6 +33,10 @@ int NumerBledu(EBlad eBlad);
 const std::string& TekstBledu(EBlad eBlad);
 // Whether the error names the line and position in the file where it was found.
 bool MaMiejsce(EBlad eBlad);
+
+// The error for a first significant line that is not the SWDE file header: a line that
+// begins with the UTF-8 byte order mark is named as such.
+EBlad BladNaglowkaPliku(std::string_view strLinia);
 
 // A numbered error about an SWDE file or about opening a file.
 class CSWDEException {

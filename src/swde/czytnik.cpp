@@ -194,8 +194,9 @@ void CCzytnikSWDE::BladKolejnosci() const {
 bool CCzytnikSWDE::ZnajdzSekcje(format::ESekcja eSekcja) {
     using format::ESekcja;
     if (m_nSekcja == -2) {
-        if (NastepnyZnaczacy(false) != format::NAGLOWEK_PLIKU)
-            throw CSWDEException(EBlad::FormatPlikuNaglowek);
+        const std::string_view strPierwszy = NastepnyZnaczacy(false);
+        if (strPierwszy != format::NAGLOWEK_PLIKU)
+            throw CSWDEException(BladNaglowkaPliku(strPierwszy));
         m_nSekcja = -1;
     }
     const int nSzukana = static_cast<int>(eSekcja);

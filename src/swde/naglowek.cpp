@@ -141,14 +141,14 @@ EPoleNaglowka PoleZKodu(std::string_view strKod) {
 
 std::string TekstDaty(const CData& data) {
     char sz[48];
-    std::snprintf(sz, sizeof sz, "%d-%02d-%02d", data.nRok, data.nMiesiac, data.nDzien);
+    std::snprintf(sz, sizeof sz, "%04d-%02d-%02d", data.nRok, data.nMiesiac, data.nDzien);
     return sz;
 }
 
 void CzytajNaglowek(CParaPlikow& para, const CData& dataCelu) {
     CCzytnikSWDE czytnik;
     if (!czytnik.Otworz(para.m_strZrodlo))
-        throw CSWDEException(EBlad::OtwarciePlikuDocelowego, para.m_strZrodlo);
+        throw CSWDEException(EBlad::OtwarciePlikuZrodlowego, para.m_strZrodlo);
     std::vector<std::string> astrWiersze;
     if (czytnik.ZnajdzSekcje(format::ESekcja::SN))
         for (std::string strWiersz; czytnik.CzytajWierszSekcji(strWiersz);)

@@ -26,6 +26,7 @@
 #include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -482,6 +483,22 @@ bool TenSamPlik(const std::string& strA, const std::string& strB) {
             return bTen;
     }
     return TenSamTekst(PelnaSciezka(a), PelnaSciezka(b));
+}
+
+std::string KluczPliku(const std::string& strSciezka) {
+    const fs::path sciezka = Sciezka(strSciezka);
+#ifdef _WIN32
+    // Windows file names ignore case.
+    std::wstring str = PelnaSciezka(sciezka).wstring();
+    if (!str.empty())
+        CharUpperBuffW(str.data(), static_cast<DWORD>(str.size()));
+    return TekstSciezki(fs::path(str));
+#else
+    struct stat stan {};
+    if (::stat(sciezka.c_str(), &stan) == 0)
+        return "i:" + std::to_string(stan.st_dev) + ":" + std::to_string(stan.st_ino);
+    return "p:" + PelnaSciezka(sciezka).string();
+#endif
 }
 
 std::string SciezkaProgramu() {

@@ -104,6 +104,9 @@ private:
 void UstawZapisywalny(const std::string& strSciezka);
 // True when the two paths name the same file (existing or not), after making them absolute.
 bool TenSamPlik(const std::string& strA, const std::string& strB);
+// A key equal for two paths exactly when they name the same file (as TenSamPlik decides, an
+// existing file by its identity on POSIX), for comparing many paths through a hash set.
+std::string KluczPliku(const std::string& strSciezka);
 
 // Full path of the running executable.
 std::string SciezkaProgramu();

@@ -66,6 +66,8 @@ TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
              "wyniki/./obreb_nowy.swd", // spelt differently
              "wyniki/obreb_nowy.swd",
              "wyniki/inny_nowy.swd", // fine
+             "wyniki/drugi.swd",     // its log is also that of the next one
+             "wyniki/drugi.txt",
          }) {
         astrCele.push_back(katalog(szCel));
         pary.emplace_back().m_strCel = astrCele.back();
@@ -75,7 +77,7 @@ TEST(SprawdzPlikiDocelowe, BledneFolderyIstniejaceIWspolneCele) {
 
     EXPECT_EQ(wynik.m_astrBledneFoldery, (Lista{astrCele[0], astrCele[2], astrCele[3]}));
     EXPECT_EQ(wynik.m_astrIstniejace, (Lista{astrCele[1], katalog("wyniki/inny_nowy.log")}));
-    EXPECT_EQ(wynik.m_astrPowtorzone, Lista{astrCele[4]});
+    EXPECT_EQ(wynik.m_astrPowtorzone, (Lista{astrCele[4], astrCele[8]}));
     EXPECT_TRUE(wynik.CzyBlokuje());
 }
 

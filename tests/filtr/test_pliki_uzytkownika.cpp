@@ -152,7 +152,7 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
     using platforma::awarie::CAwaria;
     const std::string strDostep = T("Wystąpił błąd związany z dostępem do pliku.");
     const std::string strOtwarcie = T("Błąd nr 0: Błąd otwarcia pliku: ");
-    const std::string strOtwarcieLogu = T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ");
+    const std::string strOtwarcieLogu = T("Błąd nr 0: Błąd otwarcia pliku docelowego: ");
     struct CPrzypadek {
         const char* szNazwa;
         CAwaria awaria;       // fragment relative to the test folder

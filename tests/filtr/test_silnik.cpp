@@ -134,9 +134,9 @@ TEST(SumyCRC, PrzebiegPlikuIBledyOtwarcia) {
     ASSERT_TRUE(bRun);
     ASSERT_EQ(run.silnik.LiczbaBledow(), 2);
     EXPECT_EQ(run.silnik.Bledy()[0].m_strTekst,
-              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("cel_KELVOR_WYNIK.swd"));
+              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") + run.katalog("cel_KELVOR_WYNIK.swd"));
     EXPECT_EQ(run.silnik.Bledy()[1].m_strTekst,
-              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") +
+              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") +
                   run.katalog("drugi_KELVOR_SLEPE_ODWOLANIA.swd"));
     EXPECT_EQ(run.obserwator.nieOtwarte, (std::vector<int>{0, 1}));
 }
@@ -171,7 +171,7 @@ TEST(Run, OdrzuconeIBledneParyLiczoneResztaIdzieOdPustychListIMap) {
         anPary.push_back(blad.m_nPara);
     ASSERT_EQ(anPary, (std::vector<int>{0, 2, 3, 4, 5, 7, 10}));
     EXPECT_EQ(run.silnik.Bledy()[3].m_strTekst,
-              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + run.katalog("brak/cel.log"));
+              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") + run.katalog("brak/cel.log"));
     const std::string strBrak = T("Błąd nr 0: Błąd otwarcia pliku: ") + run.pary[7].m_strZrodlo;
     EXPECT_EQ(run.silnik.Bledy()[5].m_strTekst, strBrak);
     EXPECT_TRUE(Zawiera(run.Log("brak_wy.log"), T("Rozpoczęto filtrowanie pliku '") +

@@ -146,6 +146,8 @@ TEST(Sprawdzenie, BladCzytnikaKonczySprawdzeniePliku) {
         {"no SWDE header line", "swde.w.2.00.(C) GUGiK 2000;\n",
          "Błąd nr 1: Nieprawidłowy format pliku ", 1},
         {"empty", "", "Błąd nr 1: Nieprawidłowy format pliku ", 1},
+        {"UTF-8 with a byte order mark", "\xEF\xBB\xBF" + NAGLOWEK,
+         "Błąd nr 1: Nieprawidłowy format pliku (zapisany w UTF-8 ze znacznikiem BOM", 1},
         {"end inside SP", NAGLOWEK + "SN;\nSX;\nSP;\nP1;\n",
          "Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 6", 6},
         {"no file end line", POCZATEK + SO("G5DZE:1") + "SX;\n", "Błąd nr 9: ", 16},

@@ -93,11 +93,8 @@ TEST(Konfiguracja, ReadingRules) {
     const std::pair<std::string, std::vector<std::string>> przypadki[] = {
         {" \r\n\t \n", {strLiczby, ZRODLO + " C:\\Zrodla\\\n"}},
         {"JEW 3", {"Obiekty 0\nJEW 3\nOBR 0\n", "CRC 1\nPropagacja 1\n"}},
-        {"CRC 2", {"CRC 0\nPropagacja 1\n"}},
-        // atoi, clamped to the int range, masked
-        {"JEW 12abc OBR abc RST +1 OSF -1 INS 99999999999999999999 MLZ -99999999999 OSZ 0x1F",
-         {"JEW 12\nOBR 0\nRST 1\nOSF 255\nINS 511\nMLZ 0\nOSZ 0\n"}},
-        {"JEW 255 BUD -1 Obiekty 65535", {"Obiekty 2047\nJEW 15\n", "\nBUD 32767\n"}},
+        {"CRC 0", {"CRC 0\nPropagacja 1\n"}},
+        {"JEW 15 BUD 32767 Obiekty 2047 OBR 007", {"Obiekty 2047\nJEW 15\nOBR 7\n", "\nBUD 32767\n"}},
         {"Obiekty\t4 JEW\t\t1\tJEW 7 CRC 0 Propagacja 0 CRC 1",
          {"Obiekty 4\nJEW 7\n", "CRC 1\nPropagacja 0\n"}},
         // A 32nd pair is ignored, whatever its key but the target folder.
@@ -142,7 +139,11 @@ TEST(Konfiguracja, FormatErrors) {
     // clang-format off
     const std::string teksty[] = {"jew 3", "JEW", "JEW 3 OBR", std::string("\x01\x02\xFF\x00", 4),
                                   "Obiekty 8 X 2", "JEW 3 \"JEW 4\"",
-                                  ParyLiczbowe() + "JEW C:\\x\\ zle 1"};
+                                  ParyLiczbowe() + "JEW C:\\x\\ zle 1",
+                                  // values out of range are not read as every bit or as none
+                                  "Obiekty -1", "Obiekty 0x403", "Obiekty 2048", "JEW 16",
+                                  "OSF 99999999999999999999", "RST +1", "JEW 12abc", "CRC 2",
+                                  "Propagacja -0"};
     // clang-format on
     for (const std::string& strTekst : teksty) {
         COpcjeFiltrowania opcje = Ustawione();

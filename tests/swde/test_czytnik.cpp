@@ -143,6 +143,9 @@ TEST(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
     } przypadki[] = {
         {"swde.w.2.00.(C) GUGiK 2000;\r\nSN;\r\nSX;\r\n", ESekcja::SN, strFormat},
         {"", ESekcja::SN, strFormat},
+        {"\xEF\xBB\xBF" + NAGLOWEK + "SN;\r\nSX;\r\n", ESekcja::SN,
+         T("Błąd nr 1: Nieprawidłowy format pliku (zapisany w UTF-8 ze znacznikiem BOM, a nie w "
+           "ISO-8859-2) ")},
         {"SN;\r\n" + NAGLOWEK, ESekcja::SN, strFormat},
         {NAGLOWEK + "SN;\r\nNS,TR,1\r\n\r\n", ESekcja::SN,
          T("Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 5)")},

@@ -70,6 +70,12 @@ TEST_F(Naglowek, ValuesMissingFromTheHeaderAreEmpty) {
     EXPECT_NE(Zapisz(para).find("NS,DN,\r\nSX;"), std::string::npos);
 }
 
+// A date is written with four digits of year, also before the year 1000.
+TEST(TekstDaty, FourDigitYear) {
+    EXPECT_EQ(TekstDaty({1, 1, 1}), "0001-01-01");
+    EXPECT_EQ(TekstDaty({2024, 2, 29}), "2024-02-29");
+}
+
 // The text shown for a file that cannot be added: a file that is no SWDE file (error 1) is
 // named after the message, any other error stands alone.
 TEST_F(Naglowek, FailuresAreRaisedWithTheTextToShow) {
@@ -85,7 +91,7 @@ TEST_F(Naglowek, FailuresAreRaisedWithTheTextToShow) {
         return std::string("no error");
     };
     EXPECT_EQ(Tekst("brak.swd"),
-              T("Błąd nr 0: Błąd otwarcia pliku docelowego: ") + katalog("brak.swd"));
+              T("Błąd nr 0: Błąd otwarcia pliku źródłowego: ") + katalog("brak.swd"));
     testy::Zapisz(katalog("tekst.txt"), "zwykly tekst\r\n");
     EXPECT_EQ(Tekst("tekst.txt"), T("Błąd nr 1: Nieprawidłowy format pliku ") + katalog("tekst.txt"));
     testy::Zapisz(katalog("urwany.swd"), NAGLOWEK + "SN;\r\nNS,TR,1\r\n");
