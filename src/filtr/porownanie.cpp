@@ -168,7 +168,7 @@ bool CPorownanie::Przejdz(std::size_t nStrona, int nPrzebieg, F&& rekord, bool b
     m_nPlik = nStrona;
     const std::string& strPlik = m_astrPliki[nStrona];
     if (!czytnik.Otworz(strPlik))
-        throw CSWDEException(EBlad::OtwarciePlikuDocelowego, strPlik);
+        throw CSWDEException(EBlad::OtwarciePlikuZrodlowego, strPlik);
     if (czytnik.ZnajdzSekcje(ESekcja::SN)) {
         std::string strWiersz;
         while (czytnik.CzytajWierszSekcji(strWiersz)) {
@@ -749,7 +749,7 @@ void ZapiszRaportPorownania(const std::string& strSciezka, std::string_view strB
     try {
         platforma::CPlikWyjsciowy plik;
         if (!plik.Otworz(strRoboczy))
-            throw CSWDEException(EBlad::OtwarciePlikuZrodlowego, strSciezka);
+            throw CSWDEException(EBlad::OtwarciePlikuDocelowego, strSciezka);
         plik.ZapiszBajty(strBajty);
         plik.Zamknij();
         platforma::ZamienNazwe(strRoboczy, strSciezka);

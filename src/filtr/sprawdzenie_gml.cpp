@@ -371,7 +371,7 @@ CWynikSprawdzeniaGml SprawdzPlikGml(const std::string& strSciezka, CObserwatorRu
     wynik.m_strPlik = strSciezka;
     gml::CCzytnikGml czytnik;
     if (!czytnik.Otworz(strSciezka)) {
-        const CSWDEException blad(EBlad::OtwarciePlikuDocelowego, strSciezka);
+        const CSWDEException blad(EBlad::OtwarciePlikuZrodlowego, strSciezka);
         wynik.m_bBlad = true;
         wynik.m_nNumerBledu = blad.m_nNumer;
         wynik.m_strBlad = kodowanie::Cp1250DoUtf8(blad.PelnyKomunikat());
