@@ -300,7 +300,8 @@ void CGlownyDlg::PokazPomoc() {
 }
 
 void CGlownyDlg::PokazInformacje() {
-    m_dialogi.Komunikat(this, QStringLiteral("Kelvor Wersja 2.4"), EIkona::Program,
+    // The program's version without its patch number: "Kelvor Wersja 2.4" for 2.4.x.
+    m_dialogi.Komunikat(this, QStringLiteral("Kelvor Wersja " KELVOR_WERSJA_KROTKA), EIkona::Program,
                         QStringLiteral("KELVOR - informacje"));
 }
 
