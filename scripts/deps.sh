@@ -5,7 +5,7 @@
 # and dialogs in Polish), and a font for the window's tests.
 set -euo pipefail
 pakiety=(cmake g++ make libgtest-dev nlohmann-json3-dev qt6-base-dev qt6-translations-l10n
-         fonts-dejavu-core "$@")
+         fonts-dejavu-core librsvg2-bin "$@")
 brak=()
 for p in "${pakiety[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brak+=("$p")
