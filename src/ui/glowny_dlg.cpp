@@ -68,7 +68,7 @@ CGlownyDlg::CGlownyDlg(CDialogi& dialogi, const QString& strProgram, QWidget* pR
 #endif
 
     WyczyscNaglowki();
-    m_eKonfiguracjaStartu = PrzygotujKlucze(m_opcje, Cp(SciezkaKonfiguracji()));
+    m_eKonfiguracjaStartu = PrzygotujKlucze(m_opcje, MiejsceKonfiguracji().m_strOdczyt);
     OdswiezOpcje();
     PokazZakladke(ZakladkaZrodla);
     m_pListaZrodlowa->Lista()->setFocus();
@@ -78,8 +78,9 @@ CGlownyDlg::~CGlownyDlg() {
     delete m_pWatek; // stops and waits for a worker still running
 }
 
-QString CGlownyDlg::SciezkaKonfiguracji() const {
-    return QDir::toNativeSeparators(QFileInfo(m_strProgram).absolutePath() + "/KELVOR.cfg");
+CMiejsceKonfiguracji CGlownyDlg::MiejsceKonfiguracji() const {
+    return ::MiejsceKonfiguracji(
+        Cp(QDir::toNativeSeparators(QFileInfo(m_strProgram).absolutePath())));
 }
 
 // ---- Building ------------------------------------------------------------------------------
@@ -268,7 +269,7 @@ void CGlownyDlg::closeEvent(QCloseEvent* pZdarzenie) {
         pZdarzenie->ignore();
         return;
     }
-    const EWynikKonfiguracji eWynik = ZapiszKonfiguracje(m_opcje, Cp(SciezkaKonfiguracji()));
+    const EWynikKonfiguracji eWynik = ZapiszKonfiguracjeDomyslna(m_opcje, MiejsceKonfiguracji());
     if (eWynik != EWynikKonfiguracji::Wykonano)
         Komunikat(TekstWyniku(eWynik), EIkona::Ostrzezenie);
     pZdarzenie->accept();
