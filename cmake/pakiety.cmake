@@ -24,6 +24,9 @@ install(DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/kelvor-rysunki DESTINATION $
 install(FILES ${PROJECT_SOURCE_DIR}/examples/obreb_przykladowy.swd
               ${PROJECT_SOURCE_DIR}/examples/przyklad.cfg DESTINATION ${kelvor_przyklady})
 
+if(WIN32 AND TARGET kelvor)
+  install(FILES ${KELVOR_IKONA_ICO} DESTINATION .)
+endif()
 if(NOT WIN32 AND TARGET kelvor)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/kelvor.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
