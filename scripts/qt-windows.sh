@@ -69,6 +69,10 @@ for f in windows/qwindowscontext.cpp windows/qwindowspointerhandler.cpp \
          windows/qwindowspointerhandler.h; do
     sed -i 's/QT_CONFIG(tabletevent)/0 \/* without Wintab *\//' "$qt_src/src/plugins/platforms/$f"
 done
+# Qt 6.4 leaves its dynamic OpenGL switch on without OpenGL, and the plugin's window code then
+# names OpenGL classes that were never built.
+sed -i 's/QT_CONFIG(dynamicgl)/(QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl))/' \
+    "$qt_src/src/plugins/platforms/windows/qwindowswindow.cpp"
 for f in windows/CMakeLists.txt direct2d/CMakeLists.txt; do
     sed -i 's/CONDITION QT_FEATURE_tabletevent$/CONDITION OFF/' "$qt_src/src/plugins/platforms/$f"
 done
