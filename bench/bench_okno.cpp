@@ -29,6 +29,8 @@ public:
         m_strOstatni = strTekst;
     }
     bool Pytanie(QWidget*, const QString&, const QString&) override { return true; }
+    void Komunikat(QWidget*, const CKomunikatZLista& k) override { m_strOstatni = k.m_strPrzed; }
+    bool Pytanie(QWidget*, const CKomunikatZLista&) override { return true; }
     QStringList WybierzPliki(QWidget*, const CWyborPlikow&) override { return {m_strZrodlo}; }
     QString WybierzKatalog(QWidget*, const QString&, const QString&) override { return m_strKatalog; }
     bool OtworzDokument(const QString&) override { return false; }

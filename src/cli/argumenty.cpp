@@ -1,8 +1,9 @@
 #include "argumenty.h"
 
 #include <array>
+#include <vector>
 
-#include "swde/kodowanie.h"
+#include "swde/naglowek.h"
 #include "wybor.h"
 
 namespace {
@@ -86,11 +87,13 @@ bool CzytajNaglowekCelu(const std::string& strWartosc, CArgumenty& argumenty,
         strBlad = "wartość nagłówka " + strKod + " nie może zawierać końca wiersza";
         return false;
     }
-    // The file carries ISO-8859-2: a character it lacks would land as "?".
-    const std::string strIso = kodowanie::Cp1250DoIso88592(kodowanie::Utf8DoCp1250(strTekst));
-    if (kodowanie::Cp1250DoUtf8(kodowanie::Iso88592DoCp1250(strIso)) != strTekst) {
+    // A character the file cannot carry would land as "?", a control character would break it.
+    const std::vector<std::string> astrZnaki = ZnakiSpozaNaglowka(strTekst);
+    if (!astrZnaki.empty()) {
         strBlad =
-            "wartość nagłówka " + strKod + " ma znaki, których nie da się zapisać w pliku SWDE";
+            "wartość nagłówka " + strKod + " ma znaki, których nie da się zapisać w pliku SWDE:";
+        for (const std::string& strZnak : astrZnaki)
+            strBlad += " " + strZnak;
         return false;
     }
     // The date has its own option; every other shown field can be set.

@@ -21,6 +21,9 @@ constexpr int PIERWSZY_KATALOG = 28;
 // A configuration file is a few hundred bytes; anything beyond this is no configuration file
 // (and a device that never ends must not be read without end).
 constexpr std::size_t NAJWIEKSZY_PLIK = 1 << 20;
+// The target folder for added files: a key after the 31, written only when a folder was
+// chosen, so that readers of the 31 keys, which stop after them, read such a file as before.
+constexpr std::string_view KLUCZ_KATALOGU_DOCELOWEGO = "Katalog_docelowy";
 // The byte-order mark some Windows editors put before UTF-8 text.
 constexpr std::string_view ZNACZNIK_UTF8 = "\xEF\xBB\xBF";
 
@@ -271,6 +274,9 @@ std::string TekstKonfiguracji(const COpcjeFiltrowania& opcje) {
     strTekst += klucze[KLUCZ_PROPAGACJA] + (opcje.m_bPropagacja ? " 1\n" : " 0\n");
     for (int n = PIERWSZY_KATALOG; n < LICZBA_KLUCZY; ++n)
         strTekst += klucze[n] + ' ' + ZapisKatalogu(Katalog(opcje, n)) + '\n';
+    if (!opcje.m_strKatalogDocelowy.empty())
+        ((strTekst += KLUCZ_KATALOGU_DOCELOWEGO) += ' ') +=
+            ZapisKatalogu(opcje.m_strKatalogDocelowy) + '\n';
     return strTekst;
 }
 
@@ -302,6 +308,10 @@ void ZastosujTekstKonfiguracji(COpcjeFiltrowania& opcje, std::string_view strTek
                 opcje.UstawStronyWedlugObiektow(anWartosci[0]);
         }
     }
+    CToken klucz, wartosc;
+    if (tokenizer.Nastepny(klucz) && klucz.m_str == KLUCZ_KATALOGU_DOCELOWEGO &&
+        tokenizer.Nastepny(wartosc))
+        opcje.m_strKatalogDocelowy = WartoscKatalogu(wartosc);
     for (int n = 0; n <= LICZBA_TYPOW; ++n)
         opcje.UstawMaske(n, anWartosci[n]);
     opcje.m_bSumyCRC = anWartosci[KLUCZ_CRC] == 1;

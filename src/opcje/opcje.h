@@ -18,6 +18,8 @@ public:
     bool m_bPropagacja = true;
     std::string m_strZrodloDanych;
     std::string m_strUjscieDanych;
+    // The folder the targets of added files go to; empty: beside their sources.
+    std::string m_strKatalogDocelowy;
     std::string m_strKatalogKonfiguracji;
     std::string m_strPlikKonfiguracji;
     bool m_bZmienione = false;

@@ -1,6 +1,7 @@
 // The header section: reading a source header into the file pair and writing the target header.
 #include "swde/naglowek.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -63,7 +64,61 @@ void DodajWiersz(CParaPlikow& para, const std::string& strLinia, const CData& da
     }
 }
 
+// The length of the UTF-8 sequence at the start of str and its code point; a broken sequence
+// is one byte long with code point 0xFFFD.
+std::size_t ZnakUtf8(std::string_view str, char32_t& cZnak) {
+    const auto b = static_cast<unsigned char>(str[0]);
+    const std::size_t n = b < 0x80           ? 1
+                          : (b >> 5) == 0x6  ? 2
+                          : (b >> 4) == 0xE  ? 3
+                          : (b >> 3) == 0x1E ? 4
+                                             : 0;
+    cZnak = 0xFFFD;
+    if (n == 0 || n > str.size())
+        return 1;
+    char32_t c = n == 1 ? b : b & (0x7F >> n);
+    for (std::size_t i = 1; i < n; ++i) {
+        const auto d = static_cast<unsigned char>(str[i]);
+        if ((d & 0xC0) != 0x80)
+            return 1;
+        c = (c << 6) | (d & 0x3F);
+    }
+    cZnak = c;
+    return n;
+}
+
+std::string NazwaZnaku(char32_t cZnak) {
+    char sz[16];
+    std::snprintf(sz, sizeof sz, "U+%04X", static_cast<unsigned>(cZnak));
+    return sz;
+}
+
 } // namespace
+
+std::vector<std::string> ZnakiSpozaNaglowka(std::string_view strUtf8) {
+    std::vector<std::string> astrZnaki;
+    auto dodaj = [&astrZnaki](std::string strZnak) {
+        if (std::find(astrZnaki.begin(), astrZnaki.end(), strZnak) == astrZnaki.end())
+            astrZnaki.push_back(std::move(strZnak));
+    };
+    while (!strUtf8.empty()) {
+        char32_t cZnak = 0;
+        const std::size_t n = ZnakUtf8(strUtf8, cZnak);
+        const std::string_view strZnak = strUtf8.substr(0, n);
+        strUtf8.remove_prefix(n);
+        const bool bSterujacy = cZnak < 0x20 || (cZnak >= 0x7F && cZnak < 0xA0);
+        if (bSterujacy || cZnak == 0xFFFD) {
+            dodaj(NazwaZnaku(cZnak));
+            continue;
+        }
+        // Through code page 1250 into the file's ISO-8859-2 and back: what does not come back
+        // would be written as "?".
+        const std::string strIso = kodowanie::Cp1250DoIso88592(kodowanie::Utf8DoCp1250(strZnak));
+        if (kodowanie::Cp1250DoUtf8(kodowanie::Iso88592DoCp1250(strIso)) != strZnak)
+            dodaj(std::string(strZnak));
+    }
+    return astrZnaki;
+}
 
 CWierszNaglowka PodzielWierszNaglowka(std::string_view str) {
     CWierszNaglowka wiersz;

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CPlikWynikowy;
 class CSWDEException;
@@ -47,6 +48,12 @@ struct CData {
 };
 // "%d-%02d-%02d"
 std::string TekstDaty(const CData& data);
+
+// The characters of a target header text (UTF-8, as a front end has it) that the header cannot
+// carry: control characters (a line end among them) and characters ISO-8859-2 lacks, each once,
+// in the order met. A printable character is named as itself, a control character or a broken
+// byte as "U+XXXX". Empty when the text can be written as it stands.
+std::vector<std::string> ZnakiSpozaNaglowka(std::string_view strUtf8);
 
 // Reads the source header of the pair into its header values and stored lines. The target date
 // is set only when the source header has a "DN" line. CSWDEException when the file cannot be

@@ -24,6 +24,17 @@ struct CWyborPlikow {
     QString m_strNazwa;        // initial file name
 };
 
+// A message or a question about a list of things (files, paths, errors): the text above the
+// list, the list, which scrolls where it is long, and the text below it, in a dialog that fits
+// the screen.
+struct CKomunikatZLista {
+    QString m_strPrzed;
+    QStringList m_astrLista;
+    QString m_strPo;
+    EIkona m_eIkona = EIkona::Brak;
+    QString m_strTytul;
+};
+
 class CDialogi {
 public:
     virtual ~CDialogi() = default;
@@ -33,6 +44,10 @@ public:
                            const QString& strTytul) = 0;
     // A question with "Tak" and "Nie"; true for "Tak".
     virtual bool Pytanie(QWidget* pRodzic, const QString& strTekst, const QString& strTytul) = 0;
+    // The message with its list and an "OK" button.
+    virtual void Komunikat(QWidget* pRodzic, const CKomunikatZLista& komunikat) = 0;
+    // The question with its list, "Tak" and "Nie", "Nie" being the default; true for "Tak".
+    virtual bool Pytanie(QWidget* pRodzic, const CKomunikatZLista& pytanie) = 0;
     // The chosen files, full paths; empty when the user cancelled.
     virtual QStringList WybierzPliki(QWidget* pRodzic, const CWyborPlikow& wybor) = 0;
     // The chosen folder; empty when the user cancelled.
@@ -48,6 +63,8 @@ public:
     void Komunikat(QWidget* pRodzic, const QString& strTekst, EIkona eIkona,
                    const QString& strTytul) override;
     bool Pytanie(QWidget* pRodzic, const QString& strTekst, const QString& strTytul) override;
+    void Komunikat(QWidget* pRodzic, const CKomunikatZLista& komunikat) override;
+    bool Pytanie(QWidget* pRodzic, const CKomunikatZLista& pytanie) override;
     QStringList WybierzPliki(QWidget* pRodzic, const CWyborPlikow& wybor) override;
     QString WybierzKatalog(QWidget* pRodzic, const QString& strTytul,
                            const QString& strKatalog) override;

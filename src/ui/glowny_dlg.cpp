@@ -2,14 +2,19 @@
 // configuration commands and the object and attribute tabs.
 #include "ui/glowny_dlg.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
@@ -61,6 +66,14 @@ CGlownyDlg::CGlownyDlg(CDialogi& dialogi, const QString& strProgram, QWidget* pR
     pUklad->setMenuBar(m_pMenu);
     pUklad->addWidget(m_pZawartosc);
     PolaczStrony();
+    PierwszenstwoSkrotow();
+    // Small screens and large display scaling: the pages scroll rather than the window growing
+    // beyond the screen.
+    setMinimumSize(560, 400);
+    // The size the pages were laid out for, as far as the screen (less the frame and the title
+    // bar) allows.
+    const QSize obszar = screen()->availableGeometry().size() - QSize(16, 56);
+    resize(QSize(880, 620).expandedTo(sizeHint()).boundedTo(obszar));
 
 #ifdef Q_OS_WIN
     menu_systemowe::Dodaj(reinterpret_cast<void*>(winId()), POLECENIE_INFORMACJE,
@@ -100,6 +113,8 @@ void CGlownyDlg::BudujMenu(QMenuBar* pMenu) {
          &CGlownyDlg::m_pDodajPliki, [this] { DodajPlikiZrodlowe(); }},
         {nullptr, "Wskaż katalog &docelowy...\tCtrl+D", "Ctrl+D", "wskazKatalog",
          &CGlownyDlg::m_pWskazKatalog, [this] { WskazKatalogDocelowy(); }},
+        {nullptr, "&Zastosuj do wszystkich", nullptr, "zastosujDoWszystkich",
+         &CGlownyDlg::m_pZastosuj, [this] { ZastosujDoWszystkich(); }},
         {nullptr, "&Usuń wszystkie\tCtrl+U", "Ctrl+U", "usunWszystkie",
          &CGlownyDlg::m_pUsunWszystkie, [this] { UsunWszystkie(); }, true},
         {nullptr, "Odczytaj &konfigurację...\tCtrl+K", "Ctrl+K", "odczytajKonfiguracje",
@@ -107,8 +122,8 @@ void CGlownyDlg::BudujMenu(QMenuBar* pMenu) {
         {nullptr, "Z&apisz konfigurację...\tCtrl+S", "Ctrl+S", "zapiszKonfiguracje", nullptr,
          [this] { ZapiszKonfiguracjeDoPliku(); }, true},
         {nullptr, "&Wyjdź\tAlt+F4", nullptr, "wyjdz", nullptr, [this] { close(); }},
-        {"&Filtrowanie", "&Przetwarzaj\tF5", "F5", "przetwarzaj",
-         &CGlownyDlg::m_pPrzetwarzajAkcja, [this] { Przetwarzaj(); }, true},
+        {"&Filtrowanie", "&Przetwarzaj\tF5", "F5", "przetwarzaj", &CGlownyDlg::m_pPrzetwarzajAkcja,
+         [this] { Przetwarzaj(); }, true},
         {nullptr, "Dodawanie sum CRC", nullptr, "sumyCRC", &CGlownyDlg::m_pSumyCRC,
          [this] {
              m_opcje.PrzelaczSumyCRC();
@@ -149,12 +164,20 @@ void CGlownyDlg::BudujMenu(QMenuBar* pMenu) {
 QWidget* CGlownyDlg::BudujZakladki() {
     m_pZakladki = new QTabWidget(m_pZawartosc);
     m_pZakladki->setObjectName("zakladki");
-    auto obok = [this](QWidget* pLewa, QWidget* pPrawa, int nRozciagniecie) {
-        auto* pStrona = new QWidget(m_pZakladki);
+    // Every tab's content scrolls where the window is smaller than it.
+    auto przewijana = [this](QWidget* pStrona) {
+        auto* pPrzewijana = new QScrollArea(m_pZakladki);
+        pPrzewijana->setWidget(pStrona);
+        pPrzewijana->setWidgetResizable(true);
+        pPrzewijana->setFrameShape(QFrame::NoFrame);
+        return pPrzewijana;
+    };
+    auto obok = [przewijana](QWidget* pLewa, QWidget* pPrawa, int nRozciagniecie) {
+        auto* pStrona = new QWidget;
         auto* pUklad = new QHBoxLayout(pStrona);
         pUklad->addWidget(pLewa, nRozciagniecie);
         pUklad->addWidget(pPrawa, 3);
-        return pStrona;
+        return przewijana(pStrona);
     };
     m_pListaZrodlowa = new CListaPlikowDlg(false, m_pZakladki);
     m_pNaglowekZrodlowy = new CSWDEDlg(false, m_pZakladki);
@@ -167,9 +190,9 @@ QWidget* CGlownyDlg::BudujZakladki() {
 
     for (int n = 0; n <= LICZBA_TYPOW; ++n)
         m_apStrony.push_back(new CZakladkaDlg(n, m_pZakladki));
-    auto* pObiekty = new QWidget(m_pZakladki);
+    auto* pObiekty = new QWidget;
     (new QVBoxLayout(pObiekty))->addWidget(m_apStrony[0]);
-    m_pZakladki->addTab(pObiekty, QStringLiteral("Usuwanie obiektów"));
+    m_pZakladki->addTab(przewijana(pObiekty), QStringLiteral("Usuwanie obiektów"));
 
     m_pTypy = new CAtrybutyDlg(m_pZakladki);
     m_pStronyAtrybutow = new QStackedWidget(m_pZakladki);
@@ -197,6 +220,8 @@ void CGlownyDlg::PolaczStrony() {
     connect(m_pNaglowekDocelowy, &CSWDEDlg::zmieniono, this, &CGlownyDlg::ZmienionoPole);
     connect(m_pNaglowekDocelowy, &CSWDEDlg::opuszczonoPlik, this,
             &CGlownyDlg::ZatwierdzPlikDocelowy);
+    connect(m_pNaglowekDocelowy, &CSWDEDlg::zastosujDoWszystkich, this,
+            &CGlownyDlg::ZastosujDoWszystkich);
     for (CZakladkaDlg* pStrona : m_apStrony) {
         connect(pStrona, &CZakladkaDlg::kliknieto, this, &CGlownyDlg::KliknietoPole);
         connect(pStrona, &CZakladkaDlg::wszystkie, this, &CGlownyDlg::ZaznaczonoWszystkie);
@@ -204,6 +229,30 @@ void CGlownyDlg::PolaczStrony() {
                 [this] { m_opcje.m_bZmienione = true; });
     }
     connect(m_pTypy, &CAtrybutyDlg::wybrano, this, &CGlownyDlg::PokazStrone);
+}
+
+// The fields of the window take their editing keys (Ctrl+U clears a line, for one) only where
+// no menu command has the key: a shortcut does what the menu says wherever the focus is.
+void CGlownyDlg::PierwszenstwoSkrotow() {
+    for (QWidget* pPole : findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(pPole) || qobject_cast<QAbstractSpinBox*>(pPole))
+            pPole->installEventFilter(this);
+    }
+}
+
+bool CGlownyDlg::eventFilter(QObject* pObiekt, QEvent* pZdarzenie) {
+    if (pZdarzenie->type() == QEvent::ShortcutOverride) {
+        auto* pKlawisz = static_cast<QKeyEvent*>(pZdarzenie);
+        const QKeySequence klawisz(pKlawisz->keyCombination());
+        for (QAction* pAkcja : m_pMenu->findChildren<QAction*>()) {
+            if (pAkcja->isEnabled() && !pAkcja->shortcut().isEmpty() &&
+                pAkcja->shortcut() == klawisz) {
+                pKlawisz->ignore();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(pObiekt, pZdarzenie);
 }
 
 void CGlownyDlg::PokazZakladke(int nZakladka) {
@@ -219,7 +268,8 @@ void CGlownyDlg::PokazStrone(int nTyp) {
 // ---- Enabling ------------------------------------------------------------------------------
 
 void CGlownyDlg::WlaczKontrolki(bool bTak) {
-    for (QAction* pAkcja : {m_pWskazKatalog, m_pUsunWszystkie, m_pPrzetwarzajAkcja, m_pSumyCRC})
+    for (QAction* pAkcja :
+         {m_pWskazKatalog, m_pZastosuj, m_pUsunWszystkie, m_pPrzetwarzajAkcja, m_pSumyCRC})
         pAkcja->setEnabled(bTak);
     for (int i = 0; i < 3; ++i) {
         if (i > 0)
@@ -227,6 +277,7 @@ void CGlownyDlg::WlaczKontrolki(bool bTak) {
         m_pListaDocelowa->Przycisk(i)->setEnabled(bTak);
     }
     m_pNaglowekDocelowy->WlaczPola(bTak);
+    m_pNaglowekDocelowy->PrzyciskZastosuj()->setEnabled(bTak);
     m_pPrzetwarzaj->setEnabled(bTak);
 }
 
@@ -292,12 +343,20 @@ void CGlownyDlg::PokazPomoc() {
     QString strNazwa = program.fileName();
     if (strNazwa.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive))
         strNazwa.chop(4);
+    QString strPodrecznik; // the first help file there is, which the clerk can open himself
     for (const char* szRozszerzenie : {".chm", ".html"}) {
         const QString strPlik = QDir(program.absolutePath()).filePath(strNazwa + szRozszerzenie);
-        if (QFileInfo(strPlik).isFile() && m_dialogi.OtworzDokument(strPlik))
+        if (!QFileInfo(strPlik).isFile())
+            continue;
+        if (m_dialogi.OtworzDokument(strPlik))
             return;
+        if (strPodrecznik.isEmpty())
+            strPodrecznik = QDir::toNativeSeparators(strPlik);
     }
-    Komunikat(QStringLiteral("Uruchomienie pomocy nie powiodło się."), EIkona::Ostrzezenie);
+    QString strTekst = QStringLiteral("Uruchomienie pomocy nie powiodło się.");
+    if (!strPodrecznik.isEmpty())
+        strTekst += QStringLiteral("\n\nPodręcznik można otworzyć samodzielnie:\n") + strPodrecznik;
+    Komunikat(strTekst, EIkona::Ostrzezenie);
 }
 
 void CGlownyDlg::PokazInformacje() {
@@ -316,6 +375,17 @@ void CGlownyDlg::Komunikat(const QString& str, EIkona eIkona) {
 
 bool CGlownyDlg::Pytanie(const QString& str) {
     return m_dialogi.Pytanie(this, str, windowTitle());
+}
+
+void CGlownyDlg::Komunikat(const QString& strPrzed, const QStringList& astrLista, EIkona eIkona,
+                           const QString& strPo) {
+    m_dialogi.Komunikat(this, CKomunikatZLista{strPrzed, astrLista, strPo, eIkona, windowTitle()});
+}
+
+bool CGlownyDlg::Pytanie(const QString& strPrzed, const QStringList& astrLista,
+                         const QString& strPo) {
+    return m_dialogi.Pytanie(
+        this, CKomunikatZLista{strPrzed, astrLista, strPo, EIkona::Brak, windowTitle()});
 }
 
 // ---- Configuration commands ----------------------------------------------------------------

@@ -55,6 +55,8 @@ public:
     void UsunPlik();
     void UsunWszystkie();
     void WskazKatalogDocelowy();
+    // "Zastosuj do wszystkich": the target texts and date shown go to every pair.
+    void ZastosujDoWszystkich();
     void Przetwarzaj();
     void OdczytajKonfiguracjeZPliku();
     void ZapiszKonfiguracjeDoPliku();
@@ -72,12 +74,15 @@ protected:
     // Escape does nothing.
     void reject() override {}
     bool nativeEvent(const QByteArray& eventType, void* pKomunikat, qintptr* pWynik) override;
+    // The menu's shortcuts before the editing keys of the window's fields.
+    bool eventFilter(QObject* pObiekt, QEvent* pZdarzenie) override;
 
 private:
     // Building.
     void BudujMenu(QMenuBar* pMenu);
     QWidget* BudujZakladki();
     void PolaczStrony();
+    void PierwszenstwoSkrotow();
 
     // Enabling.
     void WlaczKontrolki(bool bTak);
@@ -113,6 +118,12 @@ private:
     void Komunikat(const std::string& strCp1250, EIkona eIkona = EIkona::Brak);
     void Komunikat(const QString& str, EIkona eIkona = EIkona::Brak);
     bool Pytanie(const QString& str);
+    void Komunikat(const QString& strPrzed, const QStringList& astrLista, EIkona eIkona,
+                   const QString& strPo = {});
+    bool Pytanie(const QString& strPrzed, const QStringList& astrLista, const QString& strPo);
+    void OdswiezPodpowiedzi();
+    // The source file name pair j is listed with.
+    QString NazwaPary(std::size_t j) const;
 
     CDialogi& m_dialogi;
     const QString m_strProgram;
@@ -136,6 +147,7 @@ private:
     // Menu commands.
     QAction* m_pDodajPliki = nullptr;
     QAction* m_pWskazKatalog = nullptr;
+    QAction* m_pZastosuj = nullptr;
     QAction* m_pUsunWszystkie = nullptr;
     QAction* m_pOdczytaj = nullptr;
     QAction* m_pPrzetwarzajAkcja = nullptr;
@@ -149,5 +161,7 @@ private:
     bool m_bPytanie = false;     // the cancel question is open
     bool m_bKoniecCzeka = false; // the run ended while the cancel question was open
     CWynikRunu m_wynik;
+    std::vector<int> m_anGotowe; // the pairs the run finished, in the order it finished them
+    int m_nPar = 0;              // the pairs of the run
     std::optional<CPrzystanek> m_przystanek;
 };

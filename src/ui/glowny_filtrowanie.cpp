@@ -7,11 +7,13 @@
 #include <QListWidget>
 #include <QPointer>
 
+#include <algorithm>
 #include <utility>
 
 #include "ui/listy_dlg.h"
 #include "ui/naglowek_dlg.h"
 #include "ui/postep_dlg.h"
+#include "ui/tekst.h"
 
 void CGlownyDlg::Przetwarzaj() {
     // A worker that has not yet handed back, or nothing to filter: nothing to do.
@@ -28,7 +30,10 @@ void CGlownyDlg::Przetwarzaj() {
     m_pPostepDlg = new CPostepDlg(this);
     connect(m_pPostepDlg, &CPostepDlg::anuluj, this, &CGlownyDlg::Anuluj);
     m_pWatek = new CKelvorThread(m_pary, m_opcje, std::exchange(m_przystanek, std::nullopt), this);
-    connect(m_pWatek, &CKelvorThread::rozpoczetoRun, this, [this] {
+    m_anGotowe.clear();
+    m_nPar = static_cast<int>(m_pary.size());
+    connect(m_pWatek, &CKelvorThread::rozpoczetoRun, this, [this](int nPar) {
+        m_nPar = nPar;
         if (m_pPostepDlg) {
             m_pPostepDlg->show();
             m_pPostepDlg->raise();
@@ -44,6 +49,8 @@ void CGlownyDlg::Przetwarzaj() {
             m_pPostepDlg->UstawPostep(pWatek->OdbierzPostep());
     });
     connect(m_pWatek, &CKelvorThread::nieOtwartoPliku, this, &CGlownyDlg::WyczyscNaglowki);
+    connect(m_pWatek, &CKelvorThread::zakonczonoPlik, this,
+            [this](int j) { m_anGotowe.push_back(j); });
     connect(m_pWatek, &CKelvorThread::zakonczono, this, &CGlownyDlg::ZakonczonoFiltrowanie);
     connect(m_pWatek, &QThread::finished, this, &CGlownyDlg::UsunietoWatek);
     m_pWatek->start();
@@ -55,7 +62,7 @@ void CGlownyDlg::RozpoczetoPlik(int j, const QString& strPodpis) {
     PokazPare(j);
     if (m_pPostepDlg) {
         const QListWidgetItem* pWiersz = m_pListaZrodlowa->Lista()->item(j);
-        m_pPostepDlg->UstawPlik(pWiersz ? pWiersz->text() : strPodpis);
+        m_pPostepDlg->UstawPlik(pWiersz ? pWiersz->text() : strPodpis, j, m_nPar);
     }
 }
 
@@ -89,25 +96,52 @@ void CGlownyDlg::ZakonczonoFiltrowanie() {
         OddajRun();
 }
 
-// The end of a run as the user sees it: the summary (none after a cancel), then the progress
-// dialog goes and the window can be used again.
+// The end of a run as the user sees it: the summary, which names every failed file with its
+// error, or the files finished before a cancel; then the progress dialog goes and the window can
+// be used again.
 void CGlownyDlg::OddajRun() {
+    // A failed file with the text its log ends with and, for a failed file access, the file and
+    // the system's reason, which its log does not give.
+    auto opisBledu = [this](const CBladPliku& blad) {
+        QString str = NazwaPary(static_cast<std::size_t>(blad.m_nPara)) + QStringLiteral(": ") +
+                      Q(blad.m_strTekst).trimmed();
+        if (!blad.m_strSzczegoly.empty())
+            str += QStringLiteral("\n") + Q(blad.m_strSzczegoly).trimmed();
+        return str;
+    };
     switch (m_wynik.m_eWynik) {
     case EWynikFiltrowania::Zakonczono: {
-        std::string strTekst = TekstPodsumowania(m_wynik.m_nCzas, m_wynik.m_bledy.size());
-        // A failed file access is told with the file and the system's reason, which its log
-        // does not give.
+        const QString strTekst = Q(TekstPodsumowania(m_wynik.m_nCzas, m_wynik.m_bledy.size()));
+        if (m_wynik.m_bledy.empty()) {
+            Komunikat(strTekst, EIkona::Informacja);
+            break;
+        }
+        QStringList astrBledy;
         for (const CBladPliku& blad : m_wynik.m_bledy)
-            if (!blad.m_strSzczegoly.empty())
-                strTekst += "\n\n" + blad.m_strTekst + "\n" + blad.m_strSzczegoly;
-        Komunikat(strTekst, EIkona::Informacja);
+            astrBledy << opisBledu(blad);
+        Komunikat(strTekst + QStringLiteral("\n\nPliki, których nie przefiltrowano:"), astrBledy,
+                  EIkona::Ostrzezenie);
         break;
     }
     case EWynikFiltrowania::Odmowa:
         Komunikat(m_wynik.m_strOdmowa);
         break;
-    case EWynikFiltrowania::Przerwano:
+    case EWynikFiltrowania::Przerwano: {
+        QStringList astrGotowe;
+        for (const int j : m_anGotowe) {
+            const auto pBlad = std::find_if(m_wynik.m_bledy.begin(), m_wynik.m_bledy.end(),
+                                            [j](const CBladPliku& b) { return b.m_nPara == j; });
+            astrGotowe << (pBlad == m_wynik.m_bledy.end() ? NazwaPary(static_cast<std::size_t>(j))
+                                                          : opisBledu(*pBlad));
+        }
+        if (astrGotowe.isEmpty())
+            Komunikat(Q(TekstPrzerwania()), EIkona::Informacja);
+        else
+            Komunikat(Q(TekstPrzerwania()) +
+                          QStringLiteral("\nPliki zakończone przed przerwaniem:"),
+                      astrGotowe, EIkona::Informacja);
         break;
+    }
     }
     if (m_pPostepDlg) {
         m_pPostepDlg->hide();

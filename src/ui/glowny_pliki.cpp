@@ -60,13 +60,40 @@ void CGlownyDlg::DodajPlikiZrodlowe() {
 }
 
 // The chosen or dropped files in order; a file whose header cannot be read is reported and
-// left out, the others are still added.
+// left out, the others are still added. A file already listed is not added again: the files
+// skipped are told once, at the end.
 void CGlownyDlg::DodajPliki(const QStringList& astrSciezki) {
+    QStringList astrPominiete;
     for (const QString& strSciezka : astrSciezki) {
+        std::string strZrodlo;
+        if (SciezkaSilnika(strSciezka, strZrodlo) && CzyZrodlem(strZrodlo)) {
+            astrPominiete << SciezkaOkna(strZrodlo);
+            continue;
+        }
         if (DodajPlik(strSciezka))
             m_opcje.m_strZrodloDanych = CelWKatalogu(KatalogPliku(m_pary.back().m_strZrodlo), "");
     }
+    OdswiezPodpowiedzi();
     PokazZakladke(ZakladkaZrodla);
+    if (!astrPominiete.isEmpty())
+        Komunikat(QStringLiteral("Poniższe pliki są już na liście i nie zostały dodane ponownie:"),
+                  astrPominiete, EIkona::Informacja);
+}
+
+// Every row's tooltip: the full path of the pair's source, or of its target.
+void CGlownyDlg::OdswiezPodpowiedzi() {
+    for (std::size_t j = 0; j < m_pary.size(); ++j) {
+        const int i = static_cast<int>(j);
+        if (QListWidgetItem* pWiersz = m_pListaZrodlowa->Lista()->item(i))
+            pWiersz->setToolTip(SciezkaOkna(m_pary[j].m_strZrodlo));
+        if (QListWidgetItem* pWiersz = m_pListaDocelowa->Lista()->item(i))
+            pWiersz->setToolTip(SciezkaOkna(m_pary[j].m_strCel));
+    }
+}
+
+QString CGlownyDlg::NazwaPary(std::size_t j) const {
+    return j < m_pary.size() ? SciezkaOkna(platforma::NazwaPliku(m_pary[j].m_strZrodlo))
+                             : QString();
 }
 
 bool CGlownyDlg::DodajPlik(const QString& strSciezka) {
@@ -76,6 +103,9 @@ bool CGlownyDlg::DodajPlik(const QString& strSciezka) {
         return false;
     }
     para.m_strCel = NazwaCelu(para.m_strZrodlo);
+    // A target folder once chosen holds the targets of files added later too.
+    if (!m_opcje.m_strKatalogDocelowy.empty())
+        para.m_strCel = CelWKatalogu(m_opcje.m_strKatalogDocelowy, para.m_strCel);
     const QDate data = m_pNaglowekDocelowy->PoleDaty()->Data();
     std::string strBlad;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -92,7 +122,7 @@ bool CGlownyDlg::DodajPlik(const QString& strSciezka) {
         return false;
     }
     m_pary.push_back(para);
-    const QString strNazwa = SciezkaOkna(platforma::NazwaPliku(para.m_strZrodlo));
+    const QString strNazwa = NazwaPary(m_pary.size() - 1);
     for (CListaPlikowDlg* pLista : {m_pListaZrodlowa, m_pListaDocelowa})
         pLista->Lista()->addItem(strNazwa);
     WlaczKontrolki(true);
@@ -120,7 +150,13 @@ void CGlownyDlg::UsunPlik() {
     PokazPare(n);
 }
 
+// Asks first: Ctrl+U pressed by mistake must not throw away a list of thirty files. The target
+// folder stays for the files added next.
 void CGlownyDlg::UsunWszystkie() {
+    if (m_pary.empty() ||
+        !Pytanie(QStringLiteral("Czy na pewno chcesz usunąć z listy wszystkie pliki (%1)?")
+                     .arg(m_pary.size())))
+        return;
     WyczyscNaglowki();
     m_pary.clear();
     for (CListaPlikowDlg* pLista : {m_pListaZrodlowa, m_pListaDocelowa}) {
@@ -164,6 +200,8 @@ void CGlownyDlg::WskazKatalogDocelowy() {
     for (std::size_t i = 0; i < m_pary.size(); ++i)
         m_pary[i].m_strCel = astrCele[i];
     m_opcje.m_strUjscieDanych = strKatalog;
+    m_opcje.m_strKatalogDocelowy = strKatalog;
+    OdswiezPodpowiedzi();
     const int i = Wybrana();
     QLineEdit* pPole = m_pNaglowekDocelowy->PolePliku();
     pPole->setText(i < 0 ? QString() : SciezkaOkna(m_pary[static_cast<std::size_t>(i)].m_strCel));
@@ -200,7 +238,36 @@ bool CGlownyDlg::SprawdzPlikiDocelowe() {
         Komunikat(TekstPowtorzonych(wynik.m_astrPowtorzone));
         return false;
     }
-    return wynik.m_astrIstniejace.empty() || Pytanie(Q(PytanieOIstniejace(wynik.m_astrIstniejace)));
+    if (wynik.m_astrIstniejace.empty())
+        return true;
+    // Thirty files give sixty paths: they scroll in a dialog that fits the screen.
+    QStringList astrIstniejace;
+    for (const std::string& strSciezka : wynik.m_astrIstniejace)
+        astrIstniejace << SciezkaOkna(strSciezka);
+    return Pytanie(QStringLiteral("Poniższe pliki docelowe już istnieją:"), astrIstniejace,
+                   QStringLiteral("Czy chcesz je zastąpić nowymi plikami o tej samej nazwie?"));
+}
+
+void CGlownyDlg::ZastosujDoWszystkich() {
+    const int i = Wybrana();
+    if (i < 0 || i >= static_cast<int>(m_pary.size()))
+        return;
+    const CPolaNaglowka& wzor = m_pary[static_cast<std::size_t>(i)].m_docelowe;
+    QStringList astrInne;
+    for (std::size_t j = 0; j < m_pary.size(); ++j) {
+        if (m_pary[j].m_docelowe != wzor)
+            astrInne << NazwaPary(j);
+    }
+    if (astrInne.isEmpty())
+        return;
+    if (!Pytanie(QStringLiteral("Nagłówki docelowe poniższych plików mają inne teksty lub datę "
+                                "niż nagłówek pliku ") +
+                     NazwaPary(static_cast<std::size_t>(i)) + QStringLiteral(":"),
+                 astrInne, QStringLiteral("Czy chcesz je zastąpić tekstami i datą tego pliku?")))
+        return;
+    const CPolaNaglowka kopia = wzor;
+    for (CParaPlikow& para : m_pary)
+        para.m_docelowe = kopia;
 }
 
 // ---- Header tabs ---------------------------------------------------------------------------
@@ -219,11 +286,34 @@ void CGlownyDlg::WyczyscNaglowki() {
     WlaczKontrolki(false);
 }
 
-// A header value the user changed goes into the pair selected in the source list.
+// A header value the user changed goes into the pair selected in the source list. A text with
+// characters the file cannot carry is refused there and then, the characters named, and the
+// field shows again what the pair holds: nothing would be written as "?".
 void CGlownyDlg::ZmienionoPole(EPoleNaglowka ePole, const QString& strWartosc) {
     const int i = Wybrana();
-    if (i >= 0 && i < static_cast<int>(m_pary.size()))
-        m_pary[static_cast<std::size_t>(i)].m_docelowe[ePole] = Cp(strWartosc);
+    if (i < 0 || i >= static_cast<int>(m_pary.size()))
+        return;
+    std::string& strPole = m_pary[static_cast<std::size_t>(i)].m_docelowe[ePole];
+    const std::vector<std::string> astrZnaki = ZnakiSpozaNaglowka(strWartosc.toStdString());
+    if (astrZnaki.empty()) {
+        strPole = Cp(strWartosc);
+        return;
+    }
+    if (QLineEdit* pPole = m_pNaglowekDocelowy->Pole(ePole)) {
+        const int nKursor = pPole->cursorPosition() - static_cast<int>(strWartosc.size()) +
+                            static_cast<int>(Q(strPole).size());
+        pPole->setText(Q(strPole));
+        pPole->setCursorPosition(std::max(0, nKursor));
+    }
+    QStringList astrNazwy;
+    for (const std::string& strZnak : astrZnaki)
+        astrNazwy << QString::fromStdString(strZnak);
+    Komunikat(
+        QStringLiteral("Tekstu nie można zapisać w nagłówku pliku SWDE, bo zawiera znaki, "
+                       "których ten plik nie przenosi: ") +
+            astrNazwy.join(QStringLiteral(" ")) +
+            QStringLiteral("\nZastąp je innymi znakami (np. cudzysłów \"zwykły\", łącznik -)."),
+        EIkona::Ostrzezenie);
 }
 
 // The name in the target file field, checked before it becomes the selected pair's target:
@@ -256,6 +346,7 @@ bool CGlownyDlg::ZatwierdzPlikDocelowy() {
     }
     para.m_strCel = strCel;
     pPole->setText(SciezkaOkna(strCel));
+    OdswiezPodpowiedzi();
     return true;
 }
 

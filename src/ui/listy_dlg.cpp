@@ -31,6 +31,8 @@ CListaPlikowDlg::CListaPlikowDlg(bool bDocelowa, QWidget* pRodzic) : QWidget(pRo
     m_pLista->setObjectName("lista");
     m_pLista->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pLista->setMinimumWidth(230);
+    m_pLista->setAccessibleName(bDocelowa ? QStringLiteral("Pliki docelowe")
+                                          : QStringLiteral("Pliki źródłowe"));
     connect(m_pLista, &QListWidget::currentRowChanged, this, [this](int i) {
         if (i >= 0)
             emit wybrano(i);

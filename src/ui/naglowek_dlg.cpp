@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -37,8 +38,18 @@ constexpr CWiersz g_przeznaczenie[] = {
     {PoleOA, LICZBA_POL_NAGLOWKA}, {PoleOO, LICZBA_POL_NAGLOWKA},
 };
 
-QLabel* Podpis(EPoleNaglowka ePole, QWidget* pRodzic) {
-    return new QLabel(QString::fromUtf8(g_aszPodpisy[ePole]), pRodzic);
+// A field's caption, which a screen reader announces it by: the label's buddy is the field,
+// the field's name the caption without its colon, its description the frame it stands in.
+QLabel* Podpis(const QString& strPodpis, QWidget* pPole, const QString& strRamka,
+               QWidget* pRodzic) {
+    auto* pPodpis = new QLabel(strPodpis, pRodzic);
+    pPodpis->setBuddy(pPole);
+    QString strNazwa = strPodpis;
+    if (strNazwa.endsWith(u':'))
+        strNazwa.chop(1);
+    pPole->setAccessibleName(strNazwa);
+    pPole->setAccessibleDescription(strRamka);
+    return pPodpis;
 }
 
 } // namespace
@@ -135,13 +146,19 @@ CSWDEDlg::CSWDEDlg(bool bDocelowy, QWidget* pRodzic) : QWidget(pRodzic), m_bDoce
         for (std::size_t r = 0; r < nWierszy; ++r) {
             const CWiersz& w = pWiersze[r];
             const int nWiersz = static_cast<int>(r);
-            pSiatka->addWidget(Podpis(w.ePole, pRamka), nWiersz, 0);
+            auto podpis = [this, &strTytul, pRamka](EPoleNaglowka ePole) {
+                QWidget* pPole = m_apPola[ePole];
+                if (ePole == PoleDN && m_pData)
+                    pPole = m_pData;
+                return Podpis(QString::fromUtf8(g_aszPodpisy[ePole]), pPole, strTytul, pRamka);
+            };
+            pSiatka->addWidget(podpis(w.ePole), nWiersz, 0);
             if (w.eObok == LICZBA_POL_NAGLOWKA) {
                 pSiatka->addWidget(m_apPola[w.ePole], nWiersz, 1, 1, 3);
                 continue;
             }
             pSiatka->addWidget(m_apPola[w.ePole], nWiersz, 1);
-            pSiatka->addWidget(Podpis(w.eObok, pRamka), nWiersz, 2, Qt::AlignRight);
+            pSiatka->addWidget(podpis(w.eObok), nWiersz, 2, Qt::AlignRight);
             QWidget* pObok = m_apPola[w.eObok];
             if (w.eObok == PoleDN && m_pData)
                 pObok = m_pData;
@@ -153,11 +170,13 @@ CSWDEDlg::CSWDEDlg(bool bDocelowy, QWidget* pRodzic) : QWidget(pRodzic), m_bDoce
         return pRamka;
     };
 
+    // A long path is shown whole in the field's tooltip.
+    connect(m_pPlik, &QLineEdit::textChanged, m_pPlik, &QWidget::setToolTip);
     auto* pGora = new QGridLayout;
-    pGora->addWidget(new QLabel(bDocelowy ? QStringLiteral("Plik docelowy:")
-                                          : QStringLiteral("Plik źródłowy:"),
-                                this),
-                     0, 0);
+    pGora->addWidget(
+        Podpis(bDocelowy ? QStringLiteral("Plik docelowy:") : QStringLiteral("Plik źródłowy:"),
+               m_pPlik, QString(), this),
+        0, 0);
     pGora->addWidget(m_pPlik, 0, 1);
     auto* pUklad = new QVBoxLayout(this);
     pUklad->setContentsMargins(0, 0, 0, 0);
@@ -166,8 +185,16 @@ CSWDEDlg::CSWDEDlg(bool bDocelowy, QWidget* pRodzic) : QWidget(pRodzic), m_bDoce
                             std::size(g_identyfikacja)));
     pUklad->addWidget(ramka(QStringLiteral("Przeznaczenie pliku SWDE"), g_przeznaczenie,
                             std::size(g_przeznaczenie)));
+    if (m_bDocelowy) {
+        m_pZastosuj = new QPushButton(QStringLiteral("&Zastosuj do wszystkich"), this);
+        m_pZastosuj->setObjectName("zastosujDoWszystkich");
+        m_pZastosuj->setToolTip(
+            QStringLiteral("Teksty i datę tego nagłówka otrzymają wszystkie pliki docelowe."));
+        connect(m_pZastosuj, &QPushButton::clicked, this, &CSWDEDlg::zastosujDoWszystkich);
+        pUklad->addWidget(m_pZastosuj, 0, Qt::AlignRight);
+    }
     pUklad->addStretch();
-    setMinimumWidth(520);
+    setMinimumWidth(440);
 }
 
 void CSWDEDlg::Pokaz(const CParaPlikow& para) {

@@ -9,6 +9,7 @@
 #include "swde/naglowek.h"
 
 class QLineEdit;
+class QPushButton;
 
 // A date field that can show nothing; it remembers the last date it showed.
 class CPoleDaty : public QDateEdit {
@@ -49,12 +50,15 @@ public:
     QLineEdit* PolePliku() const { return m_pPlik; }
     CPoleDaty* PoleDaty() const { return m_pData; }
     QLineEdit* Pole(EPoleNaglowka ePole) const { return m_apPola[ePole]; }
+    // The target page's "Zastosuj do wszystkich"; none on the source page.
+    QPushButton* PrzyciskZastosuj() const { return m_pZastosuj; }
 
 signals:
     // The user changed a header value (the date as "%d-%02d-%02d").
     void zmieniono(EPoleNaglowka ePole, const QString& strWartosc);
     // The file name field lost the keyboard focus to another control of the window.
     void opuszczonoPlik();
+    void zastosujDoWszystkich();
 
 protected:
     bool eventFilter(QObject* pObiekt, QEvent* pZdarzenie) override;
@@ -66,4 +70,5 @@ private:
     QLineEdit* m_pPlik;
     QLineEdit* m_apPola[LICZBA_POL_NAGLOWKA] = {};
     CPoleDaty* m_pData = nullptr; // target page only
+    QPushButton* m_pZastosuj = nullptr; // target page only
 };

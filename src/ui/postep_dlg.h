@@ -1,4 +1,5 @@
-// The progress dialog of a run: the file and stage line, the bar (0 to 1000) and "Anuluj".
+// The progress dialog of a run: which file of how many, the file and stage line, the bar of the
+// current pass (0 to 1000) beside the bar of the whole run, and "Anuluj".
 #pragma once
 
 #include <QDialog>
@@ -14,8 +15,9 @@ public:
 
     // Sets the bar to the smaller of the position and the upper bound.
     void UstawPostep(int nPozycja);
-    // The caption of the file being filtered; shown with the next stage.
-    void UstawPlik(const QString& strPlik) { m_strPlik = strPlik; }
+    // File j (from 0) of nPlikow starts: "Plik <j + 1> z <nPlikow>: <caption>" at once, the
+    // caption with the next stage, the whole run's bar at the files done.
+    void UstawPlik(const QString& strPlik, int j, int nPlikow);
     // Shows caption + ": " + text.
     void UstawEtap(const QString& strTekst);
 
@@ -29,6 +31,8 @@ protected:
 
 private:
     QProgressBar* m_pPasek;
+    QProgressBar* m_pCalosc;
+    QLabel* m_pPlik;
     QLabel* m_pEtap;
     QPushButton* m_pAnuluj;
     QString m_strPlik;

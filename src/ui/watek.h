@@ -51,6 +51,8 @@ signals:
     // The progress changed; OdbierzPostep() gives its latest value. At most one is queued.
     void postep();
     void nieOtwartoPliku(int j);
+    // Pair j is done, its target made or its error logged.
+    void zakonczonoPlik(int j);
     // The worker reached its pause point and waits.
     void wstrzymano();
     // The run is over; Wynik() holds its result.
@@ -66,6 +68,7 @@ private:
     void Etap(const std::string& strTekst) override;
     void Postep(int nPromile) override;
     void NieOtwartoPliku(int j) override { emit nieOtwartoPliku(j); }
+    void ZakonczonoPlik(int j, const CBladPliku*) override { emit zakonczonoPlik(j); }
     bool CzyPrzerwac() override;
 
     void Czekaj();

@@ -3,10 +3,13 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "opcje/opcje.h"
 #include "opcje/slownik.h"
@@ -37,6 +40,11 @@ CZakladkaDlg::CZakladkaDlg(int n, QWidget* pRodzic) : QWidget(pRodzic), m_n(n) {
     setObjectName(QStringLiteral("strona%1").arg(n));
     auto* pRamka = new QGroupBox(TytulRamki(n), this);
     auto* pPola = new QVBoxLayout(pRamka);
+    m_pPowod = new QLabel(pRamka);
+    m_pPowod->setObjectName("powod");
+    m_pPowod->setWordWrap(true);
+    m_pPowod->hide();
+    pPola->addWidget(m_pPowod);
     const std::vector<QString> astrPodpisy = Podpisy(n);
     for (std::size_t i = 0; i < astrPodpisy.size(); ++i) {
         auto* pPole = new QCheckBox(astrPodpisy[i], pRamka);
@@ -79,6 +87,22 @@ void CZakladkaDlg::Pokaz(const COpcjeFiltrowania& opcje) {
     }
     for (QPushButton* pPrzycisk : m_apPrzyciski)
         pPrzycisk->setEnabled(bWlaczona);
+    // A greyed page names the ticked groups that remove its objects whole.
+    QStringList astrGrupy;
+    for (int nBit = 0; nBit < LICZBA_GRUP && !bWlaczona; ++nBit) {
+        const COpisGrupy& grupa = OpisGrupy(nBit);
+        if (opcje.CzyGrupaZaznaczona(nBit) &&
+            std::find(grupa.m_anStrony.begin(), grupa.m_anStrony.end(), m_n) !=
+                grupa.m_anStrony.end())
+            astrGrupy << QStringLiteral("„") + Q(grupa.m_strPodpis) + QStringLiteral("”");
+    }
+    m_pPowod->setText(
+        astrGrupy.isEmpty()
+            ? QStringLiteral("Strona nieaktywna.")
+            : QStringLiteral("Strona nieaktywna: obiekty tego typu są usuwane w całości, bo na "
+                             "zakładce „Usuwanie obiektów” zaznaczono: ") +
+                  astrGrupy.join(QStringLiteral(", ")) + QStringLiteral("."));
+    m_pPowod->setVisible(!bWlaczona);
 }
 
 // A left mouse press on a box marks the options as changed before the box sees it; a tick
@@ -98,6 +122,7 @@ CAtrybutyDlg::CAtrybutyDlg(QWidget* pRodzic) : QWidget(pRodzic) {
     for (int n = 1; n <= LICZBA_TYPOW; ++n)
         m_pLista->addItem(Q(OpisTypu(n).m_strPodpis));
     m_pLista->setMinimumWidth(m_pLista->sizeHintForColumn(0) + 30);
+    m_pLista->setAccessibleName(QStringLiteral("Typy obiektów"));
     connect(m_pLista, &QListWidget::currentRowChanged, this, [this](int i) {
         if (i >= 0)
             emit wybrano(i + 1);

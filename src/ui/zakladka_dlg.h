@@ -9,6 +9,7 @@
 
 class COpcjeFiltrowania;
 class QCheckBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -22,6 +23,8 @@ public:
     QCheckBox* Pole(int i) const { return m_apPola[static_cast<std::size_t>(i)]; }
     // 0: "Włącz wszystkie", 1: "Wyłącz wszystkie".
     QPushButton* Przycisk(int i) const { return m_apPrzyciski[i]; }
+    // Why the page is greyed out (hidden while it is active).
+    QLabel* Powod() const { return m_pPowod; }
     // Redraws the ticks and the page state from the options.
     void Pokaz(const COpcjeFiltrowania& opcje);
 
@@ -40,6 +43,7 @@ private:
     int m_n;
     std::vector<QCheckBox*> m_apPola;
     QPushButton* m_apPrzyciski[2];
+    QLabel* m_pPowod = nullptr;
 };
 
 // The list of the 25 types on the tab "Usuwanie atrybutów".

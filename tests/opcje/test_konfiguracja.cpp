@@ -73,12 +73,13 @@ TEST(Konfiguracja, RoundTripRestoresEverything) {
         opcje.m_strZrodloDanych = k[0];
         opcje.m_strUjscieDanych = k[1];
         opcje.m_strKatalogKonfiguracji = k[2];
+        opcje.m_strKatalogDocelowy = k[1] + "dla gminy\\";
         EXPECT_EQ(ZapiszKonfiguracje(opcje, strPlik), W::Wykonano);
         EXPECT_EQ(WczytajKonfiguracje(odczytane, strPlik), W::Wykonano);
         EXPECT_EQ(TekstKonfiguracji(odczytane), TekstKonfiguracji(opcje));
         EXPECT_EQ(odczytane.m_strZrodloDanych + "|" + odczytane.m_strUjscieDanych + "|" +
-                      odczytane.m_strKatalogKonfiguracji,
-                  k[0] + "|" + k[1] + "|" + k[2]);
+                      odczytane.m_strKatalogKonfiguracji + "|" + odczytane.m_strKatalogDocelowy,
+                  k[0] + "|" + k[1] + "|" + k[2] + "|" + opcje.m_strKatalogDocelowy);
     }
     EXPECT_TRUE(fs::exists(katalog.m_sciezka / fs::path(u8"konfiguracja_łódź.cfg")));
     // A folder that neither form reads back is not remembered.
@@ -101,9 +102,14 @@ TEST(Konfiguracja, ReadingRules) {
         {"JEW 255 BUD -1 Obiekty 65535", {"Obiekty 2047\nJEW 15\n", "\nBUD 32767\n"}},
         {"Obiekty\t4 JEW\t\t1\tJEW 7 CRC 0 Propagacja 0 CRC 1",
          {"Obiekty 4\nJEW 7\n", "CRC 1\nPropagacja 0\n"}},
-        // A 32nd pair is ignored, whatever its key.
+        // A 32nd pair is ignored, whatever its key but the target folder.
         {strLiczby + ZRODLO + " . " + UJSCIE + " x Konfiguracje y JEW 15 zle",
          {"\nJEW 0\n", ZRODLO + " .\n" + UJSCIE + " x\nKonfiguracje y\n"}},
+        // The target folder for added files follows the 31 pairs under its own key only;
+        // the file without it reads as before.
+        {strLiczby + ZRODLO + " . " + UJSCIE +
+             " x Konfiguracje y Katalog_docelowy \"D:\\Dla gminy\\\"",
+         {UJSCIE + " x\nKonfiguracje y\nKatalog_docelowy \"D:\\Dla gminy\\\"\n"}},
         // Folders by position, whatever the key; a quoted dot is a folder.
         {strLiczby + "CRC a JEW b Obiekty \".\"",
          {ZRODLO + " a\n" + UJSCIE + " b\nKonfiguracje \".\"\n"}},

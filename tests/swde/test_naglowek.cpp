@@ -92,3 +92,23 @@ TEST_F(Naglowek, FailuresAreRaisedWithTheTextToShow) {
     EXPECT_EQ(Tekst("urwany.swd"), T("Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 4)") +
                                        katalog("urwany.swd"));
 }
+
+// What a clerk may type into a target header: Polish letters and the punctuation ISO-8859-2
+// has pass; typographic quotes, dashes, the euro sign and control characters are named, each
+// once, in the order typed.
+TEST(ZnakiNaglowka, NamesWhatTheFileCannotCarry) {
+    const struct {
+        const char* szTekst;
+        std::vector<std::string> astrZnaki;
+    } przypadki[] = {
+        {"Zażółć gęślą jaźń ŚĄŹ \"Biuro\" nr 5, §3", {}},
+        {"", {}},
+        {"Anna „Próbna” – test €", {"„", "”", "–", "€"}},
+        {"a\tb\tc\x7f", {"U+0009", "U+007F"}},
+        {"\xc2\x85 ok", {"U+0085"}},
+        {"zepsuty \xc5 bajt", {"U+FFFD"}},
+        {"emoji \xf0\x9f\x98\x80", {"\xf0\x9f\x98\x80"}},
+    };
+    for (const auto& p : przypadki)
+        EXPECT_EQ(ZnakiSpozaNaglowka(p.szTekst), p.astrZnaki) << p.szTekst;
+}

@@ -15,6 +15,9 @@ struct CKomunikatTestowy {
     QString strTytul;
     EIkona eIkona = EIkona::Brak;
     bool bPytanie = false;
+    // A message or question with a list: the list and the text below it.
+    QStringList astrLista;
+    QString strPo;
 };
 
 class CDialogiTestowe : public CDialogi {
@@ -29,6 +32,17 @@ public:
             return m_fPytanie(strTekst);
         return Nastepny(m_odpowiedzi, false);
     }
+    void Komunikat(QWidget*, const CKomunikatZLista& k) override {
+        m_komunikaty.push_back(
+            {k.m_strPrzed, k.m_strTytul, k.m_eIkona, false, k.m_astrLista, k.m_strPo});
+    }
+    bool Pytanie(QWidget*, const CKomunikatZLista& k) override {
+        m_komunikaty.push_back(
+            {k.m_strPrzed, k.m_strTytul, k.m_eIkona, true, k.m_astrLista, k.m_strPo});
+        if (m_fPytanie)
+            return m_fPytanie(k.m_strPrzed);
+        return Nastepny(m_odpowiedzi, false);
+    }
     QStringList WybierzPliki(QWidget*, const CWyborPlikow& wybor) override {
         m_wybory.push_back(wybor);
         return Nastepny(m_pliki, QStringList());
@@ -39,7 +53,7 @@ public:
     }
     bool OtworzDokument(const QString& strSciezka) override {
         m_dokumenty.push_back(strSciezka);
-        return true;
+        return m_bPrzegladarka;
     }
 
     // The texts shown so far, and forgetting them.
@@ -58,6 +72,7 @@ public:
     std::deque<QString> m_katalogi;                 // what the next folder dialogs return
     QList<CWyborPlikow> m_wybory;                   // the file and folder dialogs as shown
     QStringList m_dokumenty;                        // the documents opened
+    bool m_bPrzegladarka = true;                    // false: no program opens a document
 
 private:
     template <class T>

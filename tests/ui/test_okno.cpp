@@ -2,14 +2,18 @@
 // platform, with the dialogs answered by the test.
 #include <QtTest>
 
+#include <QAccessible>
 #include <QAction>
 #include <QDateEdit>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <tuple>
 
@@ -77,6 +81,11 @@ private slots:
     void anulowanie_data();
     void anulowanie();
     void bladDostepu();
+    void znakiNaglowka_data();
+    void znakiNaglowka();
+    void zastosujDoWszystkich();
+    void listaNaEkranie();
+    void nazwyDostepne();
 };
 
 // Started without a configuration file: the warning, the window's state and its commands (those
@@ -94,11 +103,13 @@ void CTestOkna::startBezKonfiguracji() {
     QVERIFY(s.Element<QPushButton>("przetwarzaj")->isDefault());
     // Standard buttons speak Polish.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Tak"));
-    const QStringList astrWylaczone = {"wskazKatalog", "usunWszystkie", "przetwarzaj", "sumyCRC"};
+    const QStringList astrWylaczone = {"wskazKatalog", "zastosujDoWszystkich", "usunWszystkie",
+                                       "przetwarzaj", "sumyCRC"};
     // The commands' texts are what the clerks' manual and habits know them by.
     const QHash<QString, const char*> teksty = {
         {"dodajPliki", "&Dodaj plik źródłowy...\tCtrl+O"},
         {"wskazKatalog", "Wskaż katalog &docelowy...\tCtrl+D"},
+        {"zastosujDoWszystkich", "&Zastosuj do wszystkich"},
         {"usunWszystkie", "&Usuń wszystkie\tCtrl+U"},
         {"odczytajKonfiguracje", "Odczytaj &konfigurację...\tCtrl+K"},
         {"zapiszKonfiguracje", "Z&apisz konfigurację...\tCtrl+S"},
@@ -199,6 +210,25 @@ void CTestOkna::dodawaniePlikow() {
     QApplication::sendEvent(pLista, &upuszczenie);
     QCOMPARE(Wiersze(s.Lista()), QStringLiteral("a.swd plik a.swd b.swd"));
     QCOMPARE(SciezkaOkna(s->Pary()[3].m_strCel), s.Sciezka("b_nowy.swd"));
+
+    // Files already listed are not added again, whichever way they come; the clerk is told
+    // once which were skipped.
+    s.m_dialogi.Wyczysc();
+    s.Dodaj({"a.swd", "c.swd", "dane/../b.swd", "c.swd"});
+    QCOMPARE(Wiersze(s.Lista()), QStringLiteral("a.swd plik a.swd b.swd c.swd"));
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].astrLista,
+             (QStringList{s.Sciezka("a.swd"), s.Sciezka("b.swd"), s.Sciezka("c.swd")}));
+
+    // Long paths are shown whole in tooltips: the source in its list, the target in its list
+    // and in the path fields.
+    QCOMPARE(s.Lista(false)->item(2)->toolTip(), s.Sciezka("dane/a.swd"));
+    QCOMPARE(s.Lista(true)->item(2)->toolTip(), s.Sciezka("dane/a_nowy.swd"));
+    s.Lista()->setCurrentRow(1);
+    QCOMPARE(s.Element<QLineEdit>("plik", "naglowekZrodlowy")->toolTip(),
+             s.Sciezka("dane.2024/plik"));
+    QCOMPARE(s.Element<QLineEdit>("plik", "naglowekDocelowy")->toolTip(),
+             s.Sciezka("dane.2024/plik_nowy"));
 }
 
 // Removing keeps the two lists in step; the last pair gone empties and disables the headers.
@@ -231,11 +261,29 @@ void CTestOkna::usuwaniePlikow() {
     QVERIFY(!s.Element<QPushButton>("przetwarzaj")->isEnabled());
     QVERIFY(!pUsun->isEnabled());
 
+    // "Usuń wszystkie" asks first, also when Ctrl+U is pressed inside a header field, whose own
+    // binding for the key gives way to the menu's. (X11 binds Ctrl+U in fields to emptying the
+    // line; on the xcb platform this test catches a field that keeps the key.)
     s.Dodaj({"a.swd", "b.swd"});
-    s.Element<QAction>("usunWszystkie")->trigger();
+    QLineEdit* pNazwa = s.Element<QLineEdit>("TN", "naglowekDocelowy");
+    s->PokazZakladke(ZakladkaCele);
+    pNazwa->setFocus();
+    pNazwa->end(false);
+    s.m_dialogi.Wyczysc();
+    s.m_dialogi.m_odpowiedzi = {false};
+    QTest::keyClick(pNazwa, Qt::Key_U, Qt::ControlModifier);
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{QStringLiteral(
+                                       "Czy na pewno chcesz usunąć z listy wszystkie pliki (2)?")});
+    QCOMPARE(pNazwa->text(), QStringLiteral("Starostwo"));
+    QCOMPARE(wiersze(), QStringLiteral("a.swd b.swd"));
+    s.m_dialogi.m_odpowiedzi = {true};
+    QTest::keyClick(pNazwa, Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(s->Pary().size(), 0u);
     QCOMPARE(wiersze(), QString());
     QVERIFY(!s.Element<QAction>("przetwarzaj")->isEnabled());
+    s.m_dialogi.Wyczysc();
+    s.Element<QAction>("usunWszystkie")->trigger(); // nothing to ask about
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList());
 }
 
 // Every target moves into the chosen folder under its own name; a choice that would make a
@@ -266,6 +314,21 @@ void CTestOkna::katalogDocelowy() {
     QCOMPARE(SciezkaOkna(s->Pary()[0].m_strCel), s.Sciezka("wyniki/a_nowy.swd"));
     QCOMPARE(SciezkaOkna(s->Pary()[1].m_strCel), s.Sciezka("wyniki/b.swd"));
     QCOMPARE(SciezkaOkna(s->Opcje().m_strUjscieDanych), s.Sciezka("wyniki") + Separator());
+
+    // The folder sticks: files added later, also after "Usuń wszystkie", get their targets in
+    // it, and the configuration written at the close remembers it.
+    s.Dodaj({"c.swd"});
+    QCOMPARE(SciezkaOkna(s->Pary()[2].m_strCel), s.Sciezka("wyniki/c_nowy.swd"));
+    s.m_dialogi.m_odpowiedzi = {true};
+    s->UsunWszystkie();
+    QCOMPARE(s->Pary().size(), 0u);
+    s.Dodaj({"dane/d.swd"});
+    QCOMPARE(SciezkaOkna(s->Pary()[0].m_strCel), s.Sciezka("wyniki/d_nowy.swd"));
+    QVERIFY(s->close());
+    COpcjeFiltrowania zapisane;
+    QCOMPARE(WczytajKonfiguracje(zapisane, Cp(s.Sciezka("KELVOR.cfg"))),
+             EWynikKonfiguracji::Wykonano);
+    QCOMPARE(SciezkaOkna(zapisane.m_strKatalogDocelowy), s.Sciezka("wyniki") + Separator());
 }
 
 // The checks before a run: missing folders listed alone, shared targets, existing targets
@@ -296,7 +359,11 @@ void CTestOkna::sprawdzenieCelow() {
     s.m_dialogi.m_odpowiedzi = {false};
     s->Przetwarzaj();
     QVERIFY(!s->CzyFiltrowanie());
-    QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(PytanieOIstniejace({Cp(s.Sciezka("c_wynik.swd"))}))});
+    QCOMPARE(s.m_dialogi.Teksty(),
+             QStringList{QStringLiteral("Poniższe pliki docelowe już istnieją:")});
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].astrLista, QStringList{s.Sciezka("c_wynik.swd")});
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].strPo,
+             QStringLiteral("Czy chcesz je zastąpić nowymi plikami o tej samej nazwie?"));
     QCOMPARE(s.Czytaj("c_wynik.swd"), QByteArray("poprzedni wynik"));
     s.m_dialogi.m_odpowiedzi = {true};
     s.Filtruj();
@@ -333,6 +400,7 @@ void CTestOkna::edycjaNaglowka() {
     QCOMPARE(s->Pary()[0].m_docelowe[PoleDN], std::string("2004-03-07"));
     QCOMPARE(s->Pary()[1].m_docelowe[PoleDN].empty(), true); // its source has no date line
 
+    s.m_dialogi.m_odpowiedzi = {true};
     s->UsunWszystkie();
     QVERIFY(!pNazwa->isEnabled());
     QVERIFY(!s.Element<QDateEdit>("DN", "naglowekDocelowy")->isEnabled());
@@ -416,8 +484,15 @@ void CTestOkna::calyRun() {
     s->Przetwarzaj(); // a second press while a run is under way does nothing
     QVERIFY(QTest::qWaitFor([&] { return s->Watek() && s->Watek()->CzyCzeka(); }, 30000));
     QTest::qWait(0);
-    QCOMPARE(s->PostepDlg()->findChild<QLabel*>("etap")->text(), QStringLiteral("b.swd: Filtrowanie typów"));
-    QVERIFY(s->PostepDlg()->isVisible());
+    CPostepDlg* pPostep = s->PostepDlg();
+    QCOMPARE(pPostep->findChild<QLabel*>("etap")->text(),
+             QStringLiteral("b.swd: Filtrowanie typów"));
+    QCOMPARE(pPostep->findChild<QLabel*>("plik")->text(), QStringLiteral("Plik 2 z 2: b.swd"));
+    QCOMPARE(pPostep->windowTitle(), QStringLiteral("KELVOR - filtrowanie"));
+    QVERIFY(!(pPostep->windowFlags() & Qt::FramelessWindowHint));
+    const QProgressBar* pCalosc = pPostep->findChild<QProgressBar*>("calosc");
+    QCOMPARE(pCalosc->value() * 2, pCalosc->maximum()); // one file of two done
+    QVERIFY(pPostep->isVisible());
     QCOMPARE(s.Lista(false)->currentRow(), 1);
     QCOMPARE(s.Lista(true)->currentRow(), 1);
     QCOMPARE(s.Element<QLineEdit>("plik", "naglowekZrodlowy")->text(), s.Sciezka("b.swd"));
@@ -454,15 +529,21 @@ void CTestOkna::bladDostepu() {
     s.CzekajNaKoniec();
     platforma::awarie::Wylacz();
     QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
-    const QString strTekst = s.m_dialogi.Teksty()[0];
-    QVERIFY2(strTekst.contains(QStringLiteral("Ilość błędów filtrowania: 1\n\nWystąpił błąd związany z "
-                                              "dostępem do pliku.\nPlik '") + strTymczasowy + "': "),
-             qPrintable(strTekst));
+    const CKomunikatTestowy& podsumowanie = s.m_dialogi.m_komunikaty[0];
+    QVERIFY(podsumowanie.strTekst.endsWith(
+        QStringLiteral("Ilość błędów filtrowania: 1\n\nPliki, których nie przefiltrowano:")));
+    QCOMPARE(podsumowanie.eIkona, EIkona::Ostrzezenie);
+    QCOMPARE(podsumowanie.astrLista.size(), 1);
+    QVERIFY2(podsumowanie.astrLista[0].startsWith(
+                 QStringLiteral("a.swd: Wystąpił błąd związany z dostępem do pliku.\nPlik '") +
+                 strTymczasowy + "': "),
+             qPrintable(podsumowanie.astrLista[0]));
     QVERIFY(!s.Istnieje("a_KELVOR1.swd") && !s.Istnieje("a_nowy.swd"));
 }
 
-// "Anuluj" asks while the worker waits; No lets the run finish, Yes stops it: no target, no
-// temporary file, no summary; a close request before the worker hands back is refused.
+// "Anuluj" asks while the worker waits; No lets the run finish, Yes stops it in the second
+// file: no target and no temporary file of it, and the message names the file finished before;
+// a close request before the worker hands back is refused.
 void CTestOkna::anulowanie_data() {
     QTest::addColumn<bool>("tak");
     QTest::newRow("nie") << false;
@@ -472,13 +553,13 @@ void CTestOkna::anulowanie_data() {
 void CTestOkna::anulowanie() {
     QFETCH(bool, tak);
     CStanowisko s(Ustawienia());
-    s.Dodaj({"a.swd"});
+    s.Dodaj({"a.swd", "b.swd"});
     s.m_dialogi.Wyczysc();
-    s->UstawPrzystanek({0, T("Filtrowanie obiektów (2/4)"), 0});
+    s->UstawPrzystanek({1, T("Filtrowanie obiektów (2/4)"), 0});
     s->Przetwarzaj();
     QVERIFY(QTest::qWaitFor([&] { return s->Watek() && s->Watek()->CzyCzeka(); }, 30000));
     QTest::qWait(0);
-    QVERIFY(s.Istnieje("a_KELVOR1.swd"));
+    QVERIFY(s.Istnieje("b_KELVOR1.swd"));
     bool bCzekal = false;
     s.m_dialogi.m_fPytanie = [&](const QString&) {
         bCzekal = s->Watek()->CzyCzeka();
@@ -493,17 +574,164 @@ void CTestOkna::anulowanie() {
     QVERIFY(s.m_dialogi.Teksty().at(1).startsWith(QStringLiteral("Nie można zamknąć programu")));
     s.CzekajNaKoniec();
 
-    QCOMPARE(s.m_dialogi.m_komunikaty.size(), tak ? 2 : 3);
-    QCOMPARE(s.Istnieje("a_nowy.swd"), !tak);
-    QVERIFY(!s.Istnieje("a_KELVOR1.swd") && !s.Istnieje("a_KELVOR2.swd"));
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 3);
+    QCOMPARE(s.Istnieje("b_nowy.swd"), !tak);
+    QVERIFY(!s.Istnieje("b_KELVOR1.swd") && !s.Istnieje("b_KELVOR2.swd"));
+    const CKomunikatTestowy& koniec = s.m_dialogi.m_komunikaty.at(2);
     if (tak) {
-        QVERIFY(s.Czytaj("a_nowy.log").contains(QByteArray::fromStdString(TekstPrzerwania())));
-        QCOMPARE(s.Pliki(), (QStringList{"KELVOR.cfg", "a.swd", "a_nowy.log"}));
+        QVERIFY(s.Czytaj("b_nowy.log").contains(QByteArray::fromStdString(TekstPrzerwania())));
+        QCOMPARE(s.Pliki(), (QStringList{"KELVOR.cfg", "a.swd", "a_nowy.log", "a_nowy.swd", "b.swd",
+                                         "b_nowy.log"}));
+        QCOMPARE(koniec.strTekst,
+                 QStringLiteral("Przerwano filtrowanie.\nPliki zakończone przed przerwaniem:"));
+        QCOMPARE(koniec.astrLista, QStringList{"a.swd"});
     } else {
-        QVERIFY(s.m_dialogi.Teksty().at(2).startsWith(QStringLiteral("Filtrowanie zakończone.")));
+        QVERIFY(koniec.strTekst.startsWith(QStringLiteral("Filtrowanie zakończone.")));
     }
     QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
     QVERIFY(s->close());
+}
+
+// A header text with characters the file cannot carry is refused as it is typed or pasted,
+// the characters named, the pair keeping what it had: nothing lands in the target as "?".
+void CTestOkna::znakiNaglowka_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("znaki"); // named in the warning; empty: accepted
+    QTest::newRow("cudzysłowy, półpauza, euro")
+        << QStringLiteral("Anna „Próbna” – test €") << QStringLiteral("„ ” – €");
+    QTest::newRow("tabulator") << QStringLiteral("Anna\tPróbna") << QStringLiteral("U+0009");
+    QTest::newRow("polskie litery") << QStringLiteral("Zażółć gęślą jaźń ŚĄŹ") << QString();
+}
+
+void CTestOkna::znakiNaglowka() {
+    QFETCH(QString, tekst);
+    QFETCH(QString, znaki);
+    CStanowisko s(Ustawienia());
+    s.Dodaj({"a.swd"});
+    s.m_dialogi.Wyczysc();
+    QLineEdit* pOdbiorca = s.Element<QLineEdit>("OO", "naglowekDocelowy");
+    pOdbiorca->setFocus();
+    pOdbiorca->selectAll();
+    Wpisz(pOdbiorca, tekst.left(4));
+    pOdbiorca->insert(tekst.mid(4)); // the rest pasted at once
+    if (znaki.isEmpty()) {
+        QCOMPARE(s.m_dialogi.Teksty(), QStringList());
+        QCOMPARE(s->Pary()[0].m_docelowe[PoleOO], Cp(tekst));
+        return;
+    }
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    QVERIFY2(s.m_dialogi.m_komunikaty[0].strTekst.contains(QStringLiteral(": ") + znaki + "\n"),
+             qPrintable(s.m_dialogi.m_komunikaty[0].strTekst));
+    QCOMPARE(pOdbiorca->text(), tekst.left(4));
+    QCOMPARE(s->Pary()[0].m_docelowe[PoleOO], Cp(tekst.left(4)));
+    s.m_dialogi.Wyczysc();
+    s.Filtruj();
+    QVERIFY(s.Czytaj("a_nowy.swd").contains("\r\nNS,OO," + tekst.left(4).toLatin1() + "\r\n"));
+}
+
+// One recipient for thirty files: the texts and the date shown go to every pair after one
+// question that lists the pairs whose texts differ; every target carries them.
+void CTestOkna::zastosujDoWszystkich() {
+    CStanowisko s(Ustawienia());
+    QStringList astrPliki;
+    for (int i = 1; i <= 30; ++i)
+        astrPliki << QStringLiteral("obreb_%1.swd").arg(i, 4, 10, QLatin1Char('0'));
+    s.Zapisz(astrPliki[2], PlikSWDE(QStringLiteral("NS,TN,Gmina Trzecia")));
+    s.Dodaj(astrPliki);
+    QCOMPARE(s->Pary().size(), 30u);
+    s.Lista()->setCurrentRow(2);
+    s->PokazZakladke(ZakladkaCele);
+    QLineEdit* pOdbiorca = s.Element<QLineEdit>("ON", "naglowekDocelowy");
+    pOdbiorca->selectAll();
+    Wpisz(pOdbiorca, QStringLiteral("Urząd Gminy Łęczna"));
+    s.Element<QDateEdit>("DN", "naglowekDocelowy")->setDate(QDate(2026, 12, 7));
+    s.m_dialogi.Wyczysc();
+    s.m_dialogi.m_odpowiedzi = {false};
+    QTest::mouseClick(s.Element<QPushButton>("zastosujDoWszystkich"), Qt::LeftButton);
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    QVERIFY(s.m_dialogi.m_komunikaty[0].bPytanie);
+    QStringList astrInne = astrPliki;
+    astrInne.removeAt(2);
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].astrLista, astrInne);
+    QCOMPARE(s->Pary()[0].m_docelowe[PoleON], std::string()); // "Nie" changes nothing
+
+    s.m_dialogi.m_odpowiedzi = {true};
+    s.Element<QAction>("zastosujDoWszystkich")->trigger();
+    for (const CParaPlikow& para : s->Pary())
+        QCOMPARE(para.m_docelowe, s->Pary()[2].m_docelowe);
+    s.m_dialogi.Wyczysc();
+    s.Element<QAction>("zastosujDoWszystkich")->trigger(); // all alike now: nothing to ask
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList());
+    s.Filtruj();
+    const QByteArray naglowek = QByteArray::fromStdString(kodowanie::Cp1250DoIso88592(
+        T("NS,TN,Gmina Trzecia\r\nNS,TA,\r\nNS,TO,\r\nNS,ZN,\r\nNS,ZR,\r\nNS,ZD,\r\nNS,OP,\r\n"
+          "NS,OR,\r\nNS,ON,Urząd Gminy Łęczna\r\nNS,OA,\r\nNS,OO,\r\nNS,DN,2026-12-07\r\n")));
+    for (const QString& strPlik : astrPliki) {
+        const QString strCel = QString(strPlik).replace(".swd", "_nowy.swd");
+        QVERIFY2(s.Czytaj(strCel).contains(naglowek), qPrintable(strCel));
+    }
+}
+
+// The question about sixty existing targets fits the screen: the list scrolls, "Nie" is the
+// default and Escape means no.
+void CTestOkna::listaNaEkranie() {
+    CDialogiQt dialogi;
+    CKomunikatZLista pytanie{
+        QStringLiteral("Poniższe pliki docelowe już istnieją:"),
+        {},
+        QStringLiteral("Czy chcesz je zastąpić nowymi plikami o tej samej nazwie?"),
+        EIkona::Brak,
+        QStringLiteral("KELVOR")};
+    for (int i = 1; i <= 60; ++i)
+        pytanie.m_astrLista << QStringLiteral("/home/urzad/przekazanie/obreb_%1_nowy.swd").arg(i);
+    QRect okno, ekran;
+    QString strDomyslny;
+    QTimer::singleShot(0, [&] {
+        QWidget* pOkno = QApplication::activeModalWidget();
+        QVERIFY(pOkno);
+        okno = pOkno->frameGeometry();
+        ekran = pOkno->screen()->availableGeometry();
+        for (const QPushButton* pPrzycisk : pOkno->findChildren<QPushButton*>())
+            if (pPrzycisk->isDefault())
+                strDomyslny = pPrzycisk->text();
+        QTest::keyClick(pOkno, Qt::Key_Escape);
+    });
+    QVERIFY(!dialogi.Pytanie(nullptr, pytanie));
+    QVERIFY2(okno.height() <= ekran.height(), qPrintable(QString::number(okno.height())));
+    QCOMPARE(strDomyslny, QStringLiteral("&Nie"));
+}
+
+// A screen reader announces each header field by its own caption, the frame as its
+// description, the lists and the progress bars by what they hold. (scripts/dostepnosc.sh reads
+// the whole window the same way over AT-SPI.)
+void CTestOkna::nazwyDostepne() {
+    CStanowisko s;
+    const struct {
+        const char* szPole;
+        const char* szNazwa;
+        const char* szRamka;
+    } pola[] = {
+        {"plik", "Plik docelowy", ""},
+        {"TR", "Nr ident. jednostki", "Identyfikacja pliku SWDE"},
+        {"TO", "Wykonał", "Identyfikacja pliku SWDE"},
+        {"DN", "dnia", "Identyfikacja pliku SWDE"},
+        {"OR", "Nr ident. jednostki", "Przeznaczenie pliku SWDE"},
+        {"OO", "Osoba odbierająca", "Przeznaczenie pliku SWDE"},
+    };
+    for (const auto& p : pola) {
+        QAccessibleInterface* pDostep =
+            QAccessible::queryAccessibleInterface(s.Element<QWidget>(p.szPole, "naglowekDocelowy"));
+        QVERIFY(pDostep);
+        QCOMPARE(pDostep->text(QAccessible::Name), QString::fromUtf8(p.szNazwa));
+        QCOMPARE(pDostep->text(QAccessible::Description), QString::fromUtf8(p.szRamka));
+    }
+    for (bool bDocelowa : {false, true})
+        QCOMPARE(QAccessible::queryAccessibleInterface(s.Lista(bDocelowa))->text(QAccessible::Name),
+                 bDocelowa ? QStringLiteral("Pliki docelowe") : QStringLiteral("Pliki źródłowe"));
+    CPostepDlg postep(nullptr);
+    QCOMPARE(QAccessible::queryAccessibleInterface(postep.findChild<QProgressBar*>("calosc"))
+                 ->text(QAccessible::Name),
+             QStringLiteral("Wszystkie pliki"));
 }
 
 QTEST_MAIN(CTestOkna)

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -111,9 +112,18 @@ void CTestZakladek::zaznaczenia() {
     Kliknij(s, 0, GrupaBudynki);
     QVERIFY(Pole(s, 0, GrupaBudynki)->isChecked() && Pole(s, 0, GrupaLokale)->isChecked());
     QCOMPARE(Wylaczone(s), (QList<int>{TypBUD, TypLKL}));
+    // A greyed page says which ticked groups remove its objects whole; an active one says nothing.
+    Pokaz(s, TypLKL);
+    QVERIFY(Strona(s, TypLKL)->Powod()->isVisible());
+    QVERIFY(Strona(s, TypLKL)->Powod()->text().endsWith(
+        QStringLiteral("„Danych dotyczących lokali”, „Danych dotyczących budynków”.")));
+    Pokaz(s, TypJEW);
+    QVERIFY(!Strona(s, TypJEW)->Powod()->isVisible());
     Kliknij(s, 0, GrupaLokale);
     QVERIFY(!Pole(s, 0, GrupaBudynki)->isChecked() && !Pole(s, 0, GrupaLokale)->isChecked());
     QCOMPARE(Wylaczone(s), QList<int>());
+    Pokaz(s, TypLKL);
+    QVERIFY(!Strona(s, TypLKL)->Powod()->isVisible());
     Wszystkie(s, 0, true);
     QCOMPARE(s->Opcje().m_nMaskaObiektow, (1 << LICZBA_GRUP) - 1);
     QCOMPARE(Wylaczone(s), (QList<int>{3, 10, 14, 15, 16, 17, 21, 22, 23, 24, 25}));
@@ -253,30 +263,47 @@ void CTestZakladek::zapisCzytanyPrzezKonsole() {
     QVERIFY(!s.Czytaj("a_nowy.swd").contains("RO,,G5BUD"));
 }
 
-// F1: the compiled help beside the program where it exists, else the HTML manual, else a warning.
+// F1: the compiled help beside the program where it exists, else the HTML manual, else a
+// warning; a manual that no program on the desktop opens is named in the warning, so that the
+// clerk can open it himself.
 void CTestZakladek::pomoc_data() {
     QTest::addColumn<QStringList>("pliki");
-    QTest::addColumn<QString>("otwarty");
-    QTest::newRow("chm i html") << QStringList{"kelvor.chm", "kelvor.html"} << "kelvor.chm";
-    QTest::newRow("tylko html") << QStringList{"kelvor.html"} << "kelvor.html";
-    QTest::newRow("brak") << QStringList{} << "";
+    QTest::addColumn<bool>("przegladarka");
+    QTest::addColumn<QStringList>("otwierane");
+    QTest::addColumn<QString>("podrecznik"); // named in the warning; "-": no warning
+    QTest::newRow("chm i html") << QStringList{"kelvor.chm", "kelvor.html"} << true
+                                << QStringList{"kelvor.chm"} << "-";
+    QTest::newRow("tylko html") << QStringList{"kelvor.html"} << true << QStringList{"kelvor.html"}
+                                << "-";
+    QTest::newRow("brak") << QStringList{} << true << QStringList{} << "";
+    QTest::newRow("bez przeglądarki") << QStringList{"kelvor.chm", "kelvor.html"} << false
+                                      << QStringList{"kelvor.chm", "kelvor.html"} << "kelvor.chm";
 }
 
 void CTestZakladek::pomoc() {
     QFETCH(QStringList, pliki);
-    QFETCH(QString, otwarty);
+    QFETCH(bool, przegladarka);
+    QFETCH(QStringList, otwierane);
+    QFETCH(QString, podrecznik);
     CStanowisko s(Konfiguracja(0));
     for (const QString& strPlik : pliki)
         s.Zapisz(strPlik, "<html></html>");
+    s.m_dialogi.m_bPrzegladarka = przegladarka;
     QTest::keyClick(&s.Okno(), Qt::Key_F1);
-    if (otwarty.isEmpty()) {
-        QCOMPARE(s.m_dialogi.m_dokumenty, QStringList());
-        QCOMPARE(s.m_dialogi.Teksty(), QStringList{QStringLiteral("Uruchomienie pomocy nie powiodło się.")});
-        QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Ostrzezenie);
-    } else {
-        QCOMPARE(s.m_dialogi.m_dokumenty, QStringList{s.Sciezka(otwarty)});
+    QStringList astrOtwierane;
+    for (const QString& strPlik : otwierane)
+        astrOtwierane << s.Sciezka(strPlik);
+    QCOMPARE(s.m_dialogi.m_dokumenty, astrOtwierane);
+    if (podrecznik == "-") {
         QCOMPARE(s.m_dialogi.Teksty(), QStringList());
+        return;
     }
+    QString strTekst = QStringLiteral("Uruchomienie pomocy nie powiodło się.");
+    if (!podrecznik.isEmpty())
+        strTekst +=
+            QStringLiteral("\n\nPodręcznik można otworzyć samodzielnie:\n") + s.Sciezka(podrecznik);
+    QCOMPARE(s.m_dialogi.Teksty(), QStringList{strTekst});
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Ostrzezenie);
 }
 
 QTEST_MAIN(CTestZakladek)

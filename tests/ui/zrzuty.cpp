@@ -1,6 +1,8 @@
 // Takes the screenshots of the window for the README and the manual: the real main window on
 // the bundled example, each tab, an attribute page with ticks and the progress dialog in the
-// middle of a run. Started by scripts/screenshots.sh under Xvfb; argument: the target folder.
+// middle of a run. Started by scripts/screenshots.sh under Xvfb; arguments: the target folder
+// and, optionally, a suffix for the names (the pictures at another display scaling), which also
+// adds a picture of the whole screen.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -61,10 +63,14 @@ bool Zrzut(const QWidget& okno, const QString& strPlik) {
 
 int main(int argc, char** argv) {
     QApplication aplikacja(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zrzuty_okna FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: zrzuty_okna FOLDER [SUFFIX]\n");
         return 2;
     }
+    const QString strDopisek = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    auto nazwa = [&strDopisek](const char* szNazwa) {
+        return QString::fromLatin1(szNazwa) + strDopisek + QStringLiteral(".png");
+    };
     PrzygotujAplikacje(aplikacja);
     const QDir cel(QString::fromLocal8Bit(argv[1]));
     // A folder with a plain name: its path shows in the pictures.
@@ -103,7 +109,20 @@ int main(int argc, char** argv) {
         if (n == ZakladkaAtrybuty)
             okno.PokazStrone(4);
         Czekaj([] { return true; });
-        bWszystkie &= Zrzut(okno, cel.filePath(QString(aszZakladki[n]) + ".png"));
+        bWszystkie &= Zrzut(okno, cel.filePath(nazwa(aszZakladki[n])));
+    }
+    // A page greyed out by a ticked group says why.
+    okno.PokazStrone(TypBUD);
+    Czekaj([] { return true; });
+    bWszystkie &= Zrzut(okno, cel.filePath(nazwa("strona_nieaktywna")));
+    if (!strDopisek.isEmpty()) {
+        okno.PokazZakladke(ZakladkaCele);
+        Czekaj([] { return true; });
+        const QPixmap ekran = okno.screen()->grabWindow(0);
+        const bool bZapisano = ekran.save(cel.filePath(nazwa("ekran")));
+        std::printf("%s %s\n", bZapisano ? "Saved" : "Could not save",
+                    qPrintable(cel.filePath(nazwa("ekran"))));
+        bWszystkie &= bZapisano;
     }
 
     okno.PokazZakladke(ZakladkaZrodla);
@@ -112,7 +131,7 @@ int main(int argc, char** argv) {
     okno.Przetwarzaj();
     QObject::connect(okno.Watek(), &CKelvorThread::wstrzymano, [&] { bWstrzymano = true; });
     Czekaj([&] { return bWstrzymano && okno.PostepDlg() && okno.PostepDlg()->isVisible(); });
-    bWszystkie &= bWstrzymano && Zrzut(okno, cel.filePath("postep.png"));
+    bWszystkie &= bWstrzymano && Zrzut(okno, cel.filePath(nazwa("postep")));
     okno.Anuluj();
     Czekaj([&] { return !okno.CzyFiltrowanie(); });
     tu.removeRecursively();
