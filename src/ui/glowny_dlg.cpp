@@ -343,15 +343,23 @@ void CGlownyDlg::PokazPomoc() {
     QString strNazwa = program.fileName();
     if (strNazwa.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive))
         strNazwa.chop(4);
+    // Beside the executable (a copy anywhere, the Windows installation), or where the Debian
+    // package puts the manual (/usr/bin/kelvor, /usr/share/doc/kelvor/kelvor.html).
+    const QString astrKatalogi[] = {program.absolutePath(),
+                                    program.absolutePath() + QStringLiteral("/../share/doc/kelvor")};
     QString strPodrecznik; // the first help file there is, which the clerk can open himself
-    for (const char* szRozszerzenie : {".chm", ".html"}) {
-        const QString strPlik = QDir(program.absolutePath()).filePath(strNazwa + szRozszerzenie);
-        if (!QFileInfo(strPlik).isFile())
-            continue;
-        if (m_dialogi.OtworzDokument(strPlik))
-            return;
-        if (strPodrecznik.isEmpty())
-            strPodrecznik = QDir::toNativeSeparators(strPlik);
+    for (const QString& strKatalog : astrKatalogi) {
+        for (const char* szRozszerzenie : {".chm", ".html"}) {
+            // Native separators: the path is handed to the system and shown to the clerk.
+            const QString strPlik = QDir::toNativeSeparators(
+                QDir::cleanPath(QDir(strKatalog).filePath(strNazwa + szRozszerzenie)));
+            if (!QFileInfo(strPlik).isFile())
+                continue;
+            if (m_dialogi.OtworzDokument(strPlik))
+                return;
+            if (strPodrecznik.isEmpty())
+                strPodrecznik = strPlik;
+        }
     }
     QString strTekst = QStringLiteral("Uruchomienie pomocy nie powiodło się.");
     if (!strPodrecznik.isEmpty())
