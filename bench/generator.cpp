@@ -9,6 +9,7 @@
 // premises and buildings sets off the whole chain of dependent removals, and the orphan pass
 // has real work. Polish letters are ISO-8859-2 bytes; lines end with CR LF.
 #include "generator.h"
+#include "losowanie.h"
 
 #include <array>
 #include <charconv>
@@ -21,24 +22,6 @@ namespace {
 
 using std::string_view;
 using Id = std::uint64_t;
-
-// Deterministic on every platform (the standard distributions are not).
-class CLosowanie {
-public:
-    explicit CLosowanie(unsigned nZiarno) : m_nStan(0x9E3779B97F4A7C15ull ^ nZiarno) {}
-    std::uint64_t Nastepna() {
-        m_nStan ^= m_nStan << 13;
-        m_nStan ^= m_nStan >> 7;
-        m_nStan ^= m_nStan << 17;
-        return m_nStan;
-    }
-    std::uint64_t Do(std::uint64_t n) { return Nastepna() % n; }
-    // True once in n draws on average.
-    bool Raz(std::uint64_t n) { return Do(n) == 0; }
-
-private:
-    std::uint64_t m_nStan;
-};
 
 // ISO-8859-2 texts ("\xA3" is Ł, "\xA6" Ś, "\xB6" ś, "\xEA" ę, "\xF3" ó, "\xB1" ą, "\xBF" ż,
 // "\xBC" ź, "\xE6" ć, "\xB3" ł, "\xF1" ń, "\xD3" Ó, "\xAF" Ż, "\xD1" Ń, "\xA1" Ą).

@@ -14,7 +14,7 @@ bash scripts/deps.sh clang libclang-rt-14-dev
 katalog=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$katalog" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVOR_FUZZ=ON \
     -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF -DKELVOR_OKNO=OFF >/dev/null
-cele=(czytnik run konfiguracja naglowek)
+cele=(czytnik run konfiguracja naglowek gml)
 cmake --build "$katalog" -j "$(nproc)" --target "${cele[@]/#/fuzz_}"
 
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1

@@ -6,16 +6,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev
 
 katalog=build-windows
 # The JSON headers are copied aside, so that the host's /usr/include stays out of the build.
 mkdir -p "$katalog/json"
 cp -r /usr/include/nlohmann "$katalog/json/"
+# The GML reader's expat, built once from Debian's sources (scripts/expat-mingw.sh).
+expat="$(bash scripts/expat-mingw.sh)"
 cmake -S . -B "$katalog" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
     -DKELVOR_TESTS=OFF -DKELVOR_BENCH=OFF -DKELVOR_OKNO=OFF -DKELVOR_JSON_DIR="$PWD/$katalog/json" \
-    >/dev/null
-cmake --build "$katalog" -j "$(nproc)" --target kelvor_swde kelvor_opcje kelvor_filtr kelvor-cli
+    -DEXPAT_INCLUDE_DIR="$expat/include" -DEXPAT_LIBRARY="$expat/lib/libexpat.a" >/dev/null
+cmake --build "$katalog" -j "$(nproc)" --target kelvor_swde kelvor_gml kelvor_opcje kelvor_filtr kelvor-cli
 program="$PWD/$katalog/bin/kelvor-cli.exe"
 echo "Built: $program"
 

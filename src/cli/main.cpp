@@ -350,7 +350,7 @@ int Sprawdz(const CArgumenty& argumenty) {
             return WYJSCIE_UZYCIE;
     }
     terminal::WlaczPrzerwania();
-    const CWynikSprawdzen wynik = SprawdzPliki(astrSciezki, obserwator);
+    const CWynikSprawdzenPlikow wynik = SprawdzPlikiDowolne(astrSciezki, obserwator);
     terminal::WylaczPrzerwania();
     if (wynik.m_bPrzerwano) {
         Wypisz(kodowanie::T("Przerwano sprawdzanie."), true);

@@ -8,17 +8,16 @@
 
 #include <nlohmann/json.hpp>
 
+#include "raport_wspolne.h"
 #include "swde/kodowanie.h"
 
 namespace {
 
+using raport::CNazwyRodzaju;
+using raport::Wiersze;
+
 using kodowanie::Cp1250DoUtf8;
 using Json = nlohmann::ordered_json;
-
-struct CNazwyRodzaju {
-    const char* szTekst;
-    const char* szJson;
-};
 
 constexpr std::array<CNazwyRodzaju, LICZBA_RODZAJOW_IDENTYFIKATOROW> RODZAJE = {{
     {"PESEL", "pesel"},
@@ -54,14 +53,6 @@ std::string TekstUwagi(const CUwagaStruktury& uwaga) {
     }
     return "sekcja " + strSekcja + strWiersz +
            " stoi za sekcją późniejszą (kolejność: SN; SP; ST; SO;)";
-}
-
-// " (wiersze 12, 40, …)": the lines kept, an ellipsis when there were more.
-std::string Wiersze(const std::vector<std::uint64_t>& anLinie, std::uint64_t nLiczba) {
-    std::string str = anLinie.size() == 1 ? " (wiersz " : " (wiersze ";
-    for (std::size_t i = 0; i < anLinie.size(); ++i)
-        str += (i == 0 ? "" : ", ") + std::to_string(anLinie[i]);
-    return str + (nLiczba > anLinie.size() ? ", …)" : ")");
 }
 
 // A line of the parts of a file's report, "  Name: text".
@@ -180,32 +171,19 @@ void DaneOsobowe(const CWynikSprawdzenia& w, CTekst& t) {
     }
     t.Wiersz("Dane osobowe: ZNALEZIONO " + std::to_string(w.m_nIdentyfikatory) + strZakres);
     for (const CGrupaIdentyfikatorow& g : w.m_identyfikatory) {
-        std::string str = std::string(Nazwy(g.m_eRodzaj).szTekst) + " " +
-                          GdzieIdentyfikator(g.m_strSymbol) + ": " + std::to_string(g.m_nLiczba) +
-                          " (";
-        for (std::size_t i = 0; i < g.m_wystapienia.size(); ++i)
-            str += (i == 0 ? "wiersz " : ", wiersz ") +
-                   std::to_string(g.m_wystapienia[i].m_nLinia) + ": " +
-                   g.m_wystapienia[i].m_strMaska;
-        t.Wiersz(str + (g.m_nLiczba > g.m_wystapienia.size() ? ", …)" : ")"), 2);
+        t.Wiersz(std::string(Nazwy(g.m_eRodzaj).szTekst) + " " + GdzieIdentyfikator(g.m_strSymbol) +
+                     ": " + std::to_string(g.m_nLiczba) +
+                     raport::Wystapienia(g.m_wystapienia, g.m_nLiczba),
+                 2);
     }
 }
 
 void Wynik(const CWynikSprawdzenia& w, CTekst& t) {
-    if (w.CzyBezUsterek()) {
-        t.Wiersz("Wynik: plik kompletny, bez danych osobowych");
-        return;
-    }
-    std::string str;
-    auto dodaj = [&](bool bUsterka, const char* szCzesc) {
-        if (bUsterka)
-            str += (str.empty() ? "" : ", ") + std::string(szCzesc);
-    };
-    dodaj(!w.CzyStrukturaCala(), "struktura");
-    dodaj(w.StanSum() == EStanSum::Niezgodne, "sumy kontrolne");
-    dodaj(w.CzyPrzeczytany() && !w.CzyOdwolaniaCale(), "odwołania");
-    dodaj(w.m_nIdentyfikatory > 0, "dane osobowe");
-    t.Wiersz("Wynik: USTERKI (" + str + ")");
+    t.Wiersz(raport::Werdykt(w.CzyBezUsterek(),
+                             {{!w.CzyStrukturaCala(), "struktura"},
+                              {w.StanSum() == EStanSum::Niezgodne, "sumy kontrolne"},
+                              {w.CzyPrzeczytany() && !w.CzyOdwolaniaCale(), "odwołania"},
+                              {w.m_nIdentyfikatory > 0, "dane osobowe"}}));
 }
 
 std::string TekstPliku(const CWynikSprawdzenia& w) {

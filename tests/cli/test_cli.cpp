@@ -435,6 +435,41 @@ TEST(KonsolaSprawdzanie, UsterkiKodyWyjsciaIMaskowanie) {
     EXPECT_EQ(katalog.Uruchom({"--check", "brak.swd", "inny_brak.swd"}).nKod, 2);
 }
 
+// GML files are chosen by content, whatever their name; a file of neither format is named so.
+TEST(KonsolaSprawdzanie, PlikiGml) {
+    CKatalog katalog;
+    const std::string strPoczatek =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gml:FeatureCollection "
+        "xmlns:gml=\"http://www.opengis.net/gml/3.2\" xmlns:egb=\"ewidencjaGruntowIBudynkow:1.0\" "
+        "xmlns:xlink=\"http://www.w3.org/1999/xlink\">\n";
+    const std::string strOsoba = "<gml:featureMember><egb:EGB_OsobaFizyczna gml:id=\"o1\">"
+                                 "<egb:pesel>" + IDENTYFIKATORY[0] + "</egb:pesel>"
+                                 "<egb:adresZameldowania xlink:href=\"a1\"/>"
+                                 "</egb:EGB_OsobaFizyczna></gml:featureMember>\n";
+    Zapisz(katalog / "dobry.swd", strPoczatek + "</gml:FeatureCollection>\n");
+    Zapisz(katalog / "osoba.gml", strPoczatek + strOsoba + "</gml:FeatureCollection>\n");
+    Zapisz(katalog / "inny.gml", "<?xml version=\"1.0\"?>\n<html/>\n");
+    const CWynik dobry = katalog.Uruchom({"--check", "dobry.swd"});
+    EXPECT_EQ(dobry.nKod, 0);
+    EXPECT_TRUE(Zawiera(dobry.strWyjscie, "format: GML, schemat EGiB brak"));
+    EXPECT_TRUE(Zawiera(dobry.strWyjscie, "Wynik: plik kompletny, bez danych osobowych"));
+    const CWynik osoba = katalog.Uruchom({"--check", "osoba.gml"});
+    EXPECT_EQ(osoba.nKod, 1);
+    EXPECT_FALSE(Zawiera(osoba.strWyjscie, IDENTYFIKATORY[0]));
+    EXPECT_TRUE(Zawiera(osoba.strWyjscie, "Wynik: USTERKI (odwołania, dane osobowe)"));
+    const CWynik inny = katalog.Uruchom({"--check", "inny.gml"});
+    EXPECT_EQ(inny.nKod, 2);
+    EXPECT_TRUE(Zawiera(inny.strWyjscie, "Plik nie jest plikiem SWDE ani GML"));
+    const CWynik json = katalog.Uruchom({"--check", "--json", "-q", "osoba.gml", "inny.gml"});
+    EXPECT_EQ(json.nKod, 1);
+    EXPECT_FALSE(Zawiera(json.strWyjscie, IDENTYFIKATORY[0]));
+    const auto j = nlohmann::json::parse(json.strWyjscie);
+    EXPECT_EQ(j["pliki"][0]["format"], "gml");
+    EXPECT_EQ(j["pliki"][0]["odwolania"]["nierozwiazane"], 1);
+    EXPECT_EQ(j["pliki"][0]["dane_osobowe"]["grupy"].size(), 2u);
+    EXPECT_EQ(j["pliki"][1]["otwarty"], false);
+}
+
 struct CWybor {
     Lista astrOpcje;         // on the command line
     std::string strBaza;     // -c under them; empty: none
