@@ -14,6 +14,7 @@ testy=OFF
 bash scripts/deps.sh g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix imagemagick \
     librsvg2-bin qt6-translations-l10n >&2
 qt=$(bash scripts/qt-windows.sh | tail -n 1)
+expat=$(bash scripts/expat-mingw.sh | tail -n 1)
 
 katalog="$projekt/build-windows/okno"
 mkdir -p "$katalog/json"
@@ -21,7 +22,8 @@ cp -r /usr/include/nlohmann "$katalog/json/"
 opcje=(-DCMAKE_BUILD_TYPE=Release -DKELVOR_BENCH=OFF -DKELVOR_TESTS=$testy
        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$projekt/cmake/mingw-w64.cmake"
-       -DKELVOR_JSON_DIR="$katalog/json")
+       -DKELVOR_JSON_DIR="$katalog/json"
+       -DEXPAT_INCLUDE_DIR="$expat/include" -DEXPAT_LIBRARY="$expat/lib/libexpat.a")
 [ "$testy" = ON ] && opcje+=(-DGTest_DIR="$projekt/build-windows/googletest/lib/cmake/GTest"
                              -DCMAKE_CROSSCOMPILING_EMULATOR=wine)
 cmake -S . -B "$katalog" "${opcje[@]}" >/dev/null
