@@ -27,9 +27,9 @@ opcje=(-DCMAKE_BUILD_TYPE=Release -DKELVOR_BENCH=OFF -DKELVOR_TESTS=$testy
 [ "$testy" = ON ] && opcje+=(-DGTest_DIR="$projekt/build-windows/googletest/lib/cmake/GTest"
                              -DCMAKE_CROSSCOMPILING_EMULATOR=wine)
 cmake -S . -B "$katalog" "${opcje[@]}" >/dev/null
-cmake --build "$katalog" -j "$(nproc)" >&2
 
-# What a program of the window needs beside it.
+# What a program of the window needs beside it, put there first: a test program is started
+# while it is built, to list its tests.
 bin="$katalog/bin"
 mkdir -p "$bin/platforms" "$bin/styles" "$bin/translations"
 qt_dll=(Qt6Core Qt6Gui Qt6Widgets)
@@ -41,4 +41,10 @@ cp -u /usr/share/qt6/translations/qtbase_pl.qm "$bin/translations/"
 for d in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     cp -u "$(x86_64-w64-mingw32-g++-posix -print-file-name=$d)" "$bin/"
 done
+
+# The programs and the window's tests; the engine's and console's tests run in the static build
+# of test-windows.sh.
+cele=(kelvor kelvor-cli)
+[ "$testy" = ON ] && cele+=($(cmake --build "$katalog" --target help | sed -n 's/^\.\.\. \(testy_ui_[a-z_]*\).*/\1/p'))
+cmake --build "$katalog" -j "$(nproc)" --target "${cele[@]}" podrecznik >&2
 echo "$bin"
