@@ -48,10 +48,13 @@ Function .onInit
     Abort
   ${EndIf}
   SetRegView 64
+  ; The Start-menu entries are every user's, as the program in Program Files is.
+  SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Section "KELVOR" SekcjaProgram
