@@ -2,6 +2,10 @@
 # The Windows tests: cross-builds GoogleTest (from the sources Debian ships in googletest) and
 # expat (from Debian's source package, scripts/expat-mingw.sh), the engine, kelvor-cli and every engine and console test with mingw-w64 into build-windows/, and
 # runs the tests under wine through ctest. Installs mingw-w64 and wine when they are missing.
+# Then the window: kelvor.exe and the window's tests built against the Qt of
+# scripts/qt-windows.sh (built first when its cache is missing) and run under wine on Qt's
+# offscreen platform.
+#   --bez-okna   the engine and console tests only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,3 +41,12 @@ wineboot --init >/dev/null 2>&1 || true
 cmake --build "$katalog/build" -j "$(nproc)"
 cd "$katalog/build"
 ctest --output-on-failure -j "$(nproc)"
+
+[ "${1:-}" = "--bez-okna" ] && exit 0
+cd "$katalog/.."
+bin=$(bash scripts/windows-okno.sh --testy | tail -n 1)
+cd "$bin/.."
+if ! ctest --output-on-failure -R '^ui_'; then
+    for raport in ui_*.txt; do echo "== $raport"; tr -d '\r' < "$raport" | grep -v '^PASS' || true; done
+    exit 1
+fi

@@ -65,7 +65,7 @@ bool SciezkaSilnika(const std::string& strUtf8, std::string& strCp1250) {
 bool WczytajKonfiguracjeBazowa(const CArgumenty& argumenty, COpcjeFiltrowania& opcje) {
     std::string strSciezka;
     if (argumenty.m_strKonfiguracja.empty()) {
-        strSciezka = SciezkaDomyslnejKonfiguracji();
+        strSciezka = MiejsceKonfiguracji().m_strOdczyt;
         if (argumenty.CzyWybranoFiltry() || !platforma::Istnieje(strSciezka))
             return true;
     } else if (!SciezkaSilnika(argumenty.m_strKonfiguracja, strSciezka)) {

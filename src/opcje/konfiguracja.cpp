@@ -222,6 +222,31 @@ std::string SciezkaDomyslnejKonfiguracji() {
     return strProgram.substr(0, n) + platforma::Separator() + NazwaPlikuDomyslnego();
 }
 
+CMiejsceKonfiguracji MiejsceKonfiguracji(const std::string& strKatalogProgramu,
+                                         bool bKatalogZapisywalny) {
+    const std::string strObok = strKatalogProgramu.empty()
+                                    ? NazwaPlikuDomyslnego()
+                                    : strKatalogProgramu + platforma::Separator() +
+                                          NazwaPlikuDomyslnego();
+    const std::string strKatalogUzytkownika = platforma::KatalogUstawienUzytkownika();
+    if (bKatalogZapisywalny || strKatalogUzytkownika.empty())
+        return {strObok, strObok};
+    const std::string strWlasny =
+        strKatalogUzytkownika + platforma::Separator() + NazwaPlikuDomyslnego();
+    return {platforma::Istnieje(strWlasny) ? strWlasny : strObok, strWlasny};
+}
+
+CMiejsceKonfiguracji MiejsceKonfiguracji(const std::string& strKatalogProgramu) {
+    return MiejsceKonfiguracji(strKatalogProgramu,
+                               platforma::MoznaTworzycPliki(strKatalogProgramu));
+}
+
+CMiejsceKonfiguracji MiejsceKonfiguracji() {
+    const std::string strProgram = platforma::SciezkaProgramu();
+    const std::size_t n = platforma::OstatniSeparator(strProgram);
+    return MiejsceKonfiguracji(n == std::string::npos ? std::string() : strProgram.substr(0, n));
+}
+
 int LiczbaZTekstu(std::string_view strTekst, int nNajwieksza) {
     // Only plain decimal digits within the range: a sign, a hexadecimal form or an overflow
     // would otherwise read silently as every bit or as none.
@@ -340,6 +365,14 @@ EWynikKonfiguracji ZapiszKonfiguracje(const COpcjeFiltrowania& opcje,
     const std::string strPlik = strSciezka.empty() ? SciezkaDomyslnejKonfiguracji() : strSciezka;
     return ZapiszPlikKonfiguracji(opcje, strPlik) ? EWynikKonfiguracji::Wykonano
                                                   : EWynikKonfiguracji::OdmowaZapisu;
+}
+
+EWynikKonfiguracji ZapiszKonfiguracjeDomyslna(const COpcjeFiltrowania& opcje,
+                                              const CMiejsceKonfiguracji& miejsce) {
+    const std::string strKatalog = FolderSciezki(miejsce.m_strZapis);
+    if (!strKatalog.empty() && !platforma::Istnieje(strKatalog))
+        platforma::UtworzKatalogi(strKatalog);
+    return ZapiszKonfiguracje(opcje, miejsce.m_strZapis);
 }
 
 EWynikKonfiguracji WczytajKonfiguracje(COpcjeFiltrowania& opcje, const std::string& strSciezka) {

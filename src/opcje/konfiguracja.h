@@ -24,6 +24,26 @@ const std::string& TekstWyniku(EWynikKonfiguracji eWynik);
 // The default file "KELVOR.cfg" in the folder of the running executable.
 std::string SciezkaDomyslnejKonfiguracji();
 
+// Where the default configuration is read at start and written at close. A copy of the program
+// in a folder the user can write keeps it beside the executable. An installed program's folder
+// (Program Files, /usr/bin) is not the clerk's to write: the settings then live in the user's
+// own folder (%APPDATA%\KELVOR, ~/.config/kelvor), and a KELVOR.cfg installed beside the
+// executable gives the settings until the user's own file exists.
+struct CMiejsceKonfiguracji {
+    std::string m_strOdczyt;
+    std::string m_strZapis;
+};
+CMiejsceKonfiguracji MiejsceKonfiguracji(const std::string& strKatalogProgramu,
+                                         bool bKatalogZapisywalny);
+// The same, the folder tried with a probe file.
+CMiejsceKonfiguracji MiejsceKonfiguracji(const std::string& strKatalogProgramu);
+// The same for the running executable.
+CMiejsceKonfiguracji MiejsceKonfiguracji();
+// Writes the default configuration to its place, making the user's settings folder first when
+// it is not there yet.
+EWynikKonfiguracji ZapiszKonfiguracjeDomyslna(const COpcjeFiltrowania& opcje,
+                                              const CMiejsceKonfiguracji& miejsce);
+
 // Writes the options to the file (the default file for an empty path); nothing is written when
 // the file cannot be.
 EWynikKonfiguracji ZapiszKonfiguracje(const COpcjeFiltrowania& opcje,

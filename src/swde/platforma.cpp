@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -519,6 +520,52 @@ std::string SciezkaProgramu() {
     const fs::path sciezka = fs::read_symlink("/proc/self/exe", blad);
     return blad ? std::string() : TekstSciezki(sciezka);
 #endif
+}
+
+bool MoznaTworzycPliki(const std::string& strKatalog) {
+    // A probe of a name no other file has, made new and removed again: the only test that
+    // answers for every system, file system and kind of access right alike.
+    const fs::path katalog = Sciezka(strKatalog.empty() ? std::string(".") : strKatalog);
+    for (int n = 0; n < 100; ++n) {
+        const fs::path proba = katalog / ("KELVOR_PROBA_" + std::to_string(n) + ".tmp");
+        std::error_code blad;
+        if (fs::exists(proba, blad) || blad)
+            continue;
+        std::FILE* pPlik = UtworzNowy(proba);
+        if (!pPlik) {
+            if (fs::exists(proba, blad))
+                continue; // another process probes the same folder
+            return false;
+        }
+        std::fclose(pPlik);
+        fs::remove(proba, blad);
+        return true;
+    }
+    return false;
+}
+
+std::string KatalogUstawienUzytkownika() {
+#ifdef _WIN32
+    const wchar_t* szDane = _wgetenv(L"APPDATA");
+    if (!szDane || !*szDane)
+        return {};
+    return TekstSciezki(fs::path(szDane) / L"KELVOR");
+#else
+    const char* szXdg = std::getenv("XDG_CONFIG_HOME");
+    if (szXdg && *szXdg == '/')
+        return TekstSciezki(fs::path(szXdg) / "kelvor");
+    const char* szDom = std::getenv("HOME");
+    if (!szDom || !*szDom)
+        return {};
+    return TekstSciezki(fs::path(szDom) / ".config" / "kelvor");
+#endif
+}
+
+bool UtworzKatalogi(const std::string& strKatalog) {
+    std::error_code blad;
+    const fs::path katalog = Sciezka(strKatalog);
+    fs::create_directories(katalog, blad);
+    return fs::is_directory(katalog, blad);
 }
 
 // ---- Time ----------------------------------------------------------------------------------

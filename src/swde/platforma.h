@@ -111,6 +111,14 @@ std::string KluczPliku(const std::string& strSciezka);
 // Full path of the running executable.
 std::string SciezkaProgramu();
 
+// Whether files can be created in this folder (a probe file is made and removed again).
+bool MoznaTworzycPliki(const std::string& strKatalog);
+// The user's own folder for the program's settings: %APPDATA%\KELVOR on Windows,
+// $XDG_CONFIG_HOME/kelvor or ~/.config/kelvor elsewhere; empty when the system names none.
+std::string KatalogUstawienUzytkownika();
+// Creates a folder and its missing parents; true when the folder is there afterwards.
+bool UtworzKatalogi(const std::string& strKatalog);
+
 // Current time as 64-bit seconds.
 std::int64_t Teraz();
 // Local time formatted with strftime; empty when it cannot be formatted.

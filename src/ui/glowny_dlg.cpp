@@ -81,7 +81,7 @@ CGlownyDlg::CGlownyDlg(CDialogi& dialogi, const QString& strProgram, QWidget* pR
 #endif
 
     WyczyscNaglowki();
-    m_eKonfiguracjaStartu = PrzygotujKlucze(m_opcje, Cp(SciezkaKonfiguracji()));
+    m_eKonfiguracjaStartu = PrzygotujKlucze(m_opcje, MiejsceKonfiguracji().m_strOdczyt);
     OdswiezOpcje();
     PokazZakladke(ZakladkaZrodla);
     m_pListaZrodlowa->Lista()->setFocus();
@@ -91,8 +91,9 @@ CGlownyDlg::~CGlownyDlg() {
     delete m_pWatek; // stops and waits for a worker still running
 }
 
-QString CGlownyDlg::SciezkaKonfiguracji() const {
-    return QDir::toNativeSeparators(QFileInfo(m_strProgram).absolutePath() + "/KELVOR.cfg");
+CMiejsceKonfiguracji CGlownyDlg::MiejsceKonfiguracji() const {
+    return ::MiejsceKonfiguracji(
+        Cp(QDir::toNativeSeparators(QFileInfo(m_strProgram).absolutePath())));
 }
 
 // ---- Building ------------------------------------------------------------------------------
@@ -319,7 +320,7 @@ void CGlownyDlg::closeEvent(QCloseEvent* pZdarzenie) {
         pZdarzenie->ignore();
         return;
     }
-    const EWynikKonfiguracji eWynik = ZapiszKonfiguracje(m_opcje, Cp(SciezkaKonfiguracji()));
+    const EWynikKonfiguracji eWynik = ZapiszKonfiguracjeDomyslna(m_opcje, MiejsceKonfiguracji());
     if (eWynik != EWynikKonfiguracji::Wykonano)
         Komunikat(TekstWyniku(eWynik), EIkona::Ostrzezenie);
     pZdarzenie->accept();
@@ -342,15 +343,23 @@ void CGlownyDlg::PokazPomoc() {
     QString strNazwa = program.fileName();
     if (strNazwa.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive))
         strNazwa.chop(4);
+    // Beside the executable (a copy anywhere, the Windows installation), or where the Debian
+    // package puts the manual (/usr/bin/kelvor, /usr/share/doc/kelvor/kelvor.html).
+    const QString astrKatalogi[] = {program.absolutePath(),
+                                    program.absolutePath() + QStringLiteral("/../share/doc/kelvor")};
     QString strPodrecznik; // the first help file there is, which the clerk can open himself
-    for (const char* szRozszerzenie : {".chm", ".html"}) {
-        const QString strPlik = QDir(program.absolutePath()).filePath(strNazwa + szRozszerzenie);
-        if (!QFileInfo(strPlik).isFile())
-            continue;
-        if (m_dialogi.OtworzDokument(strPlik))
-            return;
-        if (strPodrecznik.isEmpty())
-            strPodrecznik = QDir::toNativeSeparators(strPlik);
+    for (const QString& strKatalog : astrKatalogi) {
+        for (const char* szRozszerzenie : {".chm", ".html"}) {
+            // Native separators: the path is handed to the system and shown to the clerk.
+            const QString strPlik = QDir::toNativeSeparators(
+                QDir::cleanPath(QDir(strKatalog).filePath(strNazwa + szRozszerzenie)));
+            if (!QFileInfo(strPlik).isFile())
+                continue;
+            if (m_dialogi.OtworzDokument(strPlik))
+                return;
+            if (strPodrecznik.isEmpty())
+                strPodrecznik = strPlik;
+        }
     }
     QString strTekst = QStringLiteral("Uruchomienie pomocy nie powiodło się.");
     if (!strPodrecznik.isEmpty())
@@ -359,7 +368,8 @@ void CGlownyDlg::PokazPomoc() {
 }
 
 void CGlownyDlg::PokazInformacje() {
-    m_dialogi.Komunikat(this, QStringLiteral("Kelvor Wersja 2.4"), EIkona::Program,
+    // The program's version without its patch number: "Kelvor Wersja 2.4" for 2.4.x.
+    m_dialogi.Komunikat(this, QStringLiteral("Kelvor Wersja " KELVOR_WERSJA_KROTKA), EIkona::Program,
                         QStringLiteral("KELVOR - informacje"));
 }
 

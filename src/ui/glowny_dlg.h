@@ -45,7 +45,7 @@ public:
     bool CzyFiltrowanie() const { return m_pWatek || m_pPostepDlg; }
     CKelvorThread* Watek() const { return m_pWatek; }
     CPostepDlg* PostepDlg() const { return m_pPostepDlg; }
-    QString SciezkaKonfiguracji() const;
+    CMiejsceKonfiguracji MiejsceKonfiguracji() const;
     // The next run pauses by itself at this point (tests, screenshots).
     void UstawPrzystanek(const CPrzystanek& przystanek) { m_przystanek = przystanek; }
 

@@ -1,12 +1,14 @@
 // The configuration file: exact bytes, reading rules, bad input and the load/save commands.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <utility>
 
 #include "opcje/konfiguracja.h"
 #include "opcje/opcje.h"
 #include "swde/kodowanie.h"
+#include "swde/platforma.h"
 #include "wspolne/katalog_testowy.h"
 
 namespace fs = std::filesystem;
@@ -242,6 +244,64 @@ TEST(Konfiguracja, StartUpLoadAndSave) {
     EXPECT_EQ(opcje.m_strPlikKonfiguracji + opcje.m_strKatalogKonfiguracji,
               katalog("zapis.cfg") + "K:\\");
     EXPECT_FALSE(opcje.m_bZmienione);
+}
+
+// An installed program (its folder not the clerk's to write) keeps its settings in the user's
+// own folder: the KELVOR.cfg installed beside it gives the first start's settings, what is
+// saved at close is what the next start reads, and the installed file stays as it was.
+TEST(Konfiguracja, InstalledProgramKeepsSettingsInUsersFolder) {
+    testy::CKatalog katalog;
+    const std::string strUstawienia = katalog("ustawienia");
+#ifdef _WIN32
+    const char* szZmienna = "APPDATA";
+    const std::string strKatalogUzytkownika = strUstawienia + "\\KELVOR";
+    auto ustaw = [](const char* szNazwa, const char* szWartosc) { _putenv_s(szNazwa, szWartosc); };
+#else
+    const char* szZmienna = "XDG_CONFIG_HOME";
+    const std::string strKatalogUzytkownika = strUstawienia + "/kelvor";
+    auto ustaw = [](const char* szNazwa, const char* szWartosc) { setenv(szNazwa, szWartosc, 1); };
+#endif
+    const char* szPoprzednia = std::getenv(szZmienna);
+    const std::string strPoprzednia = szPoprzednia ? szPoprzednia : "";
+    ustaw(szZmienna, strUstawienia.c_str());
+    EXPECT_EQ(platforma::KatalogUstawienUzytkownika(), strKatalogUzytkownika);
+
+    const std::string strProgram = katalog("program");
+    fs::create_directories(strProgram);
+    const std::string strZainstalowany = katalog("program") + static_cast<char>(
+        fs::path::preferred_separator) + "KELVOR.cfg";
+    testy::Zapisz(strZainstalowany, "JEW 3\r\n");
+    const std::string strWlasny = strKatalogUzytkownika + static_cast<char>(
+        fs::path::preferred_separator) + "KELVOR.cfg";
+
+    const CMiejsceKonfiguracji przenosny = MiejsceKonfiguracji(strProgram);
+    EXPECT_EQ(przenosny.m_strOdczyt + "|" + przenosny.m_strZapis,
+              strZainstalowany + "|" + strZainstalowany);
+    EXPECT_EQ(katalog.Pliki("program"), std::vector<std::string>{"KELVOR.cfg"}); // no probe left
+    testy::Zapisz(katalog("plik"), "");
+    EXPECT_FALSE(platforma::MoznaTworzycPliki(katalog("plik")));
+
+    COpcjeFiltrowania opcje;
+    const CMiejsceKonfiguracji pierwszy = MiejsceKonfiguracji(strProgram, false);
+    EXPECT_EQ(pierwszy.m_strOdczyt + "|" + pierwszy.m_strZapis, strZainstalowany + "|" + strWlasny);
+    ASSERT_EQ(PrzygotujKlucze(opcje, pierwszy.m_strOdczyt), W::Wykonano);
+    EXPECT_EQ(opcje.Maska(1), 3);
+    opcje.KliknijAtrybut(2, 0, true);
+    ASSERT_EQ(ZapiszKonfiguracjeDomyslna(opcje, pierwszy), W::Wykonano);
+
+    COpcjeFiltrowania poStarcie;
+    const CMiejsceKonfiguracji drugi = MiejsceKonfiguracji(strProgram, false);
+    EXPECT_EQ(drugi.m_strOdczyt, strWlasny);
+    ASSERT_EQ(PrzygotujKlucze(poStarcie, drugi.m_strOdczyt), W::Wykonano);
+    EXPECT_EQ(TekstKonfiguracji(poStarcie), TekstKonfiguracji(opcje));
+    EXPECT_EQ(testy::Czytaj(strZainstalowany), "JEW 3\r\n");
+
+    if (szPoprzednia)
+        ustaw(szZmienna, strPoprzednia.c_str());
+#ifndef _WIN32
+    else
+        unsetenv(szZmienna);
+#endif
 }
 
 } // namespace
