@@ -18,7 +18,8 @@ expat=$(bash scripts/expat-mingw.sh | tail -n 1)
 
 katalog="$projekt/build-windows/okno"
 mkdir -p "$katalog/json"
-cp -r /usr/include/nlohmann "$katalog/json/"
+# Copied only when newer, so that an unchanged build is not relinked.
+cp -ru /usr/include/nlohmann "$katalog/json/"
 opcje=(-DCMAKE_BUILD_TYPE=Release -DKELVOR_BENCH=OFF -DKELVOR_TESTS=$testy
        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$projekt/cmake/mingw-w64.cmake"
