@@ -565,7 +565,9 @@ void CPorownanie::Raport() {
     // The header fields side by side.
     for (const auto& [strKod, strWartosc] : m_strony[STARY].m_naglowek)
         m_wynik.m_naglowek.push_back({strKod, strWartosc, {}});
-    for (const auto& [strKod, strWartosc] : m_strony[NOWY].m_naglowek) {
+    for (const auto& pole : m_strony[NOWY].m_naglowek) {
+        const std::string& strKod = pole.first;
+        const std::string& strWartosc = pole.second;
         const auto it = std::find_if(m_wynik.m_naglowek.begin(), m_wynik.m_naglowek.end(),
                                      [&](const CPoleNaglowkaPorownania& p) {
                                          return p.m_strKod == strKod && p.m_strNowy.empty();

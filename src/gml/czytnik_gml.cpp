@@ -242,7 +242,8 @@ void CCzytnikGml::CDane::Start(const XML_Char* szNazwa, const XML_Char** aszAtry
         // range stands for its member, as in gml:featureMembers, and the member stays.
         if (bObiektGotowy) {
             obiekt.m_zakresCzlonka = obiekt.m_zakres;
-            obiekt.m_nOdstep = nKoniecStartuCzlonka;
+            if (!bWspolny) // the first one; a later one keeps the blank after the one before it
+                obiekt.m_nOdstep = nKoniecStartuCzlonka;
             pSluchacz->Obiekt(obiekt);
             bObiektGotowy = false;
             bWspolny = true;

@@ -87,21 +87,22 @@ TEST(CzytnikGml, ZakresyPozwalajaWyciacObiektIWlasciwosc) {
     }
 }
 
-// Two features in one member (not what the schema allows) are both handed out, each with a
-// range of its own, so that cutting one never takes the other with it.
-TEST(CzytnikGml, DwaObiektyWJednymCzlonku) {
+// Several features in one member (not what the schema allows) are all handed out, each with a
+// range of its own, so that cutting one never takes another with it.
+TEST(CzytnikGml, KilkaObiektowWJednymCzlonku) {
     const std::string str = Plik("<gml:featureMember><egb:A gml:id=\"a\"/> <egb:B gml:id=\"b\"/>"
-                                 "</gml:featureMember>");
+                                 "\n <egb:C gml:id=\"c\"/></gml:featureMember>");
     const std::vector<CObiekt> obiekty = Czytaj(str);
-    ASSERT_EQ(obiekty.size(), 2u);
+    ASSERT_EQ(obiekty.size(), 3u);
     EXPECT_EQ(obiekty[0].m_strGmlId, "a");
     EXPECT_EQ(obiekty[1].m_strGmlId, "b");
-    // Either cut leaves the member with the other feature in it.
+    EXPECT_EQ(obiekty[2].m_strGmlId, "c");
+    // Any cut leaves the member with the other features in it.
     for (const CObiekt& o : obiekty) {
         std::string strBez = str;
         strBez.erase(o.m_nOdstep, o.m_zakresCzlonka.m_nKoniec - o.m_nOdstep);
         const std::vector<CObiekt> reszta = Czytaj(strBez);
-        ASSERT_EQ(reszta.size(), 1u);
+        ASSERT_EQ(reszta.size(), 2u);
         EXPECT_NE(reszta[0].m_strGmlId, o.m_strGmlId);
         EXPECT_EQ(Bajty(strBez, reszta[0].m_zakres), "<egb:" + reszta[0].m_strKlasa + " gml:id=\"" +
                                                           reszta[0].m_strGmlId + "\"/>");
