@@ -48,8 +48,8 @@ bool CCzytnikSWDE::Otworz(const std::string& strSciezka) {
     return true;
 }
 
-void CCzytnikSWDE::UstawKomentarze(std::function<void(std::string_view)> komentarze) {
-    m_komentarze = std::move(komentarze);
+void CCzytnikSWDE::UstawPominiete(std::function<void(std::string_view)> pominiete) {
+    m_pominiete = std::move(pominiete);
 }
 
 void CCzytnikSWDE::Zamknij() {
@@ -150,16 +150,17 @@ std::string_view CCzytnikSWDE::NastepnyZnaczacy(bool bPozycja, bool& bCzysty) {
         const std::size_t n = strLinia.size();
         if (n >= 2 && strLinia[n - 1] == '\r' && !JestBialy(strLinia[n - 2]) &&
             !JestBialy(strLinia[0]) && m_bufor[m_nPozycjaWBuforze - 1] == '\n' &&
-            !JestKomentarzem(strLinia))
-            return strLinia.substr(0, n - 1);
-        bCzysty = false;
-        strLinia = Przytnij(strLinia);
-        if (JestKomentarzem(strLinia)) {
-            if (m_komentarze)
-                m_komentarze(strLinia);
-        } else if (!strLinia.empty()) {
-            return strLinia;
+            !JestKomentarzem(strLinia)) {
+            m_strJakStoi = strLinia.substr(0, n - 1);
+            return m_strJakStoi;
         }
+        bCzysty = false;
+        m_strJakStoi = strLinia.ends_with('\r') ? strLinia.substr(0, n - 1) : strLinia;
+        strLinia = Przytnij(strLinia);
+        if (!strLinia.empty() && !JestKomentarzem(strLinia))
+            return strLinia;
+        if (m_pominiete)
+            m_pominiete(m_strJakStoi);
     }
 }
 
@@ -202,10 +203,7 @@ bool CCzytnikSWDE::ZnajdzSekcje(format::ESekcja eSekcja) {
     const int nSzukana = static_cast<int>(eSekcja);
     for (;;) {
         const std::string_view strLinia = NastepnyZnaczacy(false);
-        int nSekcja = -1;
-        for (int n = 0; n <= static_cast<int>(ESekcja::SO); ++n)
-            if (strLinia.starts_with(format::Znacznik(static_cast<ESekcja>(n))))
-                nSekcja = n;
+        const int nSekcja = format::SekcjaPoczatku(strLinia);
         if (nSekcja == nSzukana && nSekcja > m_nSekcja) {
             m_nSekcja = nSekcja;
             return true;
@@ -239,6 +237,15 @@ bool CCzytnikSWDE::CzytajWierszSekcji(std::string& strWiersz) {
         throw CSWDEException(EBlad::FormatPliku, {}, m_nLinia, m_nPozycja);
     if (JestKoncemSekcji(strLinia))
         return false;
+    if (const int nSekcja = format::SekcjaPoczatku(strLinia); nSekcja >= 0) {
+        // A header section without its end line ends where the next section starts; any other
+        // section start would swallow a section.
+        if (m_nSekcja != static_cast<int>(format::ESekcja::SN) ||
+            nSekcja != static_cast<int>(format::ESekcja::SP))
+            BladKolejnosci();
+        Cofnij();
+        return false;
+    }
     strWiersz.assign(strLinia);
     return true;
 }
@@ -287,16 +294,13 @@ bool CCzytnikSWDE::CzytajRekord(Rekord& rekord) {
         strLinia = DlugaDroga(wiersze, bCzysty);
     if (JestKoncemSekcji(strLinia)) {
         m_nPozycja = m_nPoczatekBufora + m_nPozycjaWBuforze;
-        if (m_nSekcja == static_cast<int>(format::ESekcja::SO)) {
-            // Only the file end line may follow the last section.
-            strLinia = NastepnyZnaczacy(true);
-            if (!strLinia.empty() && !strLinia.starts_with(format::POCZATEK_KONCA_PLIKU))
-                BladKolejnosci();
-            if (!strLinia.empty())
-                Cofnij();
-        }
+        if (m_nSekcja == static_cast<int>(format::ESekcja::SO))
+            CzytajKoniecPliku();
         return false;
     }
+    // A section whose end line is missing: the next one would be read as its records.
+    if (format::SekcjaPoczatku(strLinia) >= 0)
+        BladKolejnosci();
     // The whole record stays in the chunk: a reload keeps it from its header on.
     m_nKotwica = static_cast<std::size_t>(strLinia.data() - m_bufor.data());
     const std::uint64_t nLiniaNaglowka = m_nLinia;
@@ -320,8 +324,11 @@ bool CCzytnikSWDE::CzytajRekord(Rekord& rekord) {
         wiersze.push_back(strLinia);
         if (strLinia[0] == 'X')
             break;
-        if (!KODY_ELEMENTOW.Jest(strLinia[0], strLinia.size() > 1 ? strLinia[1] : '\0'))
+        if (!KODY_ELEMENTOW.Jest(strLinia[0], strLinia.size() > 1 ? strLinia[1] : '\0')) {
+            if (format::SekcjaPoczatku(strLinia) >= 0)
+                BladKolejnosci();
             JestKoncemRekordu(strLinia); // error 4
+        }
     }
     m_nKotwica = SIZE_MAX;
     m_nPozycja = m_nPoczatekBufora + m_nPozycjaWBuforze;
@@ -334,11 +341,31 @@ bool CCzytnikSWDE::CzytajRekord(Rekord& rekord) {
     return true;
 }
 
+// Only the file end line may follow the last section, and after it nothing but blank and
+// comment lines (and the DOS end-of-file mark): data there would be lost without a word.
+void CCzytnikSWDE::CzytajKoniecPliku() {
+    std::string_view strLinia = NastepnyWymagany();
+    if (!strLinia.starts_with(format::POCZATEK_KONCA_PLIKU))
+        BladKolejnosci();
+    m_nSekcja = KONIEC_PLIKU;
+    while (!(strLinia = NastepnyZnaczacy(true)).empty())
+        if (strLinia != format::ZNAK_KONCA_DOS)
+            BladKolejnosci();
+}
+
 std::string_view CCzytnikSWDE::CzytajWiersz() {
+    const std::string_view strLinia = NastepnyWiersz();
+    if (strLinia.empty())
+        throw CSWDEException(EBlad::KoniecDanych);
+    return strLinia;
+}
+
+std::string_view CCzytnikSWDE::NastepnyWiersz() {
     std::string_view strLinia;
     if (!KrotkaDroga(strLinia))
-        return NastepnyWymagany();
+        return NastepnyZnaczacy(true);
     m_nPozycja = m_nPoczatekBufora + m_nPozycjaWBuforze;
+    m_strJakStoi = strLinia;
     return strLinia;
 }
 

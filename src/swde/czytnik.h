@@ -4,8 +4,9 @@
 // error was found and how far the reading has got.
 //
 // No significant line is passed over unread: between the file's first line, the sections and
-// the file end line only comments may stand, and the sections come once each in the order SN,
-// SP, ST, SO. Anything else is error 1 with the line and position where it stands.
+// the file end line, and after that line, only comments may stand; the sections come once each
+// in the order SN, SP, ST, SO, each ended by its end line before the next starts. Anything
+// else is error 1 with the line and position where it stands.
 #pragma once
 
 #include <cstddef>
@@ -42,22 +43,31 @@ public:
     // false and leaves that line to be read next. Sections before the one asked for are read
     // through. For "ST;" and "SO;", running out of data is error 9.
     bool ZnajdzSekcje(format::ESekcja eSekcja);
-    // The next line of the line section found. False at its end line; the end of the file
-    // inside the section is error 1.
+    // The next line of the line section found. False at its end line, and in the header
+    // section also at the start line of "SP;", which is then read next (a header section that
+    // lacks its end line ends there). The end of the file inside the section, or any other
+    // section start line, is error 1.
     bool CzytajWierszSekcji(std::string& strWiersz);
     // The next record of the record section found: header, element lines and end line as
     // read, as views into the chunk that hold until the next read (the chunk keeps the whole
-    // record). False at the section's end line; after the "SO;" section only the file end line
-    // may follow. Error 4 for a line that is no element line.
+    // record). False at the section's end line. The end of the "SO;" section also reads the
+    // file end line (error 9 without it) and the rest of the file, where only blank and
+    // comment lines may stand. Error 4 for a line that is no element line; error 1 for a
+    // section start line, which tells that the section's end line is missing.
     bool CzytajRekord(Rekord& rekord);
     // The next significant line in file order; it holds until the next read. Error 9 when no
     // line is left.
     std::string_view CzytajWiersz();
+    // The same, but empty when no line is left.
+    std::string_view NastepnyWiersz();
+    // The line CzytajWiersz or NastepnyWiersz gave last as it stands in the file: untrimmed,
+    // without its line end (LF or CR LF). It holds until the next read.
+    std::string_view JakStoi() const { return m_strJakStoi; }
 
-    // Every comment line ("C;") skipped from now on is handed, trimmed, to the function while
-    // Linia() is its line number; the function must not read from this reader. An empty
-    // function hands none on.
-    void UstawKomentarze(std::function<void(std::string_view)> komentarze);
+    // Every line skipped from now on (blank or comment, "C;") is handed as it stands, without
+    // its line end, to the function while Linia() is its line number; the function must not
+    // read from this reader. An empty function hands none on.
+    void UstawPominiete(std::function<void(std::string_view)> pominiete);
 
     // Physical lines taken since opening or rewinding, blank and comment lines included.
     std::uint64_t Linia() const { return m_nLinia; }
@@ -96,6 +106,10 @@ private:
     void Cofnij();
     // Error 1 for the line just read, with its line number and the position just past it.
     [[noreturn]] void BladKolejnosci() const;
+    // The file end line and what follows it, after the last section's end line.
+    void CzytajKoniecPliku();
+
+    static constexpr int KONIEC_PLIKU = 4; // m_nSekcja once the file end line has been read
 
     platforma::CPlikWejsciowy m_plik;
     std::size_t m_nRozmiarPorcji;
@@ -110,8 +124,10 @@ private:
     bool m_bOstatniaPorcja = false;        // the chunk that reaches the end of the file is loaded
     std::uint64_t m_nPoczatekLinii = 0;    // file offset of the last line read
     int m_nSekcja = -2;                    // -2 before the header line, -1 after it, else the
-                                           // section whose start line was read last
+                                           // section whose start line was read last, or
+                                           // KONIEC_PLIKU
     std::uint64_t m_nPrzeladowania = 0;    // chunks loaded, so that a reader can tell a reload
     std::vector<std::uint64_t> m_anLinie;  // where the record's lines start, while it is read
-    std::function<void(std::string_view)> m_komentarze;
+    std::function<void(std::string_view)> m_pominiete;
+    std::string_view m_strJakStoi;         // the last line taken, as it stands
 };

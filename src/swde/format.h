@@ -27,6 +27,25 @@ constexpr std::string_view Znacznik(ESekcja eSekcja) {
     return "SO;";
 }
 
+// The section whose start line the line is ("SN;" ... "SO;" as its first three characters), or
+// -1 for any other line.
+constexpr int SekcjaPoczatku(std::string_view str) {
+    if (str.size() < 3 || str[0] != 'S' || str[2] != ';')
+        return -1;
+    switch (str[1]) {
+    case 'N':
+        return static_cast<int>(ESekcja::SN);
+    case 'P':
+        return static_cast<int>(ESekcja::SP);
+    case 'T':
+        return static_cast<int>(ESekcja::ST);
+    case 'O':
+        return static_cast<int>(ESekcja::SO);
+    default:
+        return -1;
+    }
+}
+
 // A section is read line by line (SN, SP) or record by record (ST, SO).
 constexpr bool JestSekcjaWierszy(ESekcja eSekcja) {
     return eSekcja == ESekcja::SN || eSekcja == ESekcja::SP;
@@ -38,6 +57,8 @@ inline constexpr std::string_view KONIEC_PLIKU = "SWDEX;";
 inline constexpr std::string_view KONIEC_REKORDU = "X;";
 inline constexpr std::string_view POCZATEK_KONCA_SEKCJI = "SX";
 inline constexpr std::string_view POCZATEK_KONCA_PLIKU = "SWDEX";
+// The end-of-file mark of old DOS programs (Ctrl+Z), which may stand after the file end line.
+inline constexpr std::string_view ZNAK_KONCA_DOS = "\x1A";
 // The checksum forms of the end lines, followed by the number and ";".
 inline constexpr std::string_view KONIEC_SEKCJI_CRC = "SXC,";
 inline constexpr std::string_view KONIEC_PLIKU_CRC = "SWDEXC,";

@@ -86,10 +86,10 @@ TEST(Czytnik, ReadsEverySectionWholeWhateverTheChunkSizeAndTheLastLineEnd) {
             EXPECT_EQ(CzytajSekcje(czytnik, ESekcja::SN), SN);
             EXPECT_EQ(CzytajSekcje(czytnik, ESekcja::SP), Linie{"PS,1;"});
             EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::ST, strTresc), ST);
+            // The end of the last section reads the file end line and the rest of the file.
             EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strTresc), SO);
-            EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
             EXPECT_EQ(czytnik.Pozycja(), strTresc.size());
-            EXPECT_EQ(czytnik.Linia(), 30u);
+            EXPECT_EQ(czytnik.Linia(), 31u);
             EXPECT_EQ(TekstBledu([&] { czytnik.CzytajWiersz(); }), BLAD_9);
         }
     }
@@ -100,7 +100,7 @@ TEST(Czytnik, ReadsEverySectionWholeWhateverTheChunkSizeAndTheLastLineEnd) {
 TEST(Czytnik, RewindsAndReopening) {
     testy::CKatalog katalog;
     const std::string strBezSP = NAGLOWEK + "SN;\r\nNS,TR,1\r\nSX;\r\nST;\r\nRT,1;\r\nX;\r\nSX;\r\n"
-                                            "SO;\r\nRO,1;\r\nX;\r\nSX;\r\n";
+                                            "SO;\r\nRO,1;\r\nX;\r\nSX;\r\nSWDEX;\r\n";
     const std::string strSciezka = katalog("a.swd");
     testy::Zapisz(strSciezka, strBezSP);
     CCzytnikSWDE czytnik(7);
@@ -120,7 +120,7 @@ TEST(Czytnik, RewindsAndReopening) {
     EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strBezST), (Rekordy{{"RO,1;", "X;"}}));
     EXPECT_FALSE(czytnik.Otworz(katalog("brak.swd")));
     EXPECT_FALSE(czytnik.Otworz(katalog.m_sciezka.string()));
-    EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
+    EXPECT_EQ(czytnik.Pozycja(), strBezST.size());
     ASSERT_TRUE(czytnik.Otworz(strSciezka));
     EXPECT_EQ(czytnik.Linia() + czytnik.Pozycja(), 0u);
     EXPECT_EQ(czytnik.CzytajWiersz(), "SWDE.w.2.00.(C) GUGiK 2000;");
@@ -165,6 +165,20 @@ TEST(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
          ESekcja::SO, strMiejsce + "7, pozycja w pliku: 59)"},
         {NAGLOWEK + "SN;\r\nSX;\r\nNS,TR,1\r\nSP;\r\nSX;\r\n", ESekcja::SO,
          strMiejsce + "4, pozycja w pliku: 48)"},
+        // A section without its end line would swallow the next one.
+        {NAGLOWEK + "SN;\r\nST;\r\nSX;\r\n", ESekcja::SN, strMiejsce + "3, pozycja w pliku: 39)"},
+        {NAGLOWEK + "SP;\r\nUW,1;\r\nST;\r\nSX;\r\nSO;\r\nSX;\r\nSWDEX;\r\n", ESekcja::SO,
+         strMiejsce + "4, pozycja w pliku: 46)"},
+        {NAGLOWEK + "ST;\r\nRT,1;\r\nX;\r\nSO;\r\nRO,1;\r\nX;\r\nSX;\r\nSWDEX;\r\n", ESekcja::SO,
+         strMiejsce + "5, pozycja w pliku: 50)"},
+        {NAGLOWEK + "SO;\r\nRO,1;\r\nD,G5A,D,1\r\nSO;\r\n", ESekcja::SO,
+         strMiejsce + "5, pozycja w pliku: 57)"},
+        // The file end line must follow, and nothing significant after it.
+        {NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSX;\r\n", ESekcja::SO, BLAD_9},
+        {NAGLOWEK + "SO;\r\nRO,1;\r\nX;\r\nSX;\r\nSWDEX;\r\n\r\nC;\r\nRO,2;\r\n", ESekcja::SO,
+         strMiejsce + "9, pozycja w pliku: 71)"},
+        {NAGLOWEK + "SO;\r\nSX;\r\nSWDEX;\r\n" + NAGLOWEK + "SO;\r\nSX;\r\nSWDEX;", ESekcja::SO,
+         strMiejsce + "5, pozycja w pliku: 76)"},
     };
     const std::string strSciezka = katalog("a.swd");
     for (const auto& p : przypadki) {
@@ -179,6 +193,23 @@ TEST(Czytnik, FormatErrorsCarryTheirNumbersAndTexts) {
                   }),
                   p.strTekst)
             << p.strTresc;
+    }
+}
+
+// A header section without its end line ends where "SP;" starts: every line of SP is read, at
+// every chunk size; a DOS end-of-file mark after the file end line is no data.
+TEST(Czytnik, HeaderSectionWithoutItsEndLineEndsAtTheNextSection) {
+    testy::CKatalog katalog;
+    const std::string strTresc = NAGLOWEK + "SN;\r\nNS,TR,1\r\nSP;\r\nUW,1;\r\nDK,2;\r\nSX;\r\n"
+                                            "SO;\r\nRO,1;\r\nX;\r\nSX;\r\nSWDEX;\r\n\x1A";
+    const std::string strSciezka = katalog("a.swd");
+    testy::Zapisz(strSciezka, strTresc);
+    for (std::size_t nPorcja : {1, 5, 64, 4096}) {
+        CCzytnikSWDE czytnik(nPorcja);
+        ASSERT_TRUE(czytnik.Otworz(strSciezka));
+        EXPECT_EQ(CzytajSekcje(czytnik, ESekcja::SN), Linie{"NS,TR,1"});
+        EXPECT_EQ(CzytajSekcje(czytnik, ESekcja::SP), (Linie{"UW,1;", "DK,2;"}));
+        EXPECT_EQ(CzytajRekordy(czytnik, ESekcja::SO, strTresc), (Rekordy{{"RO,1;", "X;"}}));
     }
 }
 
@@ -197,7 +228,6 @@ TEST(Czytnik, FileLargerThanAChunkIsReadRecordByRecord) {
     ASSERT_EQ(rekordy.size(), nRekordy);
     for (std::size_t i = 0; i < nRekordy; ++i)
         ASSERT_EQ(rekordy[i][0], "RO," + std::to_string(i) + ";");
-    EXPECT_EQ(czytnik.CzytajWiersz(), "SWDEX;");
     EXPECT_EQ(czytnik.Pozycja(), strTresc.size());
 }
 
