@@ -31,11 +31,12 @@ const CNazwyRodzaju& Nazwy(ERodzajIdentyfikatora eRodzaj) {
 }
 
 // JSON names of the structural remarks and checksum states, in the order of their enums.
-constexpr std::array<const char*, 3> JSON_UWAG = {"brak_sekcji_obiektow", "powtorzona_sekcja",
-                                                  "kolejnosc_sekcji"};
+constexpr std::array<const char*, 4> JSON_UWAG = {"brak_sekcji_obiektow", "powtorzona_sekcja",
+                                                  "kolejnosc_sekcji", "dane_za_koncem_pliku"};
 constexpr std::array<const char*, 3> JSON_STANOW = {"brak", "zgodne", "niezgodne"};
 
-template <class E> const char* NazwaJson(const std::array<const char*, 3>& nazwy, E e) {
+template <class E, std::size_t N>
+const char* NazwaJson(const std::array<const char*, N>& nazwy, E e) {
     return nazwy[static_cast<std::size_t>(e)];
 }
 
@@ -48,6 +49,9 @@ std::string TekstUwagi(const CUwagaStruktury& uwaga) {
     case EUwagaStruktury::PowtorzonaSekcja:
         return "sekcja " + strSekcja + " powtórzona" + strWiersz +
                " (filtrowanie czyta tylko pierwszą)";
+    case EUwagaStruktury::DaneZaKoncemPliku:
+        return "dane za wierszem końca pliku SWDEX" + strWiersz +
+               " (filtrowanie zakończy się błędem)";
     case EUwagaStruktury::KolejnoscSekcji:
         break;
     }

@@ -1,6 +1,9 @@
 // The check of an SWDE file: one streaming read of every significant line (and every comment
 // line) with the reader a run uses, the checksums recomputed on the way, the object keys kept
 // as 64-bit hashes, and the references that could not be resolved at once kept until the end.
+// The checksums are those of the program that made the file: every line up to the file end
+// line, as it stands, comment and blank lines included. A target a run made has none of
+// those, so for it they are also the checksums the run wrote.
 #include "filtr/sprawdzenie.h"
 
 #include <algorithm>
@@ -138,6 +141,10 @@ private:
     std::string_view NastepnyWiersz();
     // One significant line; false at the file end line.
     bool Wiersz(std::string_view str);
+    // A line the reader skips (blank or comment), as it stands.
+    void Pominiety(std::string_view strJakStoi);
+    // A significant line after the file end line, which a run would refuse.
+    void PoKoncuPliku(std::string_view str);
     void PoczatekSekcji(std::string_view str);
     void KoniecSekcji(std::string_view str);
     void KoniecPliku(std::string_view str);
@@ -189,8 +196,7 @@ std::string_view CSprawdzanie::NastepnyWiersz() {
 
 void CSprawdzanie::Czytaj() {
     m_wynik.m_nBajty = m_czytnik.Dlugosc();
-    m_czytnik.UstawKomentarze(
-        [this](std::string_view str) { Identyfikatory(str.substr(2), str.substr(0, 2)); });
+    m_czytnik.UstawPominiete([this](std::string_view str) { Pominiety(str); });
     // The first significant line must be the SWDE header line, as for the header section of a
     // run; a file without any significant line is no SWDE file either.
     std::string_view str;
@@ -202,7 +208,8 @@ void CSprawdzanie::Czytaj() {
     }
     if (str != format::NAGLOWEK_PLIKU)
         throw CSWDEException(BladNaglowkaPliku(str));
-    m_sumy.Wiersz(str);
+    m_sumy.Wiersz(m_czytnik.JakStoi());
+    // Up to the file end line, then on to the end of the file: whatever stands after it.
     for (std::uint64_t n = 0;; ++n) {
         if (n % 1024 == 0) {
             if (m_obserwator.CzyPrzerwac()) {
@@ -211,18 +218,50 @@ void CSprawdzanie::Czytaj() {
             }
             Postep();
         }
-        if (!Wiersz(NastepnyWiersz()))
+        if (!m_wynik.m_bKoniecPliku) {
+            if (!Wiersz(NastepnyWiersz()))
+                m_wynik.m_nLinie = m_czytnik.Linia();
+            continue;
+        }
+        const std::string_view strPo = m_czytnik.NastepnyWiersz();
+        if (strPo.empty())
             break;
+        PoKoncuPliku(strPo);
     }
-    m_wynik.m_nLinie = m_czytnik.Linia();
     m_obserwator.Postep(1000);
 }
 
+void CSprawdzanie::Pominiety(std::string_view strJakStoi) {
+    const std::string_view str = Przytnij(strJakStoi);
+    if (str.starts_with("C;"))
+        Identyfikatory(str.substr(2), str.substr(0, 2));
+    if (!m_wynik.m_bKoniecPliku)
+        m_sumy.Wiersz(strJakStoi);
+}
+
+void CSprawdzanie::PoKoncuPliku(std::string_view str) {
+    if (str == format::ZNAK_KONCA_DOS)
+        return;
+    if (m_wynik.m_uwagi.empty() ||
+        m_wynik.m_uwagi.back().m_eUwaga != EUwagaStruktury::DaneZaKoncemPliku)
+        m_wynik.m_uwagi.push_back({EUwagaStruktury::DaneZaKoncemPliku, {}, m_czytnik.Linia()});
+    Identyfikatory(str, {});
+}
+
 bool CSprawdzanie::Wiersz(std::string_view str) {
+    const int nSekcja = format::SekcjaPoczatku(str);
+    if (m_eMiejsce != EMiejsce::PozaSekcja && nSekcja >= 0) {
+        // As in a run: a header section without its end line ends where "SP;" starts; any
+        // other section start inside a section tells that the section's end line is missing.
+        if (m_bWRekordzie || m_eSekcja != ESekcja::SN || nSekcja != static_cast<int>(ESekcja::SP))
+            throw CSWDEException(EBlad::FormatPliku, {}, m_czytnik.Linia(), m_czytnik.Pozycja());
+        m_eMiejsce = EMiejsce::PozaSekcja;
+        m_sumy.ZamknijSekcje({});
+    }
     if (m_bWRekordzie) {
         // Error 4 for anything that is no element line, a section end included.
         const bool bKoniec = CCzytnikSWDE::JestKoncemRekordu(str);
-        m_sumy.Wiersz(str);
+        m_sumy.Wiersz(m_czytnik.JakStoi());
         if (!bKoniec) {
             ElementRekordu(str);
             return true;
@@ -244,7 +283,7 @@ bool CSprawdzanie::Wiersz(std::string_view str) {
     }
     if (!m_sumy.WSekcji() && ZaczynaSekcje(str))
         m_strSekcjaSumy = str.substr(0, 3);
-    m_sumy.Wiersz(str);
+    m_sumy.Wiersz(m_czytnik.JakStoi());
     switch (m_eMiejsce) {
     case EMiejsce::PozaSekcja:
         PoczatekSekcji(str);
@@ -290,7 +329,7 @@ void CSprawdzanie::PoczatekSekcji(std::string_view str) {
 void CSprawdzanie::KoniecSekcji(std::string_view str) {
     m_eMiejsce = EMiejsce::PozaSekcja;
     if (!m_sumy.WSekcji()) {
-        m_sumy.Wiersz(str);
+        m_sumy.Wiersz(m_czytnik.JakStoi());
         return;
     }
     CSumaKontrolna suma;
@@ -300,7 +339,7 @@ void CSprawdzanie::KoniecSekcji(std::string_view str) {
     if (suma.m_bZapisana)
         suma.m_strZapisana = ZapisanaSuma(str, format::KONIEC_SEKCJI_CRC);
     suma.m_nObliczona = m_sumy.SumaSekcji();
-    m_sumy.ZamknijSekcje(str);
+    m_sumy.ZamknijSekcje(m_czytnik.JakStoi());
     m_wynik.m_sumySekcji.push_back(std::move(suma));
 }
 

@@ -16,12 +16,13 @@ enum class EUwagaStruktury {
     BrakSekcjiObiektow, // no "SO;" section: a run cannot filter the file
     PowtorzonaSekcja,   // a section comes again (a run reads only the first one)
     KolejnoscSekcji,    // the sections are not in the order SN, SP, ST, SO
+    DaneZaKoncemPliku,  // significant lines after the file end line (a run refuses the file)
 };
 
 struct CUwagaStruktury {
     EUwagaStruktury m_eUwaga;
-    std::string m_strSekcja; // the section concerned ("SO;"), empty for BrakSekcjiObiektow
-    std::uint64_t m_nLinia = 0;
+    std::string m_strSekcja; // the section concerned ("SO;"), empty for the other two
+    std::uint64_t m_nLinia = 0; // the first line concerned
 };
 
 // Object records of one base type, as the log's table counts them.
