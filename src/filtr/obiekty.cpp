@@ -368,7 +368,7 @@ bool FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bA
     if (nEtap == 3) {
         indeks = ZbudujIndeksListy5(k.stan.Lista(ListaPrzedmiotowDzierzawy));
     }
-    opis.decyzja = [&](Rekord& rekord) {
+    auto etap = [&](Rekord& rekord) {
         switch (nEtap) {
         case 1:
             return SprawdzRekordEtap1(rekord, bAtrybuty, k.stan, k.opcje, typy);
@@ -379,6 +379,18 @@ bool FiltrujObiekty(CKontekstPrzebiegu& k, int nEtap, int nLiczbaEtapow, bool bA
         default:
             return SprawdzRekordEtap4(rekord, k.stan);
         }
+    };
+    // Stage 1 counts what it keeps for the log's table; a record a later stage drops is taken
+    // off again, so that the table tells what the object stages kept.
+    std::string strNaglowek;
+    opis.decyzja = [&](Rekord& rekord) {
+        if (nEtap == 1)
+            return etap(rekord);
+        strNaglowek.assign(rekord.at(0));
+        if (etap(rekord))
+            return true;
+        CStanPrzebiegu::Zlicz(strNaglowek, k.stan.m_mapaCelAkt, k.stan.m_mapaCelHist, -1);
+        return false;
     };
     return PrzejdzPlik(k, opis);
 }

@@ -87,6 +87,25 @@ void ZapiszTabeleObiektow(CPlikLogu& log, const CStanPrzebiegu& stan) {
     }
 }
 
+void ZapiszUsunieteSieroty(CPlikLogu& log, const CStanPrzebiegu& stan) {
+    static const std::string strTytul = kodowanie::T("Usunięto obiektów sierot: ");
+    MapaLicznikow razem = stan.m_mapaSierotyAkt;
+    for (const auto& [strSymbol, n] : stan.m_mapaSierotyHist)
+        razem[strSymbol] += n;
+    long nRazem = 0;
+    for (const auto& [strSymbol, n] : razem)
+        nRazem += n;
+    ZapiszWLogu(log, strTytul + std::to_string(nRazem));
+    if (nRazem == 0)
+        return;
+    ZapiszWLogu(log, "Symbol\tAkt.\tHist.\tRazem");
+    for (const auto& [strSymbol, n] : razem) {
+        ZapiszWLogu(log, strSymbol + ":\t" + std::to_string(Liczba(stan.m_mapaSierotyAkt, strSymbol)) +
+                             "\t" + std::to_string(Liczba(stan.m_mapaSierotyHist, strSymbol)) +
+                             "\t" + std::to_string(n));
+    }
+}
+
 std::string CzasTrwania(std::int64_t nSekundy) {
     if (nSekundy < 0) {
         nSekundy = 0;

@@ -26,5 +26,9 @@ void ZapiszFiltrowaneAtrybuty(CPlikLogu& log, const COpcjeFiltrowania& opcje);
 // letter after the two-character prefix and ordered by symbol within a letter.
 void ZapiszTabeleObiektow(CPlikLogu& log, const CStanPrzebiegu& stan);
 
+// What the orphan pass dropped, for the target's counts beside the table's: "Usunięto obiektów
+// sierot: <n>" and, when n is not 0, "Symbol\tAkt.\tHist.\tRazem" and one row per type.
+void ZapiszUsunieteSieroty(CPlikLogu& log, const CStanPrzebiegu& stan);
+
 // Whole seconds as "%D:%H:%M:%S": days unpadded, the rest two digits (65 gives 0:00:01:05).
 std::string CzasTrwania(std::int64_t nSekundy);

@@ -116,6 +116,11 @@ bool OdfiltrujSieroty(CKontekstPrzebiegu& k) {
     COpisPrzebiegu opis;
     opis.strEtap = kodowanie::T("Odfiltrowanie obiektów sierot");
     COcenyTypow typy;
-    opis.decyzja = [&](Rekord& rekord) { return SprawdzSierote(rekord, k.stan, typy); };
+    opis.decyzja = [&](Rekord& rekord) {
+        if (SprawdzSierote(rekord, k.stan, typy))
+            return true;
+        CStanPrzebiegu::Zlicz(rekord.at(0), k.stan.m_mapaSierotyAkt, k.stan.m_mapaSierotyHist, 1);
+        return false;
+    };
     return PrzejdzPlik(k, opis);
 }

@@ -386,6 +386,7 @@ bool CSilnikFiltrowania::CStan::Lancuch(const CNazwyPary& nazwy) {
             return false;
         }
         ZapiszWLogu(log, T("Zakończono odfiltrowywanie obiektów sierot..."));
+        ZapiszUsunieteSieroty(log, stan);
     }
     if (bCRC) {
         ZapiszWLogu(log, T("Rozpoczęto obliczanie sum CRC..."), true);

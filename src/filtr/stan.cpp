@@ -1,5 +1,6 @@
 // The run state of one file: removal lists with hashed lookups, count maps, referenced sets.
 #include "filtr/stan.h"
+#include "swde/rekord.h"
 
 void ListaRekordow::Dodaj(std::string_view strPole2, std::string_view strPole3,
                           std::string_view strPole4) {
@@ -46,6 +47,14 @@ void CStanPrzebiegu::WyczyscMapy() {
     m_mapaZrodloHist.clear();
     m_mapaCelAkt.clear();
     m_mapaCelHist.clear();
+    m_mapaSierotyAkt.clear();
+    m_mapaSierotyHist.clear();
+}
+
+void CStanPrzebiegu::Zlicz(std::string_view strNaglowek, MapaLicznikow& mapaAkt,
+                           MapaLicznikow& mapaHist, long nIle) {
+    MapaLicznikow& mapa = CzyAktualny(PoleWiersza(strNaglowek, 5)) ? mapaAkt : mapaHist;
+    mapa[UsunPrefiks(PoleWiersza(strNaglowek, 2))] += nIle;
 }
 
 void CStanPrzebiegu::WyczyscOdwolania() {

@@ -61,6 +61,8 @@ using MapaLicznikow = std::map<std::string, long, std::less<>>;
 struct CStanPrzebiegu {
     ListaRekordow m_listy[LICZBA_LIST + 1]; // lists 1..6; index 0 unused; filled through Dodaj
     MapaLicznikow m_mapaZrodloAkt, m_mapaZrodloHist, m_mapaCelAkt, m_mapaCelHist;
+    // Objects the orphan pass dropped, current and historical, by base type symbol.
+    MapaLicznikow m_mapaSierotyAkt, m_mapaSierotyHist;
 
     // Targets of the relation elements the dangling-reference pass wrote: "WL" target 1, and
     // "WG" target 1 + "," + target 2.
@@ -85,6 +87,10 @@ struct CStanPrzebiegu {
     void Rezerwuj(ELista eLista, std::size_t n);
     void WyczyscListy();
     void WyczyscMapy();
+    // Counts the record with this header by its base type symbol into the current or the
+    // historical map, nIle times (negative to take it back).
+    static void Zlicz(std::string_view strNaglowek, MapaLicznikow& mapaAkt,
+                      MapaLicznikow& mapaHist, long nIle);
     void WyczyscOdwolania();
 
 private:
