@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "filtr/sprawdzenie.h"
+#include "swde/crc.h"
+#include "swde/rekord.h"
 #include "silnik_testowy.h"
 
 using namespace silnik_test;
@@ -84,6 +86,49 @@ TEST(Sprawdzenie, SumyKontrolneSekcjiIPliku) {
     EXPECT_TRUE(b.m_sumySekcji[1].CzyZgodna());
 }
 
+// The program that makes a file computes its checksums over every line as it stands, comment
+// lines inside records and blanks around lines included; a file made so is whole, although
+// the same sums over the lines as a reader trims them and without comments would not match.
+TEST(Sprawdzenie, SumyKontrolnePrzezWszystkieWierszeJakStoja) {
+    const std::vector<std::string> wiersze = {
+        "SWDE.w.2.00.(C) GUGiK 2000;", "SN;", "NS,TR,1 ", "SX", "SP;", "C;uklad", "UW,1;", "SX",
+        "SO;", "RO,,G5DZE,1,1,11;", "C;  dzialka", "D,G5NRD,D,1;", "X;", "SX"};
+    auto sumy = [&](bool bJakEksporter) {
+        std::string strPlik;
+        std::uint32_t nPlik = 0xFFFFFFFFu, nSekcja = 0xFFFFFFFFu;
+        for (std::string str : wiersze) {
+            if (!bJakEksporter && str.starts_with("C;"))
+                continue;
+            if (!bJakEksporter)
+                str = std::string(Przytnij(str));
+            if (str.size() == 3 && str[0] == 'S' && str[2] == ';')
+                nSekcja = 0xFFFFFFFFu;
+            if (str == "SX") {
+                str = "SXC," + std::to_string(CSumyCRC::Suma(nSekcja, "SXC,")) + ";";
+            } else {
+                nSekcja = ObliczCRC(nSekcja, str);
+            }
+            nPlik = ObliczCRC(nPlik, str);
+            strPlik += str + "\r\n";
+        }
+        return strPlik + "SWDEXC," + std::to_string(CSumyCRC::Suma(nPlik, "SWDEXC,")) + ";";
+    };
+    CSprawdzenie sprawdz;
+    const std::string strEksport = sumy(true);
+    const CWynikSprawdzenia w = sprawdz(strEksport);
+    EXPECT_EQ(w.StanSum(), EStanSum::Zgodne) << strEksport;
+    EXPECT_TRUE(w.CzyCaly());
+    ASSERT_EQ(w.m_sumySekcji.size(), 3u);
+    // Trimmed and without comments the sums differ from every one the file carries.
+    const std::string strPrzyciete = sumy(false);
+    for (const std::string_view strKoniec : {"SXC,", "SWDEXC,"}) {
+        for (std::size_t n = 0; (n = strEksport.find(strKoniec, n)) != std::string::npos; ++n) {
+            const std::string strWiersz = strEksport.substr(n, strEksport.find(';', n) - n);
+            EXPECT_EQ(strPrzyciete.find(strWiersz), std::string::npos) << strWiersz;
+        }
+    }
+}
+
 TEST(Sprawdzenie, OdwolaniaDoBrakujacychObiektowIPunktow) {
     CSprawdzenie sprawdz;
     const CWynikSprawdzenia w = sprawdz(
@@ -151,6 +196,13 @@ TEST(Sprawdzenie, BladCzytnikaKonczySprawdzeniePliku) {
         {"end inside SP", NAGLOWEK + "SN;\nSX;\nSP;\nP1;\n",
          "Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 6", 6},
         {"no file end line", POCZATEK + SO("G5DZE:1") + "SX;\n", "Błąd nr 9: ", 16},
+        // A section whose end line is missing, as a run reports it.
+        {"SP without its end line", NAGLOWEK + "SP;\nUW,1;\nST;\nSX;\nSO;\nSX;\nSWDEX;\n",
+         "Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 4, pozycja w pliku: 42)", 4},
+        {"ST inside the header", NAGLOWEK + "SN;\nST;\nSX;\n",
+         "Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 3", 3},
+        {"ST without its end line", NAGLOWEK + "ST;\nRT,1;\nX;\nSO;\nSX;\nSWDEX;\n",
+         "Błąd nr 1: Nieprawidłowy format pliku! (Linia w pliku nr: 5", 5},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.nazwa);
@@ -179,6 +231,9 @@ TEST(Sprawdzenie, UwagiOSekcjach) {
         {NAGLOWEK + "SO;\nSX;\nSO;\nSX;\nSWDEX;\n", EUwagaStruktury::PowtorzonaSekcja, "SO;"},
         {NAGLOWEK + "ST;\nSX;\nSP;\nSX;\nSO;\nSX;\nSWDEX;\n", EUwagaStruktury::KolejnoscSekcji,
          "SP;"},
+        // Two files one after the other: the second one's lines would be lost in a run.
+        {NAGLOWEK + "SO;\nSX;\nSWDEX;\n\nC;x\n" + NAGLOWEK + "SO;\nSX;\nSWDEX;\n",
+         EUwagaStruktury::DaneZaKoncemPliku, ""},
     };
     for (const auto& p : przypadki) {
         CSprawdzenie sprawdz;
@@ -189,6 +244,21 @@ TEST(Sprawdzenie, UwagiOSekcjach) {
         EXPECT_FALSE(w.CzyCaly());
         EXPECT_TRUE(w.CzyPrzeczytany());
     }
+    CSprawdzenie sprawdz;
+    // After the file end line the search for identifiers goes on to the end of the file; the
+    // DOS end-of-file mark alone is no data.
+    const CWynikSprawdzenia po = sprawdz(NAGLOWEK + "SO;\nSX;\nSWDEX;\nRO,,G5OSF,1,1,11;\n"
+                                                    "D,G5PSL,D,44051401359;\nX;\n");
+    ASSERT_EQ(po.m_uwagi.size(), 1u);
+    EXPECT_EQ(po.m_uwagi[0].m_nLinia, 5u);
+    EXPECT_EQ(po.m_nIdentyfikatory, 1u);
+    EXPECT_EQ(po.m_nLinie, 4u);
+    EXPECT_TRUE(sprawdz(NAGLOWEK + "SO;\nSX;\nSWDEX;\n\x1A").CzyBezUsterek());
+    // A header section without its end line ends at "SP;", whose lines stay lines of SP.
+    const CWynikSprawdzenia sn = sprawdz(NAGLOWEK + "SN;\nNS,TR,1\nSP;\nUW,1;\nSX;\nSO;\nSX;\nSWDEX;\n");
+    EXPECT_TRUE(sn.CzyBezUsterek()) << sn.m_strBlad;
+    EXPECT_EQ(sn.m_astrSekcje, (std::vector<std::string>{"SN;", "SP;", "SO;"}));
+    EXPECT_EQ(sn.m_strJednostka, "1");
 }
 
 TEST(Sprawdzenie, WielePlikowIPrzerwanie) {
