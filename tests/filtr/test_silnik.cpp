@@ -3,7 +3,11 @@
 // and the exact log.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
+
 #include "filtr/przebiegi.h"
+#include "filtr/sprawdzenie.h"
 #include "silnik_testowy.h"
 #include "swde/platforma.h"
 
@@ -41,6 +45,58 @@ TEST(Lancuch, KazdaKombinacjaSierotISumZostawiaTylkoCelILog) {
         EXPECT_EQ(Zawiera(strLog, T("Zakończono odfiltrowywanie obiektów sierot...")),
                   (nMaska & Bit(GrupaSieroty)) != 0);
         EXPECT_EQ(Zawiera(strLog, T("Zakończono obliczanie sum CRC...")), bCRC);
+    }
+}
+
+// The log's target columns and the orphan pass's removals add up to what the target holds, as
+// the check counts it, whatever the stages and the orphan pass drop.
+TEST(Lancuch, TabelaLoguIUsunieteSierotyDajaZawartoscCelu) {
+    const std::string strZrodlo = Czytaj(KELVOR_SRC_DIR "/examples/obreb_przykladowy.swd");
+    for (const int nMaska : {Bit(GrupaBudynki) | Bit(GrupaSieroty), Bit(GrupaLokale) | Bit(GrupaSieroty),
+                             Bit(GrupaSieroty), Bit(GrupaBudynki) | Bit(GrupaDzierzawa),
+                             Bit(GrupaHistoryczne) | Bit(GrupaSieroty)}) {
+        SCOPED_TRACE(nMaska);
+        CRun run(nMaska);
+        run.Dodaj("obreb", strZrodlo);
+        ASSERT_TRUE(run.Filtruj());
+        // Per type: current, historical.
+        std::map<std::string, std::pair<long, long>> liczby;
+        std::istringstream log(run.Log("obreb_wy.log"));
+        bool bSieroty = false;
+        std::size_t nWierszySierot = 0;
+        for (std::string strWiersz; std::getline(log, strWiersz);) {
+            bSieroty = bSieroty || Zawiera(strWiersz, T("Usunięto obiektów sierot: "));
+            const std::size_t nSymbol = strWiersz.find(" G5");
+            const std::size_t nTab = strWiersz.find(":\t");
+            if (nSymbol == std::string::npos || nTab == std::string::npos)
+                continue;
+            std::istringstream pola(strWiersz.substr(nTab + 2));
+            std::vector<long> an;
+            for (long n; pola >> n;)
+                an.push_back(n);
+            auto& [nAkt, nHist] = liczby[strWiersz.substr(nSymbol + 1, nTab - nSymbol - 1)];
+            if (bSieroty) {
+                ASSERT_EQ(an.size(), 3u) << strWiersz;
+                nAkt -= an[0];
+                nHist -= an[1];
+                ++nWierszySierot;
+            } else {
+                ASSERT_EQ(an.size(), 6u) << strWiersz;
+                nAkt += an[3];
+                nHist += an[4];
+            }
+        }
+        EXPECT_EQ(bSieroty, (nMaska & Bit(GrupaSieroty)) != 0);
+        CObserwatorTestowy obserwator;
+        const CWynikSprawdzenia cel = SprawdzPlik(run.pary[0].m_strCel, obserwator);
+        ASSERT_TRUE(cel.CzyPrzeczytany());
+        std::map<std::string, std::pair<long, long>> wCelu;
+        for (const CLiczbaObiektow& l : cel.m_obiekty)
+            wCelu[l.m_strTyp] = {static_cast<long>(l.m_nAktualne), static_cast<long>(l.m_nHistoryczne)};
+        std::erase_if(liczby, [](const auto& p) { return p.second == std::pair<long, long>{0, 0}; });
+        EXPECT_EQ(liczby, wCelu);
+        if (bSieroty)
+            EXPECT_GT(nWierszySierot, 0u);
     }
 }
 
