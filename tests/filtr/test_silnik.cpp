@@ -100,6 +100,39 @@ TEST(Lancuch, TabelaLoguIUsunieteSierotyDajaZawartoscCelu) {
     }
 }
 
+// A missing section end line: the header section ends where "SP;" starts and the target keeps
+// every line of SP; without SP's end line the file fails with error 1 instead of its types
+// landing in SP. Two files joined fail too, and so does a file without its end line.
+TEST(Lancuch, BrakKoncaSekcjiIDaneZaKoncemPliku) {
+    const std::string strZrodlo = Czytaj(KELVOR_SRC_DIR "/examples/obreb_przykladowy.swd");
+    auto bez = [&](const std::string& strPrzed) {
+        std::string str = strZrodlo;
+        return str.erase(str.find("SX;\r\n" + strPrzed), 5);
+    };
+    const std::string strKoniec = "SWDEX;";
+    const std::tuple<const char*, std::string, int> przypadki[] = {
+        {"SN", bez("SP;"), -1},
+        {"SP", bez("ST;"), 1},
+        {"ST", bez("SO;"), 1},
+        {"two files", strZrodlo + "\r\n" + strZrodlo, 1},
+        {"no file end", strZrodlo.substr(0, strZrodlo.rfind(strKoniec)), 9},
+    };
+    for (const auto& [szNazwa, strTresc, nBlad] : przypadki) {
+        SCOPED_TRACE(szNazwa);
+        CRun run(Bit(GrupaBudynki));
+        run.Dodaj("obreb", strTresc);
+        run.Filtruj();
+        if (nBlad < 0) {
+            EXPECT_EQ(run.silnik.LiczbaBledow(), 0);
+            EXPECT_TRUE(Zawiera(run.Cel(), "SP;\nUW,PL-2000:S6;\nDK,0.10;\nSX;\nST;\n"));
+            continue;
+        }
+        ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
+        EXPECT_EQ(run.silnik.Bledy()[0].m_nNumer, nBlad) << run.silnik.Bledy()[0].m_strTekst;
+        EXPECT_FALSE(std::filesystem::exists(run.pary[0].m_strCel));
+    }
+}
+
 TEST(Plan, BezOpcjiOdmowa) {
     CRun run;
     run.Dodaj("obreb", PLIK_LANCUCHA);
