@@ -1,5 +1,7 @@
 // The comparison of two files in four streaming reads: each file once for its keys and
-// fingerprints, then each once more for the few records the report shows.
+// fingerprints, then each once more for the few records the report shows. A record's
+// fingerprint leaves out the objects its relations name: those are compared by key, so that a
+// relation to a re-identified record can be read as naming its new identifier.
 #include "filtr/porownanie.h"
 
 #include <algorithm>
