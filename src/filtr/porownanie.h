@@ -5,9 +5,8 @@
 //
 // Memory: the files are not held. Each record costs one 32-byte entry (key, two fingerprints,
 // where its relations start, its type), 5 bytes for its state and its counterpart, and 8 bytes
-// for every relation it has (the key of the record it names); only the records
-// that differ, and the parcels and land-use records they touch, are read a second time and kept
-// whole.
+// for every relation it has (the key of the record it names); only the records that differ, and
+// the parcels and land-use records they touch, are read a second time and kept whole.
 #pragma once
 
 #include <array>
