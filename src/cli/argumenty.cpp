@@ -40,7 +40,7 @@ constexpr std::array<COpisOpcji, 22> OPCJE{{
     {"-d", "--target-dir", EOpcja::Katalog, true, true},
     {nullptr, "--date", EOpcja::Data, true, true},
     {nullptr, "--header", EOpcja::Naglowek, true, true},
-    {"-y", "--yes", EOpcja::Flaga, false, true, &CArgumenty::m_bTak},
+    {"-y", "--yes", EOpcja::Flaga, false, false, &CArgumenty::m_bTak}, // filtering and --diff
     {"-q", "--quiet", EOpcja::Flaga, false, false, &CArgumenty::m_bCicho},
     {"-j", "--jobs", EOpcja::Zadania, true, true},
     {"-h", "--help", EOpcja::Flaga, false, false, &CArgumenty::m_bPomoc},
@@ -213,6 +213,8 @@ bool CzytajOpcje(const std::vector<std::string>& astrArgumenty, std::size_t& i,
 bool SprawdzSprawdzanie(const CArgumenty& argumenty, std::string& strBlad) {
     if (!argumenty.m_strOpcjaFiltrowania.empty())
         strBlad = "opcji " + argumenty.m_strOpcjaFiltrowania + " nie można łączyć z --check";
+    else if (argumenty.m_bTak)
+        strBlad = "opcji -y nie można łączyć z --check";
     else if (argumenty.m_astrZrodla.empty())
         strBlad = "nie podano żadnego pliku do sprawdzenia";
     return strBlad.empty();
@@ -318,8 +320,8 @@ const char* TekstPomocy() {
            "      --date RRRR-MM-DD  data w nagłówku każdego pliku docelowego\n"
            "      --header KOD=WART  tekst nagłówka docelowego; KOD: TR TN TA TO ZN ZR ZD\n"
            "                         OP OR ON OA OO (opcję można powtarzać)\n"
-           "  -y, --yes              zastępuj istniejące pliki docelowe (i plik z\n"
-           "                         --save-config) bez pytania\n"
+           "  -y, --yes              zastępuj istniejące pliki docelowe (i pliki z\n"
+           "                         --save-config, --csv, --html) bez pytania\n"
            "      --check            sprawdza pliki: struktura, sumy kontrolne, odwołania\n"
            "                         do obiektów, pozostawione numery PESEL, NIP, dowodów\n"
            "                         osobistych i paszportów\n"

@@ -15,12 +15,13 @@
 #include "argumenty.h"
 #include "filtr/cele.h"
 #include "filtr/porownanie.h"
+#include "filtr/raport_porownania.h"
 #include "filtr/silnik.h"
 #include "filtr/sprawdzenie.h"
+#include "json_porownania.h"
 #include "konsola.h"
 #include "opcje/konfiguracja.h"
 #include "opcje/opcje.h"
-#include "raport_porownania.h"
 #include "raport_sprawdzenia.h"
 #include "swde/bledy.h"
 #include "swde/kodowanie.h"
@@ -366,7 +367,9 @@ int Sprawdz(const CArgumenty& argumenty) {
 
 // --diff: the report on stdout, text or JSON, and in the files of --csv and --html.
 int Porownaj(const CArgumenty& argumenty) {
-    CKonsola konsola(argumenty.m_bCicho, false,
+    CKonsola konsola(argumenty.m_bCicho,
+                     terminal::JestTerminalem(terminal::EStrumien::Wejscie) &&
+                         terminal::JestTerminalem(terminal::EStrumien::Bledy),
                      terminal::JestTerminalem(terminal::EStrumien::Bledy));
     CObserwatorKonsoli obserwator(konsola);
     std::string strStary, strNowy, strCsv, strHtml;
@@ -381,6 +384,16 @@ int Porownaj(const CArgumenty& argumenty) {
             BladUzycia("raport nie może zastąpić porównywanego pliku");
             return WYJSCIE_UZYCIE;
         }
+    // An existing report file is replaced with -y or after a Yes on the terminal, asked before
+    // the comparison starts.
+    for (const std::string* pRaport : {&strCsv, &strHtml})
+        if (!pRaport->empty() && platforma::Istnieje(*pRaport) &&
+            !ZgodaNaZastapienie(argumenty.m_bTak, konsola,
+                                kodowanie::T("Plik raportu już istnieje:\n") + *pRaport +
+                                    kodowanie::T("\nZastąpić go?"),
+                                kodowanie::T("Plik raportu już istnieje: ") + *pRaport,
+                                "Aby go zastąpić, użyj opcji -y (--yes)."))
+            return WYJSCIE_UZYCIE;
     COpcjePorownania opcje;
     opcje.m_bDaneOsobowe = argumenty.m_bDaneOsobowe;
     terminal::WlaczPrzerwania();

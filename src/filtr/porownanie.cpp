@@ -1,5 +1,7 @@
 // The comparison of two files in four streaming reads: each file once for its keys and
-// fingerprints, then each once more for the few records the report shows.
+// fingerprints, then each once more for the few records the report shows. A record's
+// fingerprint leaves out the objects its relations name: those are compared by key, so that a
+// relation to a re-identified record can be read as naming its new identifier.
 #include "filtr/porownanie.h"
 
 #include <algorithm>
@@ -118,6 +120,10 @@ private:
     // Runs through the records of the file's "SO;" section; false when stopped.
     template <class F> bool Przejdz(std::size_t nStrona, int nPrzebieg, F&& rekord, bool bNaglowek);
     void Dopasuj();
+    // A relation's target as the new file names it: the new key of a re-identified record.
+    std::uint64_t Cel(std::uint64_t nKlucz) const;
+    // What pairs records by content: type, fingerprint and relation targets (translated).
+    std::uint64_t Tresc(std::size_t nStrona, const CWpis& w) const;
     void Parcele();
     void Raport();
 
@@ -152,6 +158,7 @@ private:
     std::array<std::unordered_map<std::uint64_t, std::vector<std::uint64_t>>, 2> m_dotyczy;
     int m_nPostep = -1;
     std::size_t m_nPlik = 0;
+    bool m_bNoweIdentyfikatory = false; // some record was paired by content
 };
 
 std::uint16_t CPorownanie::Typ(std::string_view strTyp) {
@@ -220,9 +227,13 @@ void CPorownanie::Wpis(std::size_t nStrona, const Rekord& rekord) {
                 continue;
             }
         } else if (str.starts_with("WG,")) {
+            // The relation's name here; the object it names is compared by its key, which
+            // for a re-identified object is translated to its new one.
             std::array<std::string_view, 4> rel;
             PodzielNaWidoki(str, rel);
             strona.m_anRelacje.push_back(Klucz(UsunPrefiks(rel[2]), rel[3]));
+            odcisk << rel[0] << rel[1];
+            continue;
         }
         odcisk << str;
     }
@@ -245,6 +256,23 @@ void CPorownanie::Czytaj(std::size_t nStrona) {
     strona.m_anPara.assign(strona.m_wpisy.size(), BRAK);
 }
 
+std::uint64_t CPorownanie::Cel(std::uint64_t nKlucz) const {
+    if (!m_bNoweIdentyfikatory)
+        return nKlucz;
+    const CStrona& s = m_strony[STARY];
+    const std::uint32_t i = s.Znajdz(nKlucz);
+    return i == BRAK || s.m_anPara[i] == BRAK ? nKlucz
+                                               : m_strony[NOWY].m_wpisy[s.m_anPara[i]].m_nKlucz;
+}
+
+std::uint64_t CPorownanie::Tresc(std::size_t nStrona, const CWpis& w) const {
+    CSkrot skrot;
+    skrot << std::to_string(w.m_nTyp) << std::to_string(w.m_nOdcisk);
+    for (const std::uint64_t nCel : m_strony[nStrona].Relacje(w))
+        skrot << std::to_string(nStrona == STARY ? Cel(nCel) : nCel);
+    return skrot.Wartosc();
+}
+
 void CPorownanie::Dopasuj() {
     CStrona& s = m_strony[STARY];
     CStrona& n = m_strony[NOWY];
@@ -255,12 +283,6 @@ void CPorownanie::Dopasuj() {
         } else if (n.m_wpisy[j].m_nKlucz < s.m_wpisy[i].m_nKlucz) {
             ++j;
         } else {
-            const CWpis& a = s.m_wpisy[i];
-            const CWpis& b = n.m_wpisy[j];
-            const EStanRekordu e = a.m_nOdcisk != b.m_nOdcisk  ? EStanRekordu::Zmiana
-                                   : a.m_nWersja != b.m_nWersja ? EStanRekordu::NowaWersja
-                                                                : EStanRekordu::BezZmian;
-            s.m_stany[i] = n.m_stany[j] = e;
             s.m_anPara[i] = static_cast<std::uint32_t>(j);
             n.m_anPara[j] = static_cast<std::uint32_t>(i);
             ++i;
@@ -268,27 +290,52 @@ void CPorownanie::Dopasuj() {
         }
     }
     // The rest of one type paired by content: a new identifier, not a removal and an addition.
-    std::unordered_multimap<std::uint64_t, std::uint32_t> wolne;
-    auto tresc = [](const CWpis& w) { return (CSkrot() << std::to_string(w.m_nTyp)
-                                                       << std::to_string(w.m_nOdcisk)).Wartosc(); };
+    // Relations to the records paired so are translated to their new identifiers, so a round
+    // may pair what names them (a land-use record of a re-identified parcel); a few rounds
+    // cover the chains the format has.
+    for (int nRunda = 0; nRunda < 4; ++nRunda) {
+        std::unordered_multimap<std::uint64_t, std::uint32_t> wolne;
+        for (std::uint32_t i = 0; i < s.m_wpisy.size(); ++i)
+            if (s.m_anPara[i] == BRAK)
+                wolne.emplace(Tresc(STARY, s.m_wpisy[i]), i);
+        bool bNowe = false;
+        for (std::uint32_t j = 0; j < n.m_wpisy.size() && !wolne.empty(); ++j) {
+            if (n.m_anPara[j] != BRAK)
+                continue;
+            const auto it = wolne.find(Tresc(NOWY, n.m_wpisy[j]));
+            if (it == wolne.end())
+                continue;
+            s.m_anPara[it->second] = j;
+            n.m_anPara[j] = it->second;
+            wolne.erase(it);
+            bNowe = m_bNoweIdentyfikatory = true;
+        }
+        if (!bNowe)
+            break;
+    }
     for (std::uint32_t i = 0; i < s.m_wpisy.size(); ++i)
         if (s.m_anPara[i] == BRAK)
-            wolne.emplace(tresc(s.m_wpisy[i]), i);
+            s.m_stany[i] = EStanRekordu::Usuniety;
     for (std::uint32_t j = 0; j < n.m_wpisy.size(); ++j) {
-        if (n.m_anPara[j] != BRAK)
-            continue;
-        const auto it = wolne.find(tresc(n.m_wpisy[j]));
-        if (it == wolne.end()) {
+        const std::uint32_t i = n.m_anPara[j];
+        if (i == BRAK) {
             n.m_stany[j] = EStanRekordu::Dodany;
             continue;
         }
-        s.m_anPara[it->second] = j;
-        n.m_anPara[j] = it->second;
-        s.m_stany[it->second] = n.m_stany[j] = EStanRekordu::NowyIdentyfikator;
-        wolne.erase(it);
+        const CWpis& a = s.m_wpisy[i];
+        const CWpis& b = n.m_wpisy[j];
+        const auto relA = s.Relacje(a);
+        const auto relB = n.Relacje(b);
+        const bool bTaSama =
+            a.m_nOdcisk == b.m_nOdcisk &&
+            std::equal(relA.begin(), relA.end(), relB.begin(), relB.end(),
+                       [this](std::uint64_t nA, std::uint64_t nB) { return Cel(nA) == nB; });
+        const EStanRekordu e = a.m_nKlucz != b.m_nKlucz   ? EStanRekordu::NowyIdentyfikator
+                               : !bTaSama                 ? EStanRekordu::Zmiana
+                               : a.m_nWersja != b.m_nWersja ? EStanRekordu::NowaWersja
+                                                            : EStanRekordu::BezZmian;
+        s.m_stany[i] = n.m_stany[j] = e;
     }
-    for (const auto& [nTresc, i] : wolne)
-        s.m_stany[i] = EStanRekordu::Usuniety;
 }
 
 void CPorownanie::Odwrotne(std::size_t nStrona) {
@@ -680,8 +727,10 @@ void CPorownanie::Raport() {
         m_wynik.m_zmiany.push_back(std::move(zmiany[porzadek[i]]));
     }
     for (auto& [strIdd, d] : dzialki) {
-        const bool bCos = d.m_eStan != EStanRekordu::Zmiana || !d.m_pola.empty() ||
-                          d.m_bUzytki || !d.m_anInne.empty();
+        // A parcel only re-identified is no change of its own.
+        const bool bCos = (d.m_eStan != EStanRekordu::Zmiana &&
+                           d.m_eStan != EStanRekordu::NowyIdentyfikator) ||
+                          !d.m_pola.empty() || d.m_bUzytki || !d.m_anInne.empty();
         if (d.m_eStan == EStanRekordu::NowyIdentyfikator)
             d.m_eStan = EStanRekordu::Zmiana;
         if (!bCos)

@@ -3,10 +3,10 @@
 // parcel. Records are matched by base type and identifier; the rest of one type are paired by
 // their content without identifiers and version fields. Texts are code page 1250.
 //
-// Memory: the files are not held. Each record costs one 40-byte entry (key, two fingerprints,
-// where its relations start, its type) and 8 bytes for every relation it has; only the records
-// that differ, and the parcels and land-use records they touch, are read a second time and kept
-// whole.
+// Memory: the files are not held. Each record costs one 32-byte entry (key, two fingerprints,
+// where its relations start, its type), 5 bytes for its state and its counterpart, and 8 bytes
+// for every relation it has (the key of the record it names); only the records that differ, and
+// the parcels and land-use records they touch, are read a second time and kept whole.
 #pragma once
 
 #include <array>

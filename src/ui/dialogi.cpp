@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -129,6 +130,15 @@ QStringList CDialogiQt::WybierzPliki(QWidget* pRodzic, const CWyborPlikow& wybor
     // The window asks itself before a file is replaced, in its own words.
     okno.setOption(QFileDialog::DontConfirmOverwrite);
     okno.setDefaultSuffix(wybor.m_strRozszerzenie);
+    // A name typed without an extension gets that of the filter chosen ("*.csv": ".csv"); a
+    // filter of any file leaves the default.
+    QObject::connect(&okno, &QFileDialog::filterSelected, &okno,
+                     [&okno, strDomyslne = wybor.m_strRozszerzenie](const QString& strFiltr) {
+                         const QRegularExpressionMatch dopasowanie =
+                             QRegularExpression(QStringLiteral("\\(\\*\\.(\\w+)")).match(strFiltr);
+                         okno.setDefaultSuffix(dopasowanie.hasMatch() ? dopasowanie.captured(1)
+                                                                      : strDomyslne);
+                     });
     if (!wybor.m_strNazwa.isEmpty())
         okno.selectFile(wybor.m_strNazwa);
     if (okno.exec() != QDialog::Accepted)

@@ -117,6 +117,8 @@ void CGlownyDlg::BudujMenu(QMenuBar* pMenu) {
          &CGlownyDlg::m_pZastosuj, [this] { ZastosujDoWszystkich(); }},
         {nullptr, "&Usuń wszystkie\tCtrl+U", "Ctrl+U", "usunWszystkie",
          &CGlownyDlg::m_pUsunWszystkie, [this] { UsunWszystkie(); }, true},
+        {nullptr, "&Porównaj pliki...", nullptr, "porownajPliki", nullptr,
+         [this] { PorownajPliki(); }, true},
         {nullptr, "Odczytaj &konfigurację...\tCtrl+K", "Ctrl+K", "odczytajKonfiguracje",
          &CGlownyDlg::m_pOdczytaj, [this] { OdczytajKonfiguracjeZPliku(); }},
         {nullptr, "Z&apisz konfigurację...\tCtrl+S", "Ctrl+S", "zapiszKonfiguracje", nullptr,

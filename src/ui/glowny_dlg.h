@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@
 #include "ui/watek.h"
 
 class CAtrybutyDlg;
+class CRaportPorownaniaDlg;
+struct CWynikPorownania;
 class CListaPlikowDlg;
 class CPostepDlg;
 class CSWDEDlg;
@@ -62,6 +65,11 @@ public:
     void ZapiszKonfiguracjeDoPliku();
     void PokazPomoc();
     void PokazInformacje();
+    // "Porównaj pliki...": asks for the old and the new file, compares them on the worker and
+    // shows the report.
+    void PorownajPliki();
+    // The report of the latest comparison while it is open.
+    CRaportPorownaniaDlg* RaportPorownania() const;
     // "Anuluj" on the progress dialog.
     void Anuluj();
 
@@ -95,6 +103,8 @@ private:
     void Wybierz(int i);
     int Wybrana() const;
     bool DodajPlik(const QString& strSciezka);
+    // The file dialog for SWDE files, in the folder the sources came from.
+    QStringList WybierzPlikiSWDE(ETrybPlikow eTryb, const QString& strTytul);
     void ZmienionoPole(EPoleNaglowka ePole, const QString& strWartosc);
     bool ZatwierdzPlikDocelowy();
     void WrocDoPlikuDocelowego();
@@ -110,10 +120,15 @@ private:
     void ZaznaczonoWszystkie(int n, bool bStan);
 
     // The run.
+    void Uruchom(CKelvorThread* pWatek);
     void RozpoczetoPlik(int j, const QString& strPodpis);
     void ZakonczonoFiltrowanie();
     void OddajRun();
+    // The progress dialog goes and the window can be used again.
+    void ZamknijPostep();
     void UsunietoWatek();
+    // The end of a comparison: its report, or why there is none.
+    void OddajPorownanie();
 
     void Komunikat(const std::string& strCp1250, EIkona eIkona = EIkona::Brak);
     void Komunikat(const QString& str, EIkona eIkona = EIkona::Brak);
@@ -164,4 +179,7 @@ private:
     std::vector<int> m_anGotowe; // the pairs the run finished, in the order it finished them
     int m_nPar = 0;              // the pairs of the run
     std::optional<CPrzystanek> m_przystanek;
+    // The comparison under way (null for a filtering run), written by the worker until it ends.
+    std::shared_ptr<CWynikPorownania> m_pPorownanie;
+    QPointer<CRaportPorownaniaDlg> m_pRaport;
 };

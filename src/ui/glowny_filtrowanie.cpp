@@ -24,14 +24,19 @@ void CGlownyDlg::Przetwarzaj() {
         return;
     if (!SprawdzPlikiDocelowe())
         return;
-    WlaczWszystko(false);
-    WlaczOkno(false);
-
-    m_pPostepDlg = new CPostepDlg(this);
-    connect(m_pPostepDlg, &CPostepDlg::anuluj, this, &CGlownyDlg::Anuluj);
-    m_pWatek = new CKelvorThread(m_pary, m_opcje, std::exchange(m_przystanek, std::nullopt), this);
     m_anGotowe.clear();
     m_nPar = static_cast<int>(m_pary.size());
+    Uruchom(new CKelvorThread(m_pary, m_opcje, std::exchange(m_przystanek, std::nullopt), this));
+}
+
+// The window disabled, the progress dialog made (it shows when the run starts) and the worker
+// started, its events connected.
+void CGlownyDlg::Uruchom(CKelvorThread* pWatek) {
+    WlaczWszystko(false);
+    WlaczOkno(false);
+    m_pPostepDlg = new CPostepDlg(this);
+    connect(m_pPostepDlg, &CPostepDlg::anuluj, this, &CGlownyDlg::Anuluj);
+    m_pWatek = pWatek;
     connect(m_pWatek, &CKelvorThread::rozpoczetoRun, this, [this](int nPar) {
         m_nPar = nPar;
         if (m_pPostepDlg) {
@@ -74,7 +79,10 @@ void CGlownyDlg::Anuluj() {
     pWatek->Wstrzymaj(true);
     m_bPytanie = true;
     QWidget* pRodzic = m_pPostepDlg ? static_cast<QWidget*>(m_pPostepDlg) : this;
-    const bool bTak = m_dialogi.Pytanie(pRodzic, QStringLiteral("Czy na pewno chcesz przerwać filtrowanie?"),
+    const bool bTak = m_dialogi.Pytanie(pRodzic,
+                                        m_pPorownanie
+                                            ? QStringLiteral("Czy na pewno chcesz przerwać porównywanie?")
+                                            : QStringLiteral("Czy na pewno chcesz przerwać filtrowanie?"),
                                         QStringLiteral("Potwierdzenie"));
     m_bPytanie = false;
     if (CKelvorThread* pDalej = pWatek.data()) {
@@ -100,6 +108,10 @@ void CGlownyDlg::ZakonczonoFiltrowanie() {
 // error, or the files finished before a cancel; then the progress dialog goes and the window can
 // be used again.
 void CGlownyDlg::OddajRun() {
+    if (m_pPorownanie) {
+        OddajPorownanie();
+        return;
+    }
     // A failed file with the text its log ends with and, for a failed file access, the file and
     // the system's reason, which its log does not give.
     auto opisBledu = [this](const CBladPliku& blad) {
@@ -143,6 +155,10 @@ void CGlownyDlg::OddajRun() {
         break;
     }
     }
+    ZamknijPostep();
+}
+
+void CGlownyDlg::ZamknijPostep() {
     if (m_pPostepDlg) {
         m_pPostepDlg->hide();
         m_pPostepDlg->deleteLater(); // its "Anuluj" may still be on the stack

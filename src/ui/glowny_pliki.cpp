@@ -24,12 +24,6 @@ const QString& TekstZlejNazwy() {
     return str;
 }
 
-QString TekstNazwySpozaStrony(const QString& strSciezka) {
-    return QStringLiteral("Nazwa pliku zawiera znaki, których program nie obsługuje "
-                          "(spoza strony kodowej 1250):\n") +
-           QDir::toNativeSeparators(strSciezka);
-}
-
 // Whether a file of this name can be written: an existing file is opened for appending and
 // closed without a byte written; a new one is created and removed again.
 bool MoznaUtworzyc(const QString& strSciezka, bool bIstnieje) {
@@ -47,14 +41,19 @@ bool MoznaUtworzyc(const QString& strSciezka, bool bIstnieje) {
 
 // ---- Adding and removing -------------------------------------------------------------------
 
-void CGlownyDlg::DodajPlikiZrodlowe() {
+QStringList CGlownyDlg::WybierzPlikiSWDE(ETrybPlikow eTryb, const QString& strTytul) {
     CWyborPlikow wybor;
-    wybor.m_eTryb = ETrybPlikow::OtworzWiele;
-    wybor.m_strTytul = QStringLiteral("Dodaj plik źródłowy");
+    wybor.m_eTryb = eTryb;
+    wybor.m_strTytul = strTytul;
     wybor.m_strFiltr = QStringLiteral("Pliki SWDE (*.swde *.swd *.egb *.txt);;Wszystkie pliki (*)");
     wybor.m_strRozszerzenie = QStringLiteral("swde");
     wybor.m_strKatalog = SciezkaOkna(m_opcje.m_strZrodloDanych);
-    const QStringList astrPliki = m_dialogi.WybierzPliki(this, wybor);
+    return m_dialogi.WybierzPliki(this, wybor);
+}
+
+void CGlownyDlg::DodajPlikiZrodlowe() {
+    const QStringList astrPliki =
+        WybierzPlikiSWDE(ETrybPlikow::OtworzWiele, QStringLiteral("Dodaj plik źródłowy"));
     if (!astrPliki.isEmpty())
         DodajPliki(astrPliki);
 }

@@ -69,8 +69,14 @@ void CPostepDlg::UstawPlik(const QString& strPlik, int j, int nPlikow) {
     m_pCalosc->setValue(j);
 }
 
+void CPostepDlg::UstawPorownanie(const QString& strStary, const QString& strNowy) {
+    setWindowTitle(QStringLiteral("KELVOR - porównywanie"));
+    m_strPlik.clear();
+    m_pPlik->setText(QStringLiteral("Plik stary: %1\nPlik nowy: %2").arg(strStary, strNowy));
+}
+
 void CPostepDlg::UstawEtap(const QString& strTekst) {
-    m_pEtap->setText(m_strPlik + QStringLiteral(": ") + strTekst);
+    m_pEtap->setText(m_strPlik.isEmpty() ? strTekst : m_strPlik + QStringLiteral(": ") + strTekst);
 }
 
 void CPostepDlg::closeEvent(QCloseEvent* pZdarzenie) {

@@ -18,7 +18,9 @@ public:
     // File j (from 0) of nPlikow starts: "Plik <j + 1> z <nPlikow>: <caption>" at once, the
     // caption with the next stage, the whole run's bar at the files done.
     void UstawPlik(const QString& strPlik, int j, int nPlikow);
-    // Shows caption + ": " + text.
+    // A comparison: both files named, the stage shown without a caption.
+    void UstawPorownanie(const QString& strStary, const QString& strNowy);
+    // Shows caption + ": " + text, or the text alone without a caption.
     void UstawEtap(const QString& strTekst);
 
 signals:

@@ -22,3 +22,9 @@ bool SciezkaSilnika(const QString& strSciezka, std::string& strCp1250) {
 QString SciezkaOkna(const std::string& strCp1250) {
     return QDir::toNativeSeparators(Q(strCp1250));
 }
+
+QString TekstNazwySpozaStrony(const QString& strSciezka) {
+    return QStringLiteral("Nazwa pliku zawiera znaki, których program nie obsługuje "
+                          "(spoza strony kodowej 1250):\n") +
+           QDir::toNativeSeparators(strSciezka);
+}

@@ -15,3 +15,5 @@ std::string Cp(const QString& str);
 bool SciezkaSilnika(const QString& strSciezka, std::string& strCp1250);
 // An engine path as the window shows it.
 QString SciezkaOkna(const std::string& strCp1250);
+// The warning for a path SciezkaSilnika refused.
+QString TekstNazwySpozaStrony(const QString& strSciezka);

@@ -8,6 +8,11 @@ CKelvorThread::CKelvorThread(std::vector<CParaPlikow> pary, const COpcjeFiltrowa
     : QThread(pRodzic), m_pary(std::move(pary)), m_opcje(opcje),
       m_przystanek(std::move(przystanek)) {}
 
+CKelvorThread::CKelvorThread(FZadanie zadanie, std::optional<CPrzystanek> przystanek,
+                             QObject* pRodzic)
+    : QThread(pRodzic), m_zadanie(std::move(zadanie)), m_przystanek(std::move(przystanek)),
+      m_nPara(0) {}
+
 CKelvorThread::~CKelvorThread() {
     // Only a window torn down in the middle of a run gets here with the worker alive.
     Przerwij();
@@ -16,6 +21,11 @@ CKelvorThread::~CKelvorThread() {
 }
 
 void CKelvorThread::run() {
+    if (m_zadanie) {
+        m_zadanie(*this);
+        emit zakonczono();
+        return;
+    }
     CSilnikFiltrowania silnik(*this);
     silnik.Filtruj(m_pary, m_opcje);
     m_wynik = silnik.WynikRunu();

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -30,6 +31,10 @@ public:
     // The run filters a copy of the pairs with a copy of the options.
     CKelvorThread(std::vector<CParaPlikow> pary, const COpcjeFiltrowania& opcje,
                   std::optional<CPrzystanek> przystanek, QObject* pRodzic);
+    // Another job of the engine (the comparison of two files) behind the same progress, pause
+    // and cancel: it runs on the worker with the worker as its observer, and counts as pair 0.
+    using FZadanie = std::function<void(CObserwatorRunu&)>;
+    CKelvorThread(FZadanie zadanie, std::optional<CPrzystanek> przystanek, QObject* pRodzic);
     ~CKelvorThread() override;
 
     // User-interface thread: pauses the worker at its next check (true) or lets it go on.
@@ -78,6 +83,7 @@ private:
 
     const std::vector<CParaPlikow> m_pary;
     const COpcjeFiltrowania m_opcje;
+    const FZadanie m_zadanie;
     std::optional<CPrzystanek> m_przystanek;
     int m_nPara = -1;
     std::string m_strEtap;

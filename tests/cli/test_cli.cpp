@@ -333,7 +333,7 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
         {{"--json", "a.swd"}, "opcja --json działa tylko z --check"},
         {{"--check", "brak.swd"}, "Błąd nr 0: Błąd otwarcia pliku źródłowego: "},
         {{"--diff", "a.swd"}, "opcja --diff wymaga dokładnie dwóch plików"},
-        {{"--diff", "-y", "a.swd", "b.swd"}, "opcji -y nie można łączyć z --diff"},
+        {{"--diff", "--html", "pesel.cfg", "a.swd", "b.swd"}, "Plik raportu już istnieje: "},
         {{"--html", "r.html", "a.swd"}, "działają tylko z --diff"},
         {{"--diff", "--csv", "a.swd", "a.swd", "b.swd"}, "nie może zastąpić porównywanego pliku"},
         {{"--diff", "a.swd", "brak.swd"}, "Błąd otwarcia pliku źródłowego: "},
@@ -355,6 +355,7 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
         EXPECT_EQ(katalog.Pliki(), astrPrzed) << p.strKomunikat; // nothing written
     }
     EXPECT_EQ(Czytaj(katalog / "b_nowy.swd"), "stary wynik");
+    EXPECT_EQ(Czytaj(katalog / "pesel.cfg"), PESEL_CFG);
     EXPECT_EQ(katalog.Uruchom({"--bogus", "--help"}).nKod, 0); // help whatever else is wrong
 }
 
@@ -499,6 +500,9 @@ TEST(KonsolaPorownanie, RaportyIKodyWyjscia) {
         katalog.Uruchom({"-q", "--diff", "--csv", "r.csv", "--html", "r.html", "a.swd", "b.swd"});
     EXPECT_EQ(tekst.nKod, 1);
     EXPECT_TRUE(Zawiera(tekst.strWyjscie, "G5LKL 2: zmiana\n    G5LIZ: 3 → 4")) << tekst.strWyjscie;
+    // An existing report is replaced with -y, as any other output.
+    Zapisz(katalog / "r.csv", "stary raport");
+    EXPECT_EQ(katalog.Uruchom({"-q", "-y", "--diff", "--csv", "r.csv", "a.swd", "b.swd"}).nKod, 1);
     const std::string strCsv = Czytaj(katalog / "r.csv");
     EXPECT_TRUE(strCsv.starts_with("\xEF\xBB\xBFtyp;identyfikator;działka;co;przed;po\r\n"));
     EXPECT_TRUE(Zawiera(strCsv, "\r\nG5LKL;2;;G5LIZ;3;4\r\n")) << strCsv;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <tuple>
@@ -24,6 +25,7 @@
 #include "swde/platforma.h"
 #include "ui/aplikacja.h"
 #include "ui/naglowek_dlg.h"
+#include "ui/porownanie_dlg.h"
 #include "ui/postep_dlg.h"
 
 using kodowanie::T;
@@ -86,6 +88,9 @@ private slots:
     void zastosujDoWszystkich();
     void listaNaEkranie();
     void nazwyDostepne();
+    void porownanie();
+    void porownanieBezRaportu_data();
+    void porownanieBezRaportu();
 };
 
 // Started without a configuration file: the warning, the window's state and its commands (those
@@ -111,6 +116,7 @@ void CTestOkna::startBezKonfiguracji() {
         {"wskazKatalog", "Wskaż katalog &docelowy...\tCtrl+D"},
         {"zastosujDoWszystkich", "&Zastosuj do wszystkich"},
         {"usunWszystkie", "&Usuń wszystkie\tCtrl+U"},
+        {"porownajPliki", "&Porównaj pliki..."},
         {"odczytajKonfiguracje", "Odczytaj &konfigurację...\tCtrl+K"},
         {"zapiszKonfiguracje", "Z&apisz konfigurację...\tCtrl+S"},
         {"wyjdz", "&Wyjdź\tAlt+F4"},
@@ -732,6 +738,127 @@ void CTestOkna::nazwyDostepne() {
     QCOMPARE(QAccessible::queryAccessibleInterface(postep.findChild<QProgressBar*>("calosc"))
                  ->text(QAccessible::Name),
              QStringLiteral("Wszystkie pliki"));
+}
+
+// "Porównaj pliki...": two file dialogs, the report of what changed (the parcel view first) and
+// "Zapisz raport..." as HTML or, by its extension, as CSV; an existing file is replaced only
+// after a yes, a compared file never; nothing is left beside the reports.
+void CTestOkna::porownanie() {
+    CStanowisko s;
+    const QString strStary = s.Zapisz("a.swd");
+    const QString strNowy = s.Zapisz("b.swd", PlikSWDE().replace("D,G5PEW,D,700;", "D,G5PEW,D,750;"));
+    s.m_dialogi.Wyczysc();
+    s.m_dialogi.m_pliki = {{strStary}, {strNowy}};
+    s.Element<QAction>("porownajPliki")->trigger();
+    QCOMPARE(s.m_dialogi.m_wybory.size(), 2);
+    QCOMPARE(s.m_dialogi.m_wybory[1].m_strTytul, QStringLiteral("Porównaj pliki: plik nowy"));
+    s.CzekajNaKoniec();
+    QVERIFY(s.m_dialogi.m_komunikaty.isEmpty());
+    CRaportPorownaniaDlg* pRaport = s->RaportPorownania();
+    QVERIFY(pRaport && pRaport->isVisible());
+    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
+    const QTextBrowser* pWidok = pRaport->findChild<QTextBrowser*>("raport");
+    QVERIFY(pWidok->isReadOnly());
+    const QString strTekst = pWidok->toPlainText();
+    QVERIFY2(strTekst.contains(QStringLiteral("146599_9.0001.1/1")) &&
+                 strTekst.contains(QStringLiteral("G5PEW: 700 → 750")) &&
+                 strTekst.indexOf(QStringLiteral("Działki")) < strTekst.indexOf(QStringLiteral("Rekordy\n")),
+             qPrintable(strTekst));
+
+    const struct {
+        QString strWybrany; // what the file dialog returns
+        QString strPlik;    // the report written
+        bool bTak;          // the answer to the question about an existing file
+        QByteArray poczatek;
+        QByteArray wiersz;
+    } zapisy[] = {
+        {s.Sciezka("raport"), "raport.html", false, "<!DOCTYPE html>",
+         "<td>146599_9.0001.1/1</td><td>zmiana</td>"},
+        {s.Sciezka("raport.CSV"), "raport.CSV", false, "\xEF\xBB\xBFtyp;identyfikator;",
+         "\r\nG5DZE;5001;146599_9.0001.1/1;G5PEW;700;750\r\n"},
+        {s.Sciezka("raport.html"), "raport.html", false, "x", "x"}, // No: left as it was
+        {s.Sciezka("raport.html"), "raport.html", true, "<!DOCTYPE html>", "<td>G5DZE 5001</td>"},
+    };
+    for (const auto& z : zapisy) {
+        const bool bIstnial = s.Istnieje(z.strPlik);
+        if (bIstnial)
+            s.Zapisz(z.strPlik, "x");
+        s.m_dialogi.Wyczysc();
+        s.m_dialogi.m_pliki = {{z.strWybrany}};
+        s.m_dialogi.m_odpowiedzi = {z.bTak};
+        QTest::mouseClick(pRaport->findChild<QPushButton*>("zapiszRaport"), Qt::LeftButton);
+        QCOMPARE(s.m_dialogi.m_wybory.back().m_strFiltr,
+                 QStringLiteral("Raport HTML (*.html *.htm);;Tabela CSV (*.csv)"));
+        QCOMPARE(s.m_dialogi.m_komunikaty.size(), bIstnial ? 1 : 0);
+        const QByteArray tresc = s.Czytaj(z.strPlik);
+        QVERIFY2(tresc.startsWith(z.poczatek) && tresc.contains(z.wiersz), tresc.constData());
+    }
+    // A compared file is refused before anything is asked or written.
+    const QByteArray nowy = s.Czytaj("b.swd");
+    s.m_dialogi.Wyczysc();
+    s.m_dialogi.m_pliki = {{strNowy}};
+    s.m_dialogi.m_odpowiedzi = {true};
+    pRaport->ZapiszRaport();
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Ostrzezenie);
+    QVERIFY(s.m_dialogi.m_komunikaty[0].strTekst.startsWith(
+        QStringLiteral("Raport nie może zastąpić porównywanego pliku")));
+    QCOMPARE(s.Czytaj("b.swd"), nowy);
+    QCOMPARE(s.Pliki(), (QStringList{"a.swd", "b.swd", "raport.CSV", "raport.html"}));
+    pRaport->close();
+    QTRY_VERIFY(!s->RaportPorownania());
+    QVERIFY(s->close());
+}
+
+// A comparison stopped with "Anuluj" (asked while the worker waits), and one of a file with a
+// format error: a message each, the error with its number and file, and no report.
+void CTestOkna::porownanieBezRaportu_data() {
+    QTest::addColumn<bool>("anuluj");
+    QTest::addColumn<QByteArray>("nowy");
+    QTest::addColumn<QString>("komunikat");
+    QTest::addColumn<QString>("blad");
+    QTest::newRow("anulowane") << true << PlikSWDE() << QStringLiteral("Przerwano porównywanie.")
+                               << QString();
+    QTest::newRow("błąd formatu") << false << QByteArray("tekst\r\n")
+                                  << QStringLiteral("Nie można porównać plików:")
+                                  << QStringLiteral("b.swd: Błąd nr 1");
+}
+
+void CTestOkna::porownanieBezRaportu() {
+    QFETCH(bool, anuluj);
+    QFETCH(QByteArray, nowy);
+    QFETCH(QString, komunikat);
+    QFETCH(QString, blad);
+    CStanowisko s;
+    s.m_dialogi.Wyczysc();
+    s.m_dialogi.m_pliki = {{s.Zapisz("a.swd")}, {s.Zapisz("b.swd", nowy)}};
+    if (anuluj)
+        s->UstawPrzystanek({0, T("Porównywanie plików"), 0});
+    s->PorownajPliki();
+    QVERIFY(s->CzyFiltrowanie());
+    if (anuluj) {
+        QVERIFY(QTest::qWaitFor([&] { return s->Watek() && s->Watek()->CzyCzeka(); }, 30000));
+        QTest::qWait(0);
+        QCOMPARE(s->PostepDlg()->windowTitle(), QStringLiteral("KELVOR - porównywanie"));
+        QCOMPARE(s->PostepDlg()->findChild<QLabel*>("plik")->text(),
+                 QStringLiteral("Plik stary: a.swd\nPlik nowy: b.swd"));
+        s.m_dialogi.m_odpowiedzi = {true};
+        QTest::mouseClick(s->PostepDlg()->findChild<QPushButton*>("anuluj"), Qt::LeftButton);
+        QCOMPARE(s.m_dialogi.Teksty().value(0),
+                 QStringLiteral("Czy na pewno chcesz przerwać porównywanie?"));
+        s.m_dialogi.m_komunikaty.removeFirst();
+    }
+    s.CzekajNaKoniec();
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+    QCOMPARE(s.m_dialogi.m_komunikaty[0].strTekst, komunikat);
+    if (!blad.isEmpty()) {
+        QCOMPARE(s.m_dialogi.m_komunikaty[0].eIkona, EIkona::Ostrzezenie);
+        QVERIFY2(s.m_dialogi.m_komunikaty[0].astrLista.value(0).startsWith(blad),
+                 qPrintable(s.m_dialogi.m_komunikaty[0].astrLista.value(0)));
+    }
+    QVERIFY(!s->RaportPorownania());
+    QVERIFY(s.Element<QPushButton>("przetwarzaj")->isEnabled());
+    QVERIFY(s->close());
 }
 
 QTEST_MAIN(CTestOkna)

@@ -1,15 +1,17 @@
 // Takes the screenshots of the window for the README and the manual: the real main window on
-// the bundled example, each tab, an attribute page with ticks and the progress dialog in the
-// middle of a run. Started by scripts/screenshots.sh under Xvfb; arguments: the target folder
-// and, optionally, a suffix for the names (the pictures at another display scaling), which also
-// adds a picture of the whole screen.
+// the bundled example, each tab, an attribute page with ticks, the progress dialog in the
+// middle of a run and the report of a comparison. Started by scripts/screenshots.sh under Xvfb;
+// arguments: the target folder and, optionally, a suffix for the names (the pictures at another
+// display scaling), which also adds a picture of the whole screen.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSet>
+#include <QTextBrowser>
 #include <QThread>
 #include <QWindow>
 
@@ -20,6 +22,7 @@
 #include "opcje/konfiguracja.h"
 #include "ui/aplikacja.h"
 #include "ui/glowny_dlg.h"
+#include "ui/porownanie_dlg.h"
 #include "ui/postep_dlg.h"
 #include "swde/kodowanie.h"
 
@@ -134,6 +137,33 @@ int main(int argc, char** argv) {
     bWszystkie &= bWstrzymano && Zrzut(okno, cel.filePath(nazwa("postep")));
     okno.Anuluj();
     Czekaj([&] { return !okno.CzyFiltrowanie(); });
+
+    // The report of "Porównaj pliki...": the example against a copy with a parcel's area and
+    // one land-use contour changed.
+    QFile przyklad(strPrzyklad);
+    przyklad.open(QIODevice::ReadOnly);
+    QFile zmieniony(tu.filePath("obreb_0001_nowy.swd"));
+    zmieniony.open(QIODevice::WriteOnly);
+    zmieniony.write(przyklad.readAll()
+                        .replace("D,G5PEW,D,700;", "D,G5PEW,D,750;")
+                        .replace("D,G5OFU,D,R;", "D,G5OFU,D,Bi;"));
+    zmieniony.close();
+    dialogi.m_pliki = {{astrZrodla[0]}, {zmieniony.fileName()}};
+    okno.PorownajPliki();
+    Czekaj([&] { return okno.RaportPorownania() && okno.RaportPorownania()->isVisible(); });
+    // The parcel view at the top, as a clerk scrolls to it.
+    if (auto* pWidok = okno.RaportPorownania() ? okno.RaportPorownania()->findChild<QTextBrowser*>()
+                                               : nullptr;
+        pWidok && pWidok->find(QStringLiteral("Działki"))) {
+        QScrollBar* pPasek = pWidok->verticalScrollBar();
+        pPasek->setValue(pPasek->value() + pWidok->cursorRect().top() - 8);
+        QTextCursor kursor = pWidok->textCursor();
+        kursor.clearSelection();
+        pWidok->setTextCursor(kursor);
+        Czekaj([] { return true; });
+    }
+    bWszystkie &= okno.RaportPorownania() &&
+                  Zrzut(*okno.RaportPorownania(), cel.filePath(nazwa("porownanie")));
     tu.removeRecursively();
     return bWszystkie ? 0 : 1;
 }

@@ -1,5 +1,5 @@
-// The report of kelvor-cli --diff: readable text, one JSON document, a CSV table of changes and
-// a printable HTML page, all UTF-8, and the exit status it stands for.
+// The comparison's reports that the console and the window share: readable text, a CSV table of
+// changes and a printable HTML page, all UTF-8, and the exit status the result stands for.
 #pragma once
 
 #include <string>
@@ -11,7 +11,6 @@
 int KodWyjsciaPorownania(const CWynikPorownania& wynik);
 
 std::string TekstPorownania(const CWynikPorownania& wynik);
-std::string JsonPorownania(const CWynikPorownania& wynik);
 // One row per change: type, identifier, parcel, what, before, after; a BOM first and ";"
 // between the fields, for a spreadsheet set to Polish.
 std::string CsvPorownania(const CWynikPorownania& wynik);
