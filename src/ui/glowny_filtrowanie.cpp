@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "opcje/konfiguracja.h"
 #include "ui/listy_dlg.h"
 #include "ui/naglowek_dlg.h"
 #include "ui/postep_dlg.h"
@@ -29,7 +30,12 @@ void CGlownyDlg::Przetwarzaj() {
 
     m_pPostepDlg = new CPostepDlg(this);
     connect(m_pPostepDlg, &CPostepDlg::anuluj, this, &CGlownyDlg::Anuluj);
-    m_pWatek = new CKelvorThread(m_pary, m_opcje, std::exchange(m_przystanek, std::nullopt), this);
+    // The log names the configuration file only when the run follows what it holds, however
+    // the ticks since it was read were made.
+    COpcjeFiltrowania opcjeRunu = m_opcje;
+    if (!opcjeRunu.m_strPlikKonfiguracji.empty())
+        opcjeRunu.m_bZmienione = !ZgodneZPlikiemKonfiguracji(opcjeRunu);
+    m_pWatek = new CKelvorThread(m_pary, opcjeRunu, std::exchange(m_przystanek, std::nullopt), this);
     m_anGotowe.clear();
     m_nPar = static_cast<int>(m_pary.size());
     connect(m_pWatek, &CKelvorThread::rozpoczetoRun, this, [this](int nPar) {
