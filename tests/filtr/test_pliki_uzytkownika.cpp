@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "silnik_testowy.h"
 #include "swde/platforma.h"
@@ -144,6 +147,51 @@ TEST(PlikiUzytkownika, OdmowyZanimCokolwiekZostanieZapisane) {
     EXPECT_EQ(run.silnik.LiczbaBledow(), 0);
     EXPECT_EQ(Naglowki(run.Cel()), "G5OSF:o1 G5ADR:a1 G5ADR:a2 G5BUD:b1");
 }
+
+#ifndef _WIN32
+// A FIFO under a name the run reads or writes is neither read (it would stop the run) nor
+// replaced by a file; its pair fails and the other pair is filtered.
+TEST(PlikiUzytkownika, KolejkaPodNazwaNieJestCzytanaAniZastepowana) {
+    const std::pair<const char*, std::string> przypadki[] = {
+        {"obreb.swd", T("Błąd nr 0: Błąd otwarcia pliku: ")},
+        {"obreb_wy.swd", T("Plik nie został przetworzony: '")},
+        {"obreb_wy.log", T("Plik nie został przetworzony: '")},
+        {"obreb_KELVOR1.swd", T("Plik nie został przetworzony: '")},
+    };
+    for (const auto& [szNazwa, strBlad] : przypadki) {
+        SCOPED_TRACE(szNazwa);
+        CRun run(LOKALE_SIEROTY, true);
+        run.Dodaj("obreb", ZRODLO);
+        run.Dodaj("drugi", ZRODLO);
+        fs::remove(run.katalog(szNazwa));
+        ASSERT_EQ(mkfifo(run.katalog(szNazwa).c_str(), 0600), 0);
+        ASSERT_TRUE(run.Filtruj());
+        ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
+        EXPECT_TRUE(run.silnik.Bledy()[0].m_strTekst.starts_with(strBlad + run.katalog(szNazwa)))
+            << run.silnik.Bledy()[0].m_strTekst;
+        EXPECT_TRUE(fs::is_fifo(fs::symlink_status(run.katalog(szNazwa))));
+        EXPECT_EQ(Naglowki(run.Cel(1)), ZOSTAJA);
+    }
+}
+
+// Every file a run writes holds the source's data: none is readable by more users than the
+// source, whatever the umask allows.
+TEST(PlikiUzytkownika, WynikiNieCzytelniejszeNizZrodlo) {
+    const mode_t nMaska = umask(022);
+    for (const fs::perms eZrodlo : {fs::perms(0600), fs::perms(0640), fs::perms(0644), fs::perms(0400)}) {
+        SCOPED_TRACE(static_cast<int>(eZrodlo));
+        CRun run(LOKALE_SIEROTY, true);
+        run.Dodaj("obreb", ZRODLO);
+        fs::permissions(run.pary[0].m_strZrodlo, eZrodlo);
+        ASSERT_TRUE(run.Filtruj());
+        ASSERT_EQ(run.silnik.LiczbaBledow(), 0);
+        const fs::perms eOczekiwane = (eZrodlo | fs::perms(0600)) & fs::perms(0644);
+        for (const char* szWynik : {"obreb_wy.swd", "obreb_wy.log"})
+            EXPECT_EQ(fs::status(run.katalog(szWynik)).permissions(), eOczekiwane) << szWynik;
+    }
+    umask(nMaska);
+}
+#endif
 
 // Faults of the file system, one per case, in the first of two files. Each ends its file with
 // the documented text, counted once; the second file is filtered; the source is untouched, an
