@@ -291,12 +291,18 @@ std::size_t LiczbaSilnikow(int nZadania, std::size_t nPar) {
     return std::max<std::size_t>(1, std::min(n, nPar));
 }
 
-// --save-config: an existing file is replaced with -y or after a Yes on the terminal.
+// --save-config: an existing configuration is replaced with -y or after a Yes on the terminal;
+// a source or a file of another kind never.
 bool ZapiszWybor(const CArgumenty& argumenty, const COpcjeFiltrowania& opcje,
-                 CKonsola& konsola) {
+                 const std::vector<std::string>& astrZrodla, CKonsola& konsola) {
     std::string strSciezka;
     if (!SciezkaSilnika(argumenty.m_strZapiszKonfiguracje, strSciezka))
         return false;
+    if (const std::string strOdmowa = OdmowaZapisuKonfiguracji(strSciezka, astrZrodla);
+        !strOdmowa.empty()) {
+        Wypisz(strOdmowa, true);
+        return false;
+    }
     if (platforma::Istnieje(strSciezka) &&
         !ZgodaNaZastapienie(argumenty.m_bTak, konsola,
                             kodowanie::T("Plik konfiguracji już istnieje:\n") + strSciezka +
@@ -331,7 +337,8 @@ int Uruchom(const CArgumenty& argumenty) {
     if (!pliki.m_pary.empty() && !SprawdzCele(pliki.m_pary, argumenty.m_bTak, konsola))
         return WYJSCIE_UZYCIE;
     // The settings are saved once every check has passed, before any target is written.
-    if (!argumenty.m_strZapiszKonfiguracje.empty() && !ZapiszWybor(argumenty, opcje, konsola))
+    if (!argumenty.m_strZapiszKonfiguracje.empty() &&
+        !ZapiszWybor(argumenty, opcje, pliki.m_astrZrodla, konsola))
         return WYJSCIE_UZYCIE;
     if (!bZrodla)
         return 0;

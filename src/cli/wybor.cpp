@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "argumenty.h"
+#include "opcje/konfiguracja.h"
 #include "opcje/opcje.h"
 #include "opcje/slownik.h"
 #include "swde/kodowanie.h"
@@ -83,13 +84,6 @@ int GrupaWylaczajaca(const COpcjeFiltrowania& opcje, int nTyp) {
             if (nStrona == nTyp && opcje.CzyGrupaZaznaczona(nBit))
                 return nBit;
     return -1;
-}
-
-bool TeSameUstawienia(const COpcjeFiltrowania& a, const COpcjeFiltrowania& b) {
-    for (int n = 0; n <= LICZBA_TYPOW; ++n)
-        if (a.Maska(n) != b.Maska(n))
-            return false;
-    return a.m_bSumyCRC == b.m_bSumyCRC;
 }
 
 } // namespace

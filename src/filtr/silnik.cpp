@@ -7,9 +7,11 @@
 // name only when it is complete, and a failed or cancelled pair leaves its log and nothing else.
 #include "filtr/silnik.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <thread>
 #include <utility>
 
 #include "filtr/nazwy.h"
@@ -60,6 +62,35 @@ COdmowaPary OdmowaBlokady(const std::string& strZrodlo) {
     return {PoczatekOdmowy() + "plik '" + strZrodlo + strKoniec, false};
 }
 
+COdmowaPary OdmowaNiepliku(const std::string& strPlik) {
+    static const std::string strKoniec =
+        T("' nie jest zwykłym plikiem (to urządzenie lub kolejka); nie zostanie zastąpiony.");
+    return {PoczatekOdmowy() + "'" + strPlik + strKoniec, false};
+}
+
+// The text for a temporary file that stayed: it is a full copy of the source's data.
+std::string TekstPozostalego(const std::string& strPlik) {
+    static const std::string strPoczatek = T("Nie udało się usunąć pliku tymczasowego '");
+    static const std::string strKoniec =
+        T("'. Zawiera on pełną kopię danych pliku źródłowego: usuń go ręcznie.");
+    return strPoczatek + strPlik + strKoniec;
+}
+
+// Deletes a temporary file, trying again a little later when the system refuses (a virus
+// scanner or an indexer may hold it for a moment); true when the file is gone.
+bool UsunTymczasowy(const std::string& strPlik) {
+    constexpr int PROB = 3;
+    for (int n = 1;; ++n) {
+        if (platforma::Usun(strPlik) || !platforma::NazwaZajeta(strPlik)) {
+            return true;
+        }
+        if (n == PROB) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50 * n));
+    }
+}
+
 // Which texts a failed open of a pass's input and output raises.
 struct CBledyOtwarcia {
     EBlad eWejscie, eWyjscie;
@@ -100,6 +131,7 @@ struct CSilnikFiltrowania::CStan {
     const std::vector<CParaPlikow>* pPary = nullptr;
     platforma::CBlokadaPliku blokada;      // on the source of the pair being filtered
     std::vector<std::string> astrUtworzone; // files of the pair that a failure removes
+    std::string strCelRoboczy;              // the pair's working copy of its target
     bool bObiekty = false, bAtrybuty = false, bSieroty = false, bCRC = false;
     int nEtapy = 0;
     int nPara = 0; // the pair being filtered
@@ -121,8 +153,8 @@ struct CSilnikFiltrowania::CStan {
                   const CBledyOtwarcia& bledy, const std::function<bool()>& przebieg);
     void PrzygotujStan(std::uint64_t nDlugoscZrodla);
     void Przerwij();
-    void UsunUtworzone();
-    void ZakonczPoBledzie(const std::string& strTekst);
+    std::vector<std::string> UsunUtworzone();
+    std::string ZakonczPoBledzie(std::string strTekst);
     [[noreturn]] void BladOtwarcia(EBlad eBlad, const std::string& strSciezka);
 };
 
@@ -197,7 +229,7 @@ bool CSilnikFiltrowania::CStan::FiltrujPareWPulapce(int j) {
         blad.m_strTekst = TekstBiezacegoBledu();
         blad.m_strSzczegoly = SzczegolyBiezacegoBledu();
     }
-    ZakonczPoBledzie("\n\t" + blad.m_strTekst + "\n");
+    blad.m_strTekst = ZakonczPoBledzie(std::move(blad.m_strTekst));
     blokada.Zwolnij();
     wynik.m_bledy.push_back(blad);
     obserwator.ZakonczonoPlik(j, &wynik.m_bledy.back());
@@ -234,6 +266,9 @@ std::optional<COdmowaPary> CSilnikFiltrowania::CStan::SprawdzNazwy(int j,
         if (!odmowa && platforma::NazwaZaDluga(strPlik)) {
             odmowa = OdmowaDlugosci(strPlik);
         }
+        if (!odmowa && platforma::ZajetaNieplikiem(strPlik)) {
+            odmowa = OdmowaNiepliku(strPlik);
+        }
     }
     if (!odmowa) {
         odmowa = Kolizja(j, astrPliki);
@@ -248,7 +283,7 @@ std::optional<COdmowaPary> CSilnikFiltrowania::CStan::SprawdzNazwy(int j,
 // no source, no other output and not the configuration file.
 bool CSilnikFiltrowania::CStan::LogBezpieczny(const std::vector<std::string>& astrPliki) const {
     const std::string& strLog = astrPliki[1];
-    if (platforma::NazwaZaDluga(strLog)) {
+    if (platforma::NazwaZaDluga(strLog) || platforma::ZajetaNieplikiem(strLog)) {
         return false;
     }
     for (std::size_t i = 0; i < astrPliki.size(); ++i) {
@@ -307,6 +342,7 @@ bool CSilnikFiltrowania::CStan::FiltrujPare(int j) {
     const CParaPlikow& para = pPary->at(static_cast<std::size_t>(j));
     stan.WyczyscMapy();
     astrUtworzone.clear();
+    strCelRoboczy.clear();
     obserwator.RozpoczetoPlik(j, platforma::NazwaPliku(para.m_strZrodlo));
     const CNazwyPary nazwy = Nazwy(para);
     const std::optional<COdmowaPary> odmowa = SprawdzNazwy(j, nazwy);
@@ -317,7 +353,10 @@ bool CSilnikFiltrowania::CStan::FiltrujPare(int j) {
     if (blokada.Zablokuj(para.m_strZrodlo) == platforma::CBlokadaPliku::EWynik::Zajety) {
         throw OdmowaBlokady(para.m_strZrodlo);
     }
-    if (!log.Otworz(nazwy.strLog)) {
+    strCelRoboczy = nazwy.strCelRoboczy;
+    // Every file the pair writes holds the source's data: none is readable by more users than
+    // the source.
+    if (!log.Otworz(nazwy.strLog, para.m_strZrodlo)) {
         BladOtwarcia(EBlad::OtwarciePlikuDocelowego, nazwy.strLog);
     }
     ZapiszUstawienia(log, opcje);
@@ -337,16 +376,18 @@ bool CSilnikFiltrowania::CStan::FiltrujPare(int j) {
     if (bObiekty && !Lancuch(nazwy)) {
         return false;
     }
-    platforma::ZamienNazwe(nazwy.strCelRoboczy, nazwy.strCel);
-    astrUtworzone.clear();
-    stan.WyczyscListy();
-    stan.WyczyscMapy();
+    // The log is complete and closed before the target takes its name: a log that fails fails
+    // the pair while the earlier target is still in place.
     static const std::string strZakonczono = T("Zakończono filtrowanie pliku '");
     static const std::string strUtworzono = T("Utworzono wynikowy plik '");
     const std::int64_t nKoniec = ZapiszWLogu(log, strZakonczono + nazwy.strZrodlo + "'", true);
     ZapiszWLogu(log, strUtworzono + nazwy.strCel + "'");
     log.Zapisz("\t\t\tCzas trwania filtrowania: " + CzasTrwania(nKoniec - nStart) + "\n");
     log.Zamknij();
+    platforma::ZamienNazwe(nazwy.strCelRoboczy, nazwy.strCel);
+    astrUtworzone.clear();
+    stan.WyczyscListy();
+    stan.WyczyscMapy();
     return true;
 }
 
@@ -409,16 +450,25 @@ bool CSilnikFiltrowania::CStan::Przebieg(const std::string& strWejscie,
     if (!czytnik.Otworz(strWejscie)) {
         BladOtwarcia(bledy.eWejscie, strWejscie);
     }
-    if (!wyjscie.Otworz(strWyjscie)) {
+    const std::string& strZrodlo = pPary->at(static_cast<std::size_t>(nPara)).m_strZrodlo;
+    if (!wyjscie.Otworz(strWyjscie, strZrodlo)) {
         BladOtwarcia(bledy.eWyjscie, strWyjscie);
     }
     astrUtworzone.push_back(strWyjscie);
     const bool bCaly = przebieg();
+    // The target's working copy is on the disk before it can take the target's name.
+    if (bCaly && strWyjscie == strCelRoboczy) {
+        wyjscie.Utrwal();
+    }
     wyjscie.Zamknij();
     czytnik.Zamknij();
-    if (strWejscie != pPary->at(static_cast<std::size_t>(nPara)).m_strZrodlo) {
-        platforma::Usun(strWejscie);
+    if (strWejscie != strZrodlo) {
+        // A temporary file that stays behind fails the pair, the error naming it.
+        const bool bUsuniety = UsunTymczasowy(strWejscie);
         std::erase(astrUtworzone, strWejscie);
+        if (!bUsuniety) {
+            throw COdmowaPary{TekstPozostalego(strWejscie), true};
+        }
     }
     if (!bCaly || k.CzyPrzerwac()) {
         Przerwij();
@@ -452,38 +502,47 @@ void CSilnikFiltrowania::CStan::Przerwij() {
     UsunUtworzone();
 }
 
-// The temporary files and the target's working copy the pair created, all closed by now.
-void CSilnikFiltrowania::CStan::UsunUtworzone() {
+// The temporary files and the target's working copy the pair created, all closed by now; those
+// that could not be deleted are returned.
+std::vector<std::string> CSilnikFiltrowania::CStan::UsunUtworzone() {
+    std::vector<std::string> astrPozostale;
     for (const std::string& strPlik : astrUtworzone) {
-        platforma::Usun(strPlik);
+        if (!UsunTymczasowy(strPlik)) {
+            astrPozostale.push_back(strPlik);
+        }
     }
     astrUtworzone.clear();
+    return astrPozostale;
 }
 
 // After a failed pair: the error goes to its log, every file of the pair is closed, every file
-// it created but the log is deleted and the run state is emptied for the next pair. Nothing
-// here may fail the run.
-void CSilnikFiltrowania::CStan::ZakonczPoBledzie(const std::string& strTekst) {
-    try {
-        if (log.JestOtwarty()) {
-            log.Zapisz(strTekst);
-            log.Oproznij();
-        }
-    } catch (const CFileException&) {
-    }
+// it created but the log is deleted and the run state is emptied for the next pair. The error's
+// text, with the files that could not be deleted named after it, goes to the log and is
+// returned. Nothing here may fail the run.
+std::string CSilnikFiltrowania::CStan::ZakonczPoBledzie(std::string strTekst) {
     czytnik.Zamknij();
     try {
         wyjscie.Zamknij();
+    } catch (const CFileException&) {
+    }
+    for (const std::string& strPlik : UsunUtworzone()) {
+        strTekst += " " + TekstPozostalego(strPlik);
+    }
+    try {
+        if (log.JestOtwarty()) {
+            log.Zapisz("\n\t" + strTekst + "\n");
+            log.Oproznij();
+        }
     } catch (const CFileException&) {
     }
     try {
         log.Zamknij();
     } catch (const CFileException&) {
     }
-    UsunUtworzone();
     stan.WyczyscListy();
     stan.WyczyscMapy();
     stan.WyczyscOdwolania();
+    return strTekst;
 }
 
 CSilnikFiltrowania::CSilnikFiltrowania(CObserwatorRunu& obserwator)

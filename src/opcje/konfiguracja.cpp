@@ -322,7 +322,9 @@ void ZastosujTekstKonfiguracji(COpcjeFiltrowania& opcje, std::string_view strTek
 }
 
 bool ZapiszPlikKonfiguracji(const COpcjeFiltrowania& opcje, const std::string& strSciezka) {
-    if (platforma::JestKatalogiem(strSciezka))
+    // A folder, a device or a FIFO under the name is never replaced by a file.
+    if (platforma::JestKatalogiem(strSciezka) || platforma::ZajetaNieplikiem(strSciezka) ||
+        platforma::ZajetaNieplikiem(strSciezka + ".tmp"))
         return false;
     if (platforma::Istnieje(strSciezka))
         platforma::UstawZapisywalny(strSciezka);
@@ -341,6 +343,48 @@ bool ZapiszPlikKonfiguracji(const COpcjeFiltrowania& opcje, const std::string& s
         return false;
     }
     return true;
+}
+
+std::string OdmowaZapisuKonfiguracji(const std::string& strSciezka,
+                                     const std::vector<std::string>& astrZrodla) {
+    static const std::string strZrodlo =
+        kodowanie::T("' jest plikiem źródłowym; konfiguracja nie może go zastąpić.");
+    static const std::string strInny =
+        kodowanie::T("' nie jest plikiem konfiguracji; konfiguracja nie może go zastąpić.");
+    for (const std::string& strZrodloRunu : astrZrodla) {
+        if (platforma::TenSamPlik(strSciezka, strZrodloRunu))
+            return "Plik '" + strSciezka + strZrodlo;
+    }
+    if (!platforma::Istnieje(strSciezka))
+        return {};
+    if (platforma::RozmiarPliku(strSciezka) > NAJWIEKSZY_PLIK)
+        return "Plik '" + strSciezka + strInny; // no regular file, or too large for a configuration
+    std::string strTekst;
+    if (!CzytajPlik(strSciezka, strTekst))
+        return {}; // unreadable: the write then says what the system refuses
+    COpcjeFiltrowania proba;
+    try {
+        ZastosujTekstKonfiguracji(proba, strTekst);
+    } catch (const CStandardException&) {
+        return "Plik '" + strSciezka + strInny;
+    }
+    return {};
+}
+
+bool TeSameUstawienia(const COpcjeFiltrowania& a, const COpcjeFiltrowania& b) {
+    for (int n = 0; n <= LICZBA_TYPOW; ++n)
+        if (a.Maska(n) != b.Maska(n))
+            return false;
+    return a.m_bSumyCRC == b.m_bSumyCRC;
+}
+
+bool ZgodneZPlikiemKonfiguracji(const COpcjeFiltrowania& opcje) {
+    if (opcje.m_strPlikKonfiguracji.empty())
+        return false;
+    COpcjeFiltrowania zPliku;
+    if (WczytajKonfiguracje(zPliku, opcje.m_strPlikKonfiguracji) != EWynikKonfiguracji::Wykonano)
+        return false;
+    return TeSameUstawienia(opcje, zPliku);
 }
 
 const std::string& TekstWyniku(EWynikKonfiguracji eWynik) {

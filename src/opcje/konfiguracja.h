@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class COpcjeFiltrowania;
 
@@ -72,6 +73,20 @@ EWynikKonfiguracji OdczytajKonfiguracjeZPliku(COpcjeFiltrowania& opcje,
 // change.
 EWynikKonfiguracji ZapiszKonfiguracjeDoPliku(COpcjeFiltrowania& opcje,
                                              const std::string& strSciezka);
+
+// Why a configuration may not be saved under the path, for the user (code page 1250); empty
+// when it may. Refused: one of the run's sources, and anything existing under the name that is
+// not a configuration (an SWDE or GML file, a file over the size limit, a device, a folder):
+// saving the settings never destroys a file of another kind.
+std::string OdmowaZapisuKonfiguracji(const std::string& strSciezka,
+                                     const std::vector<std::string>& astrZrodla);
+
+// True when the options filter as the file m_strPlikKonfiguracji holds now: the same object
+// and attribute choice and the same checksum option. False without a file or when it cannot be
+// read. The log names the file only then.
+bool ZgodneZPlikiemKonfiguracji(const COpcjeFiltrowania& opcje);
+// The same choice and checksum option.
+bool TeSameUstawienia(const COpcjeFiltrowania& a, const COpcjeFiltrowania& b);
 
 // The building blocks, also for front ends and tests.
 

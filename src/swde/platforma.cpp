@@ -119,7 +119,8 @@ bool CPlikWejsciowy::Otworz(const std::string& strSciezka) {
         return false;
     const fs::path sciezka = Sciezka(strSciezka);
     std::error_code blad;
-    if (fs::is_directory(sciezka, blad))
+    // A FIFO would stop the run at the opening, a device give endless or changing data.
+    if (!fs::is_regular_file(sciezka, blad))
         return false;
     std::FILE* pPlik = OtworzDoOdczytu(sciezka);
     if (!pPlik)
@@ -187,11 +188,17 @@ struct CPlikWyjsciowy::CDane {
 
 namespace {
 
-// Removes what has the name, as a name; a folder stays (and the creation then fails).
+// True for what an output may replace as a name: an ordinary file or a link.
+bool ZastepowalnaNazwa(const fs::file_status& stan) {
+    return fs::is_regular_file(stan) || fs::is_symlink(stan);
+}
+
+// Removes a file or a link that has the name, as a name; anything else (a folder, a device, a
+// FIFO) stays, and the creation then fails.
 void UsunNazwe(const fs::path& sciezka) {
     std::error_code blad;
     const fs::file_status stan = fs::symlink_status(sciezka, blad);
-    if (blad || !fs::exists(stan) || fs::is_directory(stan))
+    if (blad || !ZastepowalnaNazwa(stan))
         return;
 #ifdef _WIN32
     SetFileAttributesW(sciezka.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -199,9 +206,11 @@ void UsunNazwe(const fs::path& sciezka) {
     fs::remove(sciezka, blad);
 }
 
-// A file created new: fails when anything has the name.
-std::FILE* UtworzNowy(const fs::path& sciezka) {
+// A file created new: fails when anything has the name. nTryb: the permissions asked for (POSIX;
+// the process's umask takes its share as ever).
+std::FILE* UtworzNowy(const fs::path& sciezka, unsigned nTryb = 0666) {
 #ifdef _WIN32
+    (void)nTryb; // Windows files inherit the folder's access list
     const HANDLE h = CreateFileW(sciezka.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
@@ -216,7 +225,8 @@ std::FILE* UtworzNowy(const fs::path& sciezka) {
         _close(nPlik);
     return pPlik;
 #else
-    const int nPlik = ::open(sciezka.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int nPlik = ::open(sciezka.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                             static_cast<mode_t>(nTryb));
     if (nPlik < 0)
         return nullptr;
     std::FILE* pPlik = fdopen(nPlik, "wb");
@@ -224,6 +234,18 @@ std::FILE* UtworzNowy(const fs::path& sciezka) {
         ::close(nPlik);
     return pPlik;
 #endif
+}
+
+// The permissions a new file asks for: those of strWzor at most, the owner always reading and
+// writing it (the run reads its own temporary files back).
+unsigned TrybWedlugWzoru(const std::string& strWzor) {
+    if (strWzor.empty())
+        return 0666;
+    std::error_code blad;
+    const fs::file_status stan = fs::status(Sciezka(strWzor), blad);
+    if (blad || !fs::exists(stan))
+        return 0600; // nothing to follow: nobody but the owner
+    return (static_cast<unsigned>(stan.permissions()) & 0666u) | 0600u;
 }
 
 } // namespace
@@ -236,13 +258,13 @@ CPlikWyjsciowy::~CPlikWyjsciowy() {
     delete m_pDane;
 }
 
-bool CPlikWyjsciowy::Otworz(const std::string& strSciezka) {
+bool CPlikWyjsciowy::Otworz(const std::string& strSciezka, const std::string& strWzor) {
     const awarie::CAwaria* pAwaria = Awaria(strSciezka);
     if (pAwaria && pAwaria->bTworzenie)
         return false;
     const fs::path sciezka = Sciezka(strSciezka);
     UsunNazwe(sciezka);
-    std::FILE* pPlik = UtworzNowy(sciezka);
+    std::FILE* pPlik = UtworzNowy(sciezka, TrybWedlugWzoru(strWzor));
     if (!pPlik)
         return false;
     if (m_pDane->pPlik)
@@ -297,6 +319,21 @@ void CPlikWyjsciowy::Oproznij() {
         BladPliku(m_pDane->strSciezka, errno);
 }
 
+void CPlikWyjsciowy::Utrwal() {
+    CDane& d = *m_pDane;
+    if (!d.pPlik)
+        return;
+    Oproznij();
+#ifdef _WIN32
+    const HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(d.pPlik)));
+    if (h == INVALID_HANDLE_VALUE || !FlushFileBuffers(h))
+        throw CFileException(d.strSciezka, PowodWindows(GetLastError()));
+#else
+    if (::fsync(fileno(d.pPlik)) != 0 && errno != EINVAL && errno != ENOTSUP)
+        BladPliku(d.strSciezka, errno); // EINVAL, ENOTSUP: a file system that keeps nothing to flush
+#endif
+}
+
 void CPlikWyjsciowy::Zamknij() {
     std::FILE* pPlik = m_pDane->pPlik;
     if (!pPlik)
@@ -327,7 +364,30 @@ bool JestKatalogiem(const std::string& strSciezka) {
     return fs::is_directory(Sciezka(strSciezka), blad);
 }
 
+bool JestZwyklymPlikiem(const std::string& strSciezka) {
+    std::error_code blad;
+    return fs::is_regular_file(Sciezka(strSciezka), blad);
+}
+
+bool ZajetaNieplikiem(const std::string& strSciezka) {
+    std::error_code blad;
+    const fs::file_status stan = fs::symlink_status(Sciezka(strSciezka), blad);
+    return !blad && fs::exists(stan) && !ZastepowalnaNazwa(stan) && !fs::is_directory(stan);
+}
+
+std::uint64_t RozmiarPliku(const std::string& strSciezka) {
+    std::error_code blad;
+    const fs::path sciezka = Sciezka(strSciezka);
+    if (!fs::is_regular_file(sciezka, blad))
+        return UINT64_MAX;
+    const std::uintmax_t n = fs::file_size(sciezka, blad);
+    return blad ? UINT64_MAX : static_cast<std::uint64_t>(n);
+}
+
 bool Usun(const std::string& strSciezka) {
+    const awarie::CAwaria* pAwaria = Awaria(strSciezka);
+    if (pAwaria && pAwaria->bUsuwanie)
+        return false;
     std::error_code blad;
     return fs::remove(Sciezka(strSciezka), blad) && !blad;
 }
@@ -337,6 +397,8 @@ void ZamienNazwe(const std::string& strZ, const std::string& strNa) {
     if (pAwaria && pAwaria->bTworzenie)
         BladPliku(strNa, EACCES);
     const fs::path z = Sciezka(strZ), na = Sciezka(strNa);
+    if (ZajetaNieplikiem(strNa))
+        BladPliku(strNa, EEXIST);
 #ifdef _WIN32
     // A read-only file under the name would refuse to be replaced.
     std::error_code blad;
@@ -347,6 +409,16 @@ void ZamienNazwe(const std::string& strZ, const std::string& strNa) {
 #else
     if (std::rename(z.c_str(), na.c_str()) != 0)
         BladPliku(strNa, errno);
+    // The new name lasts a power cut only once the folder that holds it is on the disk. A
+    // system that cannot flush a folder leaves it to its own journal.
+    fs::path katalog = na.parent_path();
+    if (katalog.empty())
+        katalog = ".";
+    const int nKatalog = ::open(katalog.c_str(), O_RDONLY | O_CLOEXEC | O_DIRECTORY);
+    if (nKatalog >= 0) {
+        ::fsync(nKatalog);
+        ::close(nKatalog);
+    }
 #endif
 }
 

@@ -48,16 +48,21 @@ public:
     CPlikWyjsciowy(const CPlikWyjsciowy&) = delete;
     CPlikWyjsciowy& operator=(const CPlikWyjsciowy&) = delete;
 
-    // Creates the file new and exclusively: whatever has the name already (a file, a link) is
-    // removed as a name first, never followed or written through; a file that appears under the
-    // name meanwhile makes the open fail. Others may read the file while it is written, not
-    // write it.
-    bool Otworz(const std::string& strSciezka);
+    // Creates the file new and exclusively: a file or a link that has the name already is
+    // removed as a name first, never followed or written through; anything else under the name
+    // (a device, a FIFO, a folder), or a file that appears under it meanwhile, makes the open
+    // fail. Others may read the file while it is written, not write it. strWzor, when given, is
+    // the file whose permissions the new one takes at most (it is never opened to more users
+    // than that file is), the owner's reading and writing kept.
+    bool Otworz(const std::string& strSciezka, const std::string& strWzor = {});
     // Writes the text, "\n" as CR LF. CFileException on error.
     void Zapisz(std::string_view strTekst);
     // Writes the bytes as they are. CFileException on error.
     void ZapiszBajty(std::string_view strBajty);
     void Oproznij();
+    // Hands what is written to the disk itself (not only the system's cache); CFileException
+    // when it cannot.
+    void Utrwal();
     // Closes; CFileException when the data could not be written. Closing a closed file does nothing.
     void Zamknij();
     bool JestOtwarty() const;
@@ -71,11 +76,21 @@ bool Istnieje(const std::string& strSciezka);
 // True when anything has the name, a link to nothing included.
 bool NazwaZajeta(const std::string& strSciezka);
 bool JestKatalogiem(const std::string& strSciezka);
+// True when the path leads (links followed) to an ordinary file: no folder, device, FIFO or
+// socket, nothing whose reading could wait forever or never end.
+bool JestZwyklymPlikiem(const std::string& strSciezka);
+// True when the name is taken by something an output must never replace and whose opening
+// would not fail by itself: a device, a FIFO, a socket (a folder is none of these).
+bool ZajetaNieplikiem(const std::string& strSciezka);
+// The size of an ordinary file; UINT64_MAX when the path is no ordinary file.
+std::uint64_t RozmiarPliku(const std::string& strSciezka);
 // Deletes a file (a link itself, never what it points to); false when it could not (a missing
 // file included).
 bool Usun(const std::string& strSciezka);
-// Gives the file strZ the name strNa, replacing whatever has that name as a name (a link is
-// replaced, not followed). CFileException when it cannot.
+// Gives the file strZ the name strNa, replacing a file or a link that has that name as a name
+// (a link is replaced, not followed; anything else under the name is refused), then makes the
+// new name last where the system allows (the folder is flushed to disk). CFileException when
+// it cannot.
 void ZamienNazwe(const std::string& strZ, const std::string& strNa);
 // True when a file of this path could not be created because its name, or the whole path, is
 // longer than the file system allows.
@@ -145,6 +160,7 @@ struct CAwaria {
     bool bOdczyt = false;                     // reads fail
     bool bTworzenie = false;                  // the file cannot be created, nor named by a rename
     bool bOtwarcie = false;                   // the file cannot be opened for reading
+    bool bUsuwanie = false;                   // the file cannot be deleted
 };
 void Ustaw(const CAwaria& awaria);
 void Wylacz();

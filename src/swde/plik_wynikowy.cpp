@@ -14,11 +14,11 @@ CPlikWynikowy::~CPlikWynikowy() {
     }
 }
 
-bool CPlikWynikowy::Otworz(const std::string& strSciezka) {
+bool CPlikWynikowy::Otworz(const std::string& strSciezka, const std::string& strWzor) {
     // Data buffered for a file still open is written before the object takes another one.
     if (m_bOtwarty)
         Zamknij();
-    if (!m_plik.Otworz(strSciezka))
+    if (!m_plik.Otworz(strSciezka, strWzor))
         return false;
     m_strSciezka = strSciezka;
     if (!m_pBufor)
@@ -37,6 +37,13 @@ void CPlikWynikowy::Oproznij() {
         m_plik.ZapiszBajty(std::string_view(m_pBufor.get(), nBajty));
     }
     m_plik.Oproznij();
+}
+
+void CPlikWynikowy::Utrwal() {
+    if (!m_bOtwarty)
+        throw CFileException(m_strSciezka);
+    Oproznij();
+    m_plik.Utrwal();
 }
 
 void CPlikWynikowy::Zamknij() {

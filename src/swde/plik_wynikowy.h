@@ -17,9 +17,13 @@ public:
     CPlikWynikowy() = default;
     virtual ~CPlikWynikowy();
 
-    // Creates the file new, replacing whatever had the name (platforma::CPlikWyjsciowy).
-    virtual bool Otworz(const std::string& strSciezka);
+    // Creates the file new, replacing a file or link that had the name, with at most the
+    // permissions of strWzor when given (platforma::CPlikWyjsciowy).
+    virtual bool Otworz(const std::string& strSciezka, const std::string& strWzor = {});
     virtual void Oproznij();
+    // Writes what is buffered and hands it to the disk itself, before the file takes a name
+    // that has to last.
+    void Utrwal();
     virtual void Zamknij();
     void Zapisz(std::string_view strTekst);
     // The line (which has no "\n" of its own) followed by its line end.

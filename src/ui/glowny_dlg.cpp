@@ -444,6 +444,18 @@ void CGlownyDlg::ZapiszKonfiguracjeDoPliku() {
         return;
     if (QFileInfo(strPlik).suffix().isEmpty())
         strPlik += QStringLiteral(".cfg");
+    // A source or a file of another kind is never replaced by the settings.
+    std::string strSciezka;
+    if (SciezkaSilnika(strPlik, strSciezka)) {
+        std::vector<std::string> astrZrodla;
+        for (const CParaPlikow& para : m_pary)
+            astrZrodla.push_back(para.m_strZrodlo);
+        const std::string strOdmowa = OdmowaZapisuKonfiguracji(strSciezka, astrZrodla);
+        if (!strOdmowa.empty()) {
+            Komunikat(strOdmowa, EIkona::Ostrzezenie);
+            return;
+        }
+    }
     if (QFileInfo::exists(strPlik) &&
         !Pytanie(QStringLiteral("Podany plik już istnieje. Czy chcesz go zastąpić?")))
         return;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "opcje/konfiguracja.h"
 #include "ui/listy_dlg.h"
 #include "ui/naglowek_dlg.h"
 #include "ui/postep_dlg.h"
@@ -26,7 +27,12 @@ void CGlownyDlg::Przetwarzaj() {
         return;
     m_anGotowe.clear();
     m_nPar = static_cast<int>(m_pary.size());
-    Uruchom(new CKelvorThread(m_pary, m_opcje, std::exchange(m_przystanek, std::nullopt), this));
+    // The log names the configuration file only when the run follows what it holds, however
+    // the ticks since it was read were made.
+    COpcjeFiltrowania opcjeRunu = m_opcje;
+    if (!opcjeRunu.m_strPlikKonfiguracji.empty())
+        opcjeRunu.m_bZmienione = !ZgodneZPlikiemKonfiguracji(opcjeRunu);
+    Uruchom(new CKelvorThread(m_pary, opcjeRunu, std::exchange(m_przystanek, std::nullopt), this));
 }
 
 // The window disabled, the progress dialog made (it shows when the run starts) and the worker

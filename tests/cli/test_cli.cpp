@@ -328,6 +328,11 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
          "atrybutów typu G5BUD nie można wybrać, gdy usuwana jest cała grupa 'budynki'"},
         {{"--crc", "--no-crc", "a.swd"}, "opcji --crc i --no-crc nie można łączyć"},
         {{"--remove", "lokale", "--save-config", "pesel.cfg"}, "Plik konfiguracji już istnieje: "},
+        // Saving the settings never destroys a file of another kind, whatever -y says.
+        {{"-y", "--remove", "budynki", "--save-config", "a.swd", "a.swd"}, "' jest plikiem źródłowym"},
+        {{"-y", "--remove", "budynki", "--save-config", "b.swd"}, "' nie jest plikiem konfiguracji"},
+        {{"-y", "--remove", "budynki", "--save-config", "duzy.cfg"}, "' nie jest plikiem konfiguracji"},
+        {{"-y", "--remove", "budynki", "--save-config", "/dev/full"}, "' nie jest plikiem konfiguracji"},
         {{"--check", "-y", "a.swd"}, "opcji -y nie można łączyć z --check"},
         {{"--check"}, "nie podano żadnego pliku do sprawdzenia"},
         {{"--json", "a.swd"}, "opcja --json działa tylko z --check"},
@@ -346,6 +351,7 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
     Zapisz(katalog / "pusta.cfg", "Obiekty 0\r\n");
     Zapisz(katalog / "pesel.cfg", PESEL_CFG);
     Zapisz(katalog / "zla.cfg", "Obiekty 1\r\nNieznany 3\r\n");
+    Zapisz(katalog / "duzy.cfg", PESEL_CFG + std::string(1 << 20, ' '));
     fs::create_directories(katalog / "wyniki");
     const Lista astrPrzed = katalog.Pliki();
     for (const auto& p : przypadki) {

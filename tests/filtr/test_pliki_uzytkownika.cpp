@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "silnik_testowy.h"
 #include "swde/platforma.h"
@@ -145,6 +148,51 @@ TEST(PlikiUzytkownika, OdmowyZanimCokolwiekZostanieZapisane) {
     EXPECT_EQ(Naglowki(run.Cel()), "G5OSF:o1 G5ADR:a1 G5ADR:a2 G5BUD:b1");
 }
 
+#ifndef _WIN32
+// A FIFO under a name the run reads or writes is neither read (it would stop the run) nor
+// replaced by a file; its pair fails and the other pair is filtered.
+TEST(PlikiUzytkownika, KolejkaPodNazwaNieJestCzytanaAniZastepowana) {
+    const std::pair<const char*, std::string> przypadki[] = {
+        {"obreb.swd", T("Błąd nr 0: Błąd otwarcia pliku: ")},
+        {"obreb_wy.swd", T("Plik nie został przetworzony: '")},
+        {"obreb_wy.log", T("Plik nie został przetworzony: '")},
+        {"obreb_KELVOR1.swd", T("Plik nie został przetworzony: '")},
+    };
+    for (const auto& [szNazwa, strBlad] : przypadki) {
+        SCOPED_TRACE(szNazwa);
+        CRun run(LOKALE_SIEROTY, true);
+        run.Dodaj("obreb", ZRODLO);
+        run.Dodaj("drugi", ZRODLO);
+        fs::remove(run.katalog(szNazwa));
+        ASSERT_EQ(mkfifo(run.katalog(szNazwa).c_str(), 0600), 0);
+        ASSERT_TRUE(run.Filtruj());
+        ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
+        EXPECT_TRUE(run.silnik.Bledy()[0].m_strTekst.starts_with(strBlad + run.katalog(szNazwa)))
+            << run.silnik.Bledy()[0].m_strTekst;
+        EXPECT_TRUE(fs::is_fifo(fs::symlink_status(run.katalog(szNazwa))));
+        EXPECT_EQ(Naglowki(run.Cel(1)), ZOSTAJA);
+    }
+}
+
+// Every file a run writes holds the source's data: none is readable by more users than the
+// source, whatever the umask allows.
+TEST(PlikiUzytkownika, WynikiNieCzytelniejszeNizZrodlo) {
+    const mode_t nMaska = umask(022);
+    for (const fs::perms eZrodlo : {fs::perms(0600), fs::perms(0640), fs::perms(0644), fs::perms(0400)}) {
+        SCOPED_TRACE(static_cast<int>(eZrodlo));
+        CRun run(LOKALE_SIEROTY, true);
+        run.Dodaj("obreb", ZRODLO);
+        fs::permissions(run.pary[0].m_strZrodlo, eZrodlo);
+        ASSERT_TRUE(run.Filtruj());
+        ASSERT_EQ(run.silnik.LiczbaBledow(), 0);
+        const fs::perms eOczekiwane = (eZrodlo | fs::perms(0600)) & fs::perms(0644);
+        for (const char* szWynik : {"obreb_wy.swd", "obreb_wy.log"})
+            EXPECT_EQ(fs::status(run.katalog(szWynik)).permissions(), eOczekiwane) << szWynik;
+    }
+    umask(nMaska);
+}
+#endif
+
 // Faults of the file system, one per case, in the first of two files. Each ends its file with
 // the documented text, counted once; the second file is filtered; the source is untouched, an
 // earlier target intact, and nothing but the log is left.
@@ -156,7 +204,7 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
     struct CPrzypadek {
         const char* szNazwa;
         CAwaria awaria;       // fragment relative to the test folder
-        std::string strTekst; // the text the log and the result end with; "+" adds the path
+        std::string strTekst; // the text the log and the result end with; "+" is the path
         const char* szPlik;   // the file named in the text, or beside it
     };
     const CPrzypadek przypadki[] = {
@@ -171,6 +219,13 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
         {"read-only target folder", {"b/", UINT64_MAX, false, true}, strOtwarcieLogu + "+",
          "b/obreb_wy.log"},
         {"source vanished", {}, strOtwarcie + "+", "a/obreb.swd"},
+        // Left behind, a temporary file is a full copy of the source's personal data.
+        {"temporary file not deleted", {"a/obreb_KELVOR1", UINT64_MAX, false, false, false, true},
+         T("Nie udało się usunąć pliku tymczasowego '+'. Zawiera on pełną kopię danych pliku "
+           "źródłowego: usuń go ręcznie."),
+         "a/obreb_KELVOR1.swd"},
+        // nZapisDo is set below to fail the log's closing lines, once the target is complete.
+        {"log full at its end", {"b/obreb_wy.log", 0}, strDostep, "b/obreb_wy.log"},
     };
     for (const CPrzypadek& p : przypadki) {
         SCOPED_TRACE(p.szNazwa);
@@ -181,6 +236,12 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
         run.Dodaj("drugi", ZRODLO);
         Zapisz(run.katalog("b/obreb_wy.swd"), WCZESNIEJSZY);
         CAwaria awaria = p.awaria;
+        if (awaria.nZapisDo == 0) {
+            CRun wzor(LOKALE_SIEROTY, true);
+            wzor.Dodaj("obreb", ZRODLO);
+            ASSERT_TRUE(wzor.Filtruj());
+            awaria.nZapisDo = fs::file_size(wzor.katalog("obreb_wy.log")) - 30;
+        }
         if (!awaria.strFragment.empty())
             awaria.strFragment = run.katalog(awaria.strFragment);
         else
@@ -193,9 +254,10 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
         ASSERT_EQ(run.silnik.LiczbaBledow(), 1);
         const CBladPliku& blad = run.silnik.Bledy()[0];
         const std::string strPlik = run.katalog(p.szPlik);
-        const bool bZSciezka = p.strTekst.ends_with("+");
+        const std::size_t nSciezka = p.strTekst.find('+');
+        const bool bZSciezka = nSciezka != std::string::npos;
         const std::string strTekst =
-            bZSciezka ? p.strTekst.substr(0, p.strTekst.size() - 1) + strPlik : p.strTekst;
+            bZSciezka ? std::string(p.strTekst).replace(nSciezka, 1, strPlik) : p.strTekst;
         EXPECT_EQ(blad.m_nPara, 0);
         EXPECT_EQ(blad.m_strTekst, strTekst);
         if (!bZSciezka) {
@@ -208,13 +270,16 @@ TEST(Awarie, KazdaAwariaKonczyTylkoSwojPlikINieZostawiaNiczegoPozaLogiem) {
             astrZostaja.insert(astrZostaja.begin(), "a/obreb.swd");
         }
         if (fs::exists(run.katalog("b/obreb_wy.log"))) {
+            // A full log takes no more lines; the target then keeps its earlier content.
             const std::string strLog = run.Log("b/obreb_wy.log");
-            EXPECT_TRUE(Zawiera(strLog, "\n\t" + strTekst + "\n"));
-            EXPECT_FALSE(Zawiera(strLog, "Utworzono"));
+            EXPECT_EQ(Zawiera(strLog, "\n\t" + strTekst + "\n"), strPlik != run.katalog("b/obreb_wy.log"));
             astrZostaja.push_back("b/obreb_wy.log");
         }
+        if (p.awaria.bUsuwanie)
+            astrZostaja.push_back(p.szPlik);
         std::sort(astrZostaja.begin(), astrZostaja.end());
-        EXPECT_EQ(std::string(p.szPlik) == "b/obreb_wy.log", !fs::exists(run.katalog("b/obreb_wy.log")));
+        EXPECT_EQ(p.awaria.bTworzenie && std::string(p.szPlik) == "b/obreb_wy.log",
+                  !fs::exists(run.katalog("b/obreb_wy.log")));
         EXPECT_EQ(Czytaj(run.katalog("b/obreb_wy.swd")), WCZESNIEJSZY);
         EXPECT_EQ(Naglowki(run.Cel(1)), ZOSTAJA);
         EXPECT_EQ(run.katalog.Pliki(), astrZostaja);

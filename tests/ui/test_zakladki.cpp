@@ -213,6 +213,15 @@ void CTestZakladek::odczytIUstawieniaWLogu() {
     odczytaj();
     QCOMPARE(s.m_dialogi.m_wybory.back().m_strKatalog, s.Sciezka("konfiguracje") + QDir::separator());
     QVERIFY(!Pole(s, TypOSF, 0)->isChecked());
+    // A tick with the space bar counts as one with the mouse; ticked back, the run follows the
+    // file again.
+    Pokaz(s, TypOSF);
+    Pole(s, TypOSF, 0)->setFocus();
+    QTest::keyClick(Pole(s, TypOSF, 0), Qt::Key_Space);
+    QVERIFY(filtruj().endsWith(QStringLiteral("Rozpoczęcie filtrowania zgodnego z ustawieniami użytkownika...")));
+    QTest::keyClick(Pole(s, TypOSF, 0), Qt::Key_Space);
+    QVERIFY(filtruj().endsWith(QStringLiteral("Rozpoczęcie filtrowania zgodnego z plikiem konfiguracyjnym: '") +
+                               strPlik + "'"));
 }
 
 // A malformed file is reported and leaves the file name as it was.
@@ -255,6 +264,14 @@ void CTestZakladek::zapisCzytanyPrzezKonsole() {
     Kliknij(s, 0, GrupaHistoryczne);
 
     s.Dodaj({"a.swd"});
+    // A source is never replaced by the settings: the window says so and asks nothing.
+    const QByteArray zrodlo = s.Czytaj("a.swd");
+    s.m_dialogi.Wyczysc();
+    s.m_dialogi.m_pliki = {{s.Sciezka("a.swd")}};
+    s->ZapiszKonfiguracjeDoPliku();
+    QCOMPARE(s.m_dialogi.Teksty().size(), 1);
+    QVERIFY(s.m_dialogi.Teksty().at(0).endsWith(QStringLiteral("' jest plikiem źródłowym; konfiguracja nie może go zastąpić.")));
+    QCOMPARE(s.Czytaj("a.swd"), zrodlo);
     s.m_dialogi.Wyczysc();
     s.Filtruj();
     QVERIFY(s.m_dialogi.Teksty().at(0).startsWith(QStringLiteral("Filtrowanie zakończone.")));
