@@ -369,12 +369,19 @@ void CTestOkna::sprawdzenieCelow() {
     s.Filtruj();
     QVERIFY(s.Czytaj("c_wynik.swd").startsWith("SWDE"));
 
-    // Two sources of the same name in one target folder.
+    // Two sources of the same name in one target folder, F5 pressed where choosing the folder
+    // left the focus: in the target name it shows, whose file exists from the run before. That
+    // name is no answer to ask about first, the duplicate is the message.
     s.Dodaj({"d3/a.swd"});
     s.m_dialogi.m_katalogi = {s.Sciezka("w")};
     s->WskazKatalogDocelowy();
+    s->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.Okno()));
+    QVERIFY(pPlik->hasFocus());
+    QCOMPARE(pPlik->text(), s.Sciezka("w/a_nowy.swd"));
+    QVERIFY(s.Istnieje("w/a_nowy.swd"));
     s.m_dialogi.Wyczysc();
-    s->Przetwarzaj();
+    QTest::keyClick(pPlik, Qt::Key_F5);
     QVERIFY(!s->CzyFiltrowanie());
     QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstPowtorzonych({Cp(s.Sciezka("w/a_nowy.swd"))}))});
 }
