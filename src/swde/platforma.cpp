@@ -600,6 +600,9 @@ bool MoznaTworzycPliki(const std::string& strKatalog) {
     const fs::path katalog = Sciezka(strKatalog.empty() ? std::string(".") : strKatalog);
     for (int n = 0; n < 100; ++n) {
         const fs::path proba = katalog / ("KELVOR_PROBA_" + std::to_string(n) + ".tmp");
+        const awarie::CAwaria* pAwaria = Awaria(TekstSciezki(proba));
+        if (pAwaria && pAwaria->bTworzenie)
+            return false;
         std::error_code blad;
         if (fs::exists(proba, blad) || blad)
             continue;

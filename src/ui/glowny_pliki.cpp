@@ -318,6 +318,7 @@ void CGlownyDlg::ZmienionoPole(EPoleNaglowka ePole, const QString& strWartosc) {
 // The name in the target file field, checked before it becomes the selected pair's target:
 // an existing file only after a yes, and only a name that can be written and is no source.
 // A name without a folder lies beside the current target. False when the name was refused.
+// The target already shown is left as it is.
 bool CGlownyDlg::ZatwierdzPlikDocelowy() {
     const int i = Wybrana();
     if (i < 0 || i >= static_cast<int>(m_pary.size()))
@@ -325,6 +326,10 @@ bool CGlownyDlg::ZatwierdzPlikDocelowy() {
     CParaPlikow& para = m_pary[static_cast<std::size_t>(i)];
     QLineEdit* pPole = m_pNaglowekDocelowy->PolePliku();
     const QString strTekst = pPole->text();
+    // The name the window put there itself (a folder chosen, a pair selected) is no answer the
+    // clerk gave: an existing file of that name is asked about with the run's other targets.
+    if (strTekst == SciezkaOkna(para.m_strCel))
+        return true;
     const QString strPelna = QDir(SciezkaOkna(KatalogPliku(para.m_strCel))).absoluteFilePath(strTekst);
     std::string strCel;
     const bool bIstnieje = QFileInfo::exists(strPelna);

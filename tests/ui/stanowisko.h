@@ -48,11 +48,13 @@ inline std::string Konfiguracja(int nObiekty, std::initializer_list<std::pair<in
 class CStanowisko {
 public:
     // strKonfiguracja: the text of KELVOR.cfg beside the program (code page 1250), none for no
-    // such file.
-    explicit CStanowisko(const std::optional<std::string>& strKonfiguracja = std::nullopt) {
+    // such file; strProgram: the program's folder inside the scratch folder (empty: its root).
+    explicit CStanowisko(const std::optional<std::string>& strKonfiguracja = std::nullopt,
+                         const QString& strProgram = {}) {
+        const QString strKatalog = strProgram.isEmpty() ? QString() : strProgram + '/';
         if (strKonfiguracja)
-            Zapisz("KELVOR.cfg", QByteArray::fromStdString(*strKonfiguracja));
-        m_pOkno = std::make_unique<CGlownyDlg>(m_dialogi, Sciezka("kelvor"));
+            Zapisz(strKatalog + "KELVOR.cfg", QByteArray::fromStdString(*strKonfiguracja));
+        m_pOkno = std::make_unique<CGlownyDlg>(m_dialogi, Sciezka(strKatalog + "kelvor"));
         m_pOkno->show();
         m_pOkno->activateWindow();
         if (!QTest::qWaitForWindowActive(m_pOkno.get()))

@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <functional>
 #include <tuple>
 
 #include "filtr/cele.h"
@@ -71,6 +72,7 @@ class CTestOkna : public QObject {
 private slots:
     void initTestCase() { QVERIFY(PrzygotujAplikacje(*qApp)); }
     void startBezKonfiguracji();
+    void zainstalowany();
     void dodawaniePlikow();
     void usuwaniePlikow();
     void katalogDocelowy();
@@ -167,6 +169,58 @@ void CTestOkna::startBezKonfiguracji() {
     QCOMPARE(s.Czytaj("KELVOR.cfg").replace("\r", ""),
              QByteArray::fromStdString(TekstKonfiguracji(domyslne)));
     QCOMPARE(s.m_dialogi.m_komunikaty.size(), 1);
+}
+
+// Installed where the clerk may not write (a fault on creating files in the program's folder
+// stands for Program Files, as the tests may run with every right): the KELVOR.cfg installed
+// there gives the first start's settings, closing saves them in the user's own folder, the next
+// start reads them from there, and nothing is written beside the program.
+void CTestOkna::zainstalowany() {
+    QTemporaryDir uzytkownik;
+#ifdef _WIN32
+    const char* szZmienna = "APPDATA";
+    const QString strWlasny = QDir::toNativeSeparators(uzytkownik.path() + "/KELVOR/KELVOR.cfg");
+#else
+    const char* szZmienna = "XDG_CONFIG_HOME";
+    const QString strWlasny = uzytkownik.path() + "/kelvor/KELVOR.cfg";
+#endif
+    const QByteArray poprzednia = qgetenv(szZmienna);
+    const bool bBylaZmienna = qEnvironmentVariableIsSet(szZmienna);
+    qputenv(szZmienna, QDir::toNativeSeparators(uzytkownik.path()).toLocal8Bit());
+    struct CSprzatanie {
+        std::function<void()> f;
+        ~CSprzatanie() { f(); }
+    } sprzatanie{[&] {
+        platforma::awarie::Wylacz();
+        if (bBylaZmienna)
+            qputenv(szZmienna, poprzednia);
+        else
+            qunsetenv(szZmienna);
+    }};
+
+    CStanowisko s(Ustawienia(), QStringLiteral("program"));
+    platforma::awarie::CAwaria awaria;
+    awaria.strFragment = Cp(s.Sciezka("program"));
+    awaria.bTworzenie = true;
+    platforma::awarie::Ustaw(awaria);
+    QVERIFY(s.m_dialogi.m_komunikaty.isEmpty());
+    QCOMPARE(s->MiejsceKonfiguracji().m_strOdczyt, Cp(s.Sciezka("program/KELVOR.cfg")));
+    QCOMPARE(TekstKonfiguracji(s->Opcje()), Ustawienia());
+    s.Dodaj({"a.swd"}); // the source folder, remembered in the settings
+    const std::string strUstawienia = TekstKonfiguracji(s->Opcje());
+    QVERIFY(strUstawienia != Ustawienia());
+    QVERIFY(s->close());
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 0);
+    QCOMPARE(s.Czytaj("program/KELVOR.cfg"), QByteArray::fromStdString(Ustawienia()));
+    QCOMPARE(QDir(s.Sciezka("program")).entryList(QDir::Files), QStringList{"KELVOR.cfg"});
+    QFile zapisany(strWlasny);
+    QVERIFY(zapisany.open(QIODevice::ReadOnly));
+    QCOMPARE(zapisany.readAll().replace("\r", ""), QByteArray::fromStdString(strUstawienia));
+
+    CGlownyDlg drugie(s.m_dialogi, s.Sciezka("program/kelvor"));
+    QCOMPARE(drugie.MiejsceKonfiguracji().m_strOdczyt, Cp(strWlasny));
+    QCOMPARE(TekstKonfiguracji(drugie.Opcje()), strUstawienia);
+    QCOMPARE(s.m_dialogi.m_komunikaty.size(), 0);
 }
 
 // Three files of which the second is no SWDE file: two pairs, the error with its path, the
@@ -375,12 +429,19 @@ void CTestOkna::sprawdzenieCelow() {
     s.Filtruj();
     QVERIFY(s.Czytaj("c_wynik.swd").startsWith("SWDE"));
 
-    // Two sources of the same name in one target folder.
+    // Two sources of the same name in one target folder, F5 pressed where choosing the folder
+    // left the focus: in the target name it shows, whose file exists from the run before. That
+    // name is no answer to ask about first, the duplicate is the message.
     s.Dodaj({"d3/a.swd"});
     s.m_dialogi.m_katalogi = {s.Sciezka("w")};
     s->WskazKatalogDocelowy();
+    s->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.Okno()));
+    QVERIFY(pPlik->hasFocus());
+    QCOMPARE(pPlik->text(), s.Sciezka("w/a_nowy.swd"));
+    QVERIFY(s.Istnieje("w/a_nowy.swd"));
     s.m_dialogi.Wyczysc();
-    s->Przetwarzaj();
+    QTest::keyClick(pPlik, Qt::Key_F5);
     QVERIFY(!s->CzyFiltrowanie());
     QCOMPARE(s.m_dialogi.Teksty(), QStringList{Q(TekstPowtorzonych({Cp(s.Sciezka("w/a_nowy.swd"))}))});
 }
