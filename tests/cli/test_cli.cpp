@@ -355,6 +355,10 @@ TEST(Konsola, BledneWywolaniaNicNieZapisuja) {
     fs::create_directories(katalog / "wyniki");
     const Lista astrPrzed = katalog.Pliki();
     for (const auto& p : przypadki) {
+        if (std::find(p.astrArgumenty.begin(), p.astrArgumenty.end(), "/dev/full") !=
+                p.astrArgumenty.end() &&
+            !fs::exists("/dev/full"))
+            continue; // Windows has no such device
         const CWynik wynik = katalog.Uruchom(p.astrArgumenty);
         EXPECT_EQ(wynik.nKod, 2) << p.strKomunikat;
         EXPECT_TRUE(Zawiera(wynik.strWyjscie, p.strKomunikat)) << wynik.strWyjscie;
